@@ -1,0 +1,4 @@
+// Backup and archive.
+#include "app/formprincipale.h"
+
+void Formprincipale::backup() {}

@@ -1,0 +1,6 @@
+// The printed report and the monthly balances.
+#include "app/formprincipale.h"
+
+void Formprincipale::stampa() {}
+
+void Formprincipale::vedisaldi() {}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class CellaRiga;
+class PannelloStato;
+class QAbstractButton;
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class Formbackup;
+class Formpercorso;
+
+// The main window: status bar, the seven picture buttons, the sixteen ledger rows with their
+// totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
+// start-up.
+class Formprincipale : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int righevisibili = 16;
+
+    explicit Formprincipale(QWidget *parent = nullptr);
+    ~Formprincipale() override;
+
+    // Rebuilds the month table of the current period and shows it.
+    void elabora();
+    // Redraws the sixteen rows from the month table at the scroll bar's position.
+    void aggiornavideo();
+    // Rebuilds both status-bar texts from the shared state.
+    void aggiornastato();
+    // Adds an account button at the end of the toolbar; its index is the button count.
+    QAction *aggiungibottoneconto(const QString &nome);
+    // Caption of account button indice (1 TUTTI, 2 CASSA, 3..), empty when there is none.
+    QString nomeconto(int indice) const;
+    // Captions of the buttons from index 2 to the last: the accounts a movement can carry.
+    QStringList nomiconti() const;
+
+    int rigaselezionata = 0; // screen position of the row last pressed
+
+  public slots:
+    void aprimese(int periodo);
+    void sceglieconto(int indice);
+    void cambiaditta();
+    void cambiaanno();
+    void nuovo();
+    void modificamovimento();
+    void cancellamovimento();
+    void aggiungitipo();
+    void rinominatipo();
+    void cerca();
+    void stampa();
+    void vedisaldi();
+    void backup();
+    void impostazioni();
+    void rubrica();
+
+  protected:
+    void wheelEvent(QWheelEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+
+  private:
+    void costruiscistato();
+    void costruiscipulsanti();
+    void costruiscirighe();
+    void costruiscitotali();
+    void costruiscimesi();
+    void costruiscitoolbar(const QStringList &conti);
+    void costruiscimenu();
+    void premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale);
+
+    PannelloStato *pannelloditta = nullptr;
+    PannelloStato *pannelloanno = nullptr;
+    std::array<CellaRiga *, righevisibili> ldata{}, descri1{}, descri2{}, entrate{}, uscite{},
+        saldo{};
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *avvisorighe = nullptr;
+    QScrollBar *scroll = nullptr;
+    std::array<QPushButton *, 13> mesi{};
+    std::array<QLabel *, 13> frecciasx{};
+    QToolBar *Toolbar1 = nullptr;
+    QActionGroup *gruppoconti = nullptr;
+    QMenu *opemov = nullptr;
+    QMenu *opetipo = nullptr;
+    QPointer<Formbackup> finestrabackup;
+    QPointer<Formpercorso> finestrapercorso;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+struct Esito;
+
+// The program's message boxes, input boxes and folder dialog. Every box is modal (exec), so
+// a test finds it as QApplication::activeModalWidget().
+
+// "Attenzione!", warning icon, OK only.
+void avviso(QWidget *padre, const QString &testo);
+// A failed file operation: "Attenzione!" naming the file and the reason.
+void avvisoerrore(QWidget *padre, const Esito &esito);
+// "Conferma", OK and Cancel, no icon; true on OK.
+bool conferma(QWidget *padre, const QString &testo);
+// An input box that starts empty; the empty text on Cancel.
+QString chiedi(QWidget *padre, const QString &titolo, const QString &domanda);
+// The folder dialog; the chosen folder's path, or the empty text on Cancel.
+QString sceglicartella(QWidget *padre, const QString &titolo);

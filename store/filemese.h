@@ -1,0 +1,20 @@
+#pragma once
+
+#include "store/esito.h"
+#include "store/movimento.h"
+
+// The month files of movements: percorso & "\quaderoladati\mov" & MM & YY.
+// Paths are given as the program forms them; the operations make them native.
+
+QString cartelladati(const QString &percorso); // percorso & "\quaderoladati"
+QString percorsomese(const QString &percorso, int mese, const QString &anno);
+
+Esito contamovimenti(const QString &file, qint32 &numero);
+Esito leggimovimento(const QString &file, qint32 numero, Movimento &m);
+Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti);
+// The whole records of the file in one read, for readers that filter on raw bytes.
+Esito leggimesegrezzo(const QString &file, QByteArray &dati);
+Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero = nullptr);
+// Record number 0 means a new movement, which is appended.
+Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m);
+Esito cancellamovimento(const QString &file, qint32 numero);

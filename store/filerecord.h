@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/esito.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// A file of fixed-length records addressed by 1-based record numbers. Every operation opens
+// the file, does its work and closes it. A missing file is created empty when opened. A
+// trailing partial record (a write that was cut off) is ignored by readers and replaced by
+// the next append. Appends and rewrites hold an operating-system lock on the file.
+class FileRecord {
+  public:
+    // percorso is the path as the program forms it (concatenated, maybe "c:\..."); it is
+    // turned into a native path here.
+    FileRecord(const QString &percorso, qsizetype dimensione);
+
+    QString file() const { return nativo; }
+
+    Esito conta(qint32 &numero) const;
+    // One record; a number past the last record is an error.
+    Esito leggi(qint32 numero, QByteArray &record) const;
+    // The whole records of the file, read with one read.
+    Esito leggitutto(QByteArray &dati) const;
+    // Writes the record at count + 1 and returns that number.
+    Esito aggiungi(const QByteArray &record, qint32 *numero = nullptr) const;
+    // Overwrites record numero (1 to count + 1); on a failed write the old bytes are put back.
+    Esito riscrivi(qint32 numero, const QByteArray &record) const;
+    // Reads record numero, lets cambia alter it and writes it back, all under one lock.
+    Esito modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const;
+
+  private:
+    QString nativo;
+    qsizetype dimensione;
+};

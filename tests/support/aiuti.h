@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// A new empty temporary folder made the home directory ("c:"), removed at program end.
+QString nuovacasa();
+// The local data folder ~/quaderoladati, created.
+QString cartellalocale();
+
+QByteArray leggibyte(const QString &file);
+void scrivibyte(const QString &file, const QByteArray &dati);
+
+// Runs azione on the next modal window as soon as it is shown (a message box, an input box, a
+// child window). Several calls queue up, in order, for windows shown one after the other.
+void quandomodale(std::function<void(QWidget *)> azione);
+// Answers the next message box with its default/first accept button and keeps its text.
+void accettamessaggio(QString *testo = nullptr);
+// Answers the next message box with Cancel.
+void annullamessaggio(QString *testo = nullptr);
+// Answers the next input box with the text (empty = Cancel).
+void rispondiinput(const QString &risposta, QString *titolo = nullptr);
+// True when every queued answer was used.
+bool nessunarispostainattesa();
+
+// Makes a folder refuse new files and renames, even for root (chattr +i), or with permissions
+// for an ordinary user. False when neither works here; the caller then skips its test.
+bool bloccacartella(const QString &cartella);
+void sbloccacartella(const QString &cartella);
