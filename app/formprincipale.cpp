@@ -62,10 +62,18 @@ QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor 
     return f;
 }
 
+Formprincipale *principale = nullptr;
+
 } // namespace
+
+Formprincipale *Formprincipale::corrente()
+{
+    return principale;
+}
 
 Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent) {
     caricaicone();
+    principale = this;
     setObjectName(QStringLiteral("Formprincipale"));
     setWindowTitle(QStringLiteral("Quaderola 1.0"));
     setFixedSize(tw(larghezzafinestra), tw(altezzafinestra));
@@ -86,7 +94,11 @@ Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent) {
     aggiornastato();
 }
 
-Formprincipale::~Formprincipale() = default;
+Formprincipale::~Formprincipale()
+{
+    if (principale == this)
+        principale = nullptr;
+}
 
 void Formprincipale::costruiscistato() {
     auto *barrastato = new QFrame(this);

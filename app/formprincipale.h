@@ -29,6 +29,10 @@ class Formprincipale : public QWidget {
     explicit Formprincipale(QWidget *parent = nullptr);
     ~Formprincipale() override;
 
+    // The main window of the running program, or null when there is none. Other windows read
+    // the account names from its toolbar through it.
+    static Formprincipale *corrente();
+
     // Rebuilds the month table of the current period and shows it.
     void elabora();
     // Redraws the sixteen rows from the month table at the scroll bar's position.
