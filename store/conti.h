@@ -20,4 +20,4 @@ Esito leggiconti(const QString &percorso, QStringList &nomi);
 // Writes the name (trimmed, cut to 50) as record numero, at most one past the last.
 Esito scriviconto(const QString &percorso, qint32 numero, const QString &nome);
 // Appends the name after the last record, under a lock; returns its record number.
-Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero);
+Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero = nullptr);

@@ -3,10 +3,10 @@
 #include "platform/percorsi.h"
 #include "store/codepage.h"
 #include "store/filemese.h"
+#include "store/salvafile.h"
 #include "store/testo.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QString percorsoditte(const QString &percorso) {
     return cartelladati(percorso) + QStringLiteral("\\listditta");
@@ -22,15 +22,7 @@ Esito leggiditte(const QString &percorso, QStringList &nomi, bool *esiste) {
     if (file.error() != QFileDevice::NoError)
         return Esito::fallito(file.fileName(), motivoerrore(file));
 
-    LettoreCampi lettore(dati);
-    QString campo;
-    if (!lettore.prossimo(campo)) return {};
-    bool numero = false;
-    const int conteggio = campo.toShort(&numero);
-    if (!numero) return {};
-    const int quanti = qMin(conteggio, ditte::capacita);
-    while (nomi.size() < quanti && lettore.prossimo(campo))
-        nomi.append(campo);
+    nomi = analizzaditte(dati);
     return {};
 }
 
@@ -38,19 +30,32 @@ bool nomedittavalido(const QString &nome) {
     return !nome.trimmed().isEmpty() && !nome.contains(QLatin1Char('"'));
 }
 
-Esito scrividitte(const QString &percorso, const QStringList &nomi) {
+Esito scrividitte(const QString &percorso, const QStringList &nomi)
+{
+    return salvafile(percorsonativo(percorsoditte(percorso)), codificaditte(nomi));
+}
+
+QByteArray codificaditte(const QStringList &nomi)
+{
     QByteArray dati = QByteArray::number(nomi.size()) + "\r\n";
     for (const QString &nome : nomi)
         dati += '"' + codificatesto(nome.trimmed()) + "\"\r\n";
+    return dati;
+}
 
-    QSaveFile file(percorsonativo(percorsoditte(percorso)));
-    if (!file.open(QIODevice::WriteOnly))
-        return Esito::fallito(file.fileName(), motivoerrore(file));
-    if (file.write(dati) != dati.size()) {
-        Esito e = Esito::fallito(file.fileName(), motivoerrore(file));
-        file.cancelWriting();
-        return e;
-    }
-    if (!file.commit()) return Esito::fallito(file.fileName(), motivoerrore(file));
-    return {};
+QStringList analizzaditte(const QByteArray &dati)
+{
+    QStringList nomi;
+    LettoreCampi lettore(dati);
+    QString campo;
+    if (!lettore.prossimo(campo))
+        return nomi;
+    bool numero = false;
+    const int conteggio = campo.toShort(&numero);
+    if (!numero)
+        return nomi;
+    const int quanti = qMin(conteggio, ditte::capacita);
+    while (nomi.size() < quanti && lettore.prossimo(campo))
+        nomi.append(campo);
+    return nomi;
 }

@@ -21,5 +21,9 @@ Esito leggiditte(const QString &percorso, QStringList &nomi, bool *esiste = null
 // A name that the file cannot hold: empty after trimming, or with a double quote in it.
 bool nomedittavalido(const QString &nome);
 
+// The bytes of the list, and the names read from such bytes (the reading rules above).
+QByteArray codificaditte(const QStringList &nomi);
+QStringList analizzaditte(const QByteArray &dati);
+
 // Rewrites the whole list through a temporary file, so a failure leaves the old list whole.
 Esito scrividitte(const QString &percorso, const QStringList &nomi);

@@ -2,6 +2,7 @@
 
 #include "platform/blocco.h"
 #include "platform/percorsi.h"
+#include "store/guasti.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,128 +10,177 @@
 
 namespace {
 
-QString motivoblocco(const BloccoFile &blocco) {
+const QString guastosimulato = QStringLiteral("Errore del disco.");
+
+QString motivoblocco(const BloccoFile &blocco)
+{
     return QStringLiteral("Impossibile bloccare il file: %1").arg(motivoerrno(blocco.errore()));
 }
 
-QString motivoapertura(const QFile &file) {
+Esito errore(const QFile &file)
+{
     if (!QFileInfo(file.fileName()).absoluteDir().exists())
-        return QStringLiteral("La cartella dei dati non esiste o non è raggiungibile.");
-    return motivoerrore(file);
+        return Esito::fallito(file.fileName(),
+                              QStringLiteral("La cartella dei dati non esiste o non è raggiungibile."));
+    if (file.error() == QFileDevice::NoError)
+        return Esito::fallito(file.fileName(), guastosimulato);
+    return Esito::fallito(file.fileName(), motivoerrore(file));
+}
+
+bool apri(QFile &file, QIODevice::OpenMode modo)
+{
+    return !guasto(Operazione::Apertura, file.fileName()) && file.open(modo);
 }
 
 // Opens for reading; a missing file is created empty first, as every reader expects.
-Esito apriinlettura(QFile &file) {
+Esito apriinlettura(QFile &file)
+{
     if (!file.exists()) {
         QFile nuovo(file.fileName());
-        if (!nuovo.open(QIODevice::WriteOnly | QIODevice::Append))
-            return Esito::fallito(file.fileName(), motivoapertura(nuovo));
+        if (!apri(nuovo, QIODevice::WriteOnly | QIODevice::Append))
+            return errore(nuovo);
     }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Esito::fallito(file.fileName(), motivoapertura(file));
+    if (!apri(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return errore(file);
     return {};
 }
 
-Esito apriinscrittura(QFile &file) {
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return Esito::fallito(file.fileName(), motivoapertura(file));
+Esito apriinscrittura(QFile &file)
+{
+    if (!apri(file, QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return errore(file);
     return {};
 }
 
-// Writes the bytes at the offset; false when not all of them reached the file.
-bool scrivia(QFile &file, qint64 posizione, const QByteArray &dati) {
-    return file.seek(posizione) && file.write(dati) == dati.size() && file.flush();
+// Reads n bytes at the offset; false when fewer came.
+bool leggida(QFile &file, qint64 posizione, qint64 n, QByteArray &dati)
+{
+    if (guasto(Operazione::Lettura, file.fileName()) || !file.seek(posizione))
+        return false;
+    dati = file.read(n);
+    return dati.size() == n;
+}
+
+// Writes the bytes at the offset; false when not all of them reached the file. A failing
+// disk may have written part of them: the callers put the old bytes back.
+bool scrivia(QFile &file, qint64 posizione, const QByteArray &dati)
+{
+    if (!file.seek(posizione))
+        return false;
+    if (guasto(Operazione::Scrittura, file.fileName())) {
+        file.write(dati.left(dati.size() / 2));
+        return false;
+    }
+    return file.write(dati) == dati.size() && !guasto(Operazione::Flush, file.fileName()) &&
+           file.flush();
+}
+
+bool ridimensiona(QFile &file, qint64 lunghezza)
+{
+    return !guasto(Operazione::Ridimensiona, file.fileName()) && file.resize(lunghezza);
 }
 
 } // namespace
 
 FileRecord::FileRecord(const QString &percorso, qsizetype dim)
-    : nativo(percorsonativo(percorso)), dimensione(dim) {}
+    : nativo(percorsonativo(percorso)), dimensione(dim)
+{
+}
 
-Esito FileRecord::conta(qint32 &numero) const {
+Esito FileRecord::conta(qint32 &numero) const
+{
     numero = 0;
     QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e) return e;
+    if (Esito e = apriinlettura(file); !e)
+        return e;
     numero = qint32(file.size() / dimensione);
     return {};
 }
 
-Esito FileRecord::leggi(qint32 numero, QByteArray &record) const {
+Esito FileRecord::leggi(qint32 numero, QByteArray &record) const
+{
     QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e) return e;
+    if (Esito e = apriinlettura(file); !e)
+        return e;
     BloccoFile blocco(file, BloccoFile::Condiviso);
-    if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
+    if (!blocco.ok())
+        return Esito::fallito(nativo, motivoblocco(blocco));
     if (numero < 1 || file.size() / dimensione < numero)
         return Esito::fallito(nativo, QStringLiteral("Il record %1 non esiste.").arg(numero));
-    if (!file.seek(qint64(numero - 1) * dimensione))
-        return Esito::fallito(nativo, motivoerrore(file));
-    record = file.read(dimensione);
-    if (record.size() != dimensione) return Esito::fallito(nativo, motivoerrore(file));
+    if (!leggida(file, qint64(numero - 1) * dimensione, dimensione, record))
+        return errore(file);
     return {};
 }
 
-Esito FileRecord::leggitutto(QByteArray &dati) const {
+Esito FileRecord::leggitutto(QByteArray &dati) const
+{
     dati.clear();
     QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e) return e;
-    BloccoFile blocco(file, BloccoFile::Condiviso);
-    if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
-    const qint64 interi = file.size() / dimensione * dimensione;
-    dati = file.read(interi);
-    if (dati.size() != interi) {
-        Esito e = Esito::fallito(nativo, motivoerrore(file));
-        dati.clear();
+    if (Esito e = apriinlettura(file); !e)
         return e;
+    BloccoFile blocco(file, BloccoFile::Condiviso);
+    if (!blocco.ok())
+        return Esito::fallito(nativo, motivoblocco(blocco));
+    if (!leggida(file, 0, file.size() / dimensione * dimensione, dati)) {
+        dati.clear();
+        return errore(file);
     }
     return {};
 }
 
-Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero) const {
+Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero) const
+{
     Q_ASSERT(record.size() == dimensione);
     QFile file(nativo);
-    if (Esito e = apriinscrittura(file); !e) return e;
+    if (Esito e = apriinscrittura(file); !e)
+        return e;
     BloccoFile blocco(file, BloccoFile::Esclusivo);
-    if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
+    if (!blocco.ok())
+        return Esito::fallito(nativo, motivoblocco(blocco));
     const qint64 lunghezza = file.size();
     const qint64 contati = lunghezza / dimensione;
     if (!scrivia(file, contati * dimensione, record)) {
-        Esito e = Esito::fallito(nativo, motivoerrore(file));
-        file.resize(lunghezza); // never leave half a record behind
+        Esito e = errore(file);
+        ridimensiona(file, lunghezza); // never leave half a record behind
         return e;
     }
-    if (numero) *numero = qint32(contati + 1);
+    if (numero)
+        *numero = qint32(contati + 1);
     return {};
 }
 
-Esito FileRecord::riscrivi(qint32 numero, const QByteArray &record) const {
+Esito FileRecord::riscrivi(qint32 numero, const QByteArray &record) const
+{
     return modifica(numero, [&record](QByteArray &vecchio) { vecchio = record; });
 }
 
-Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const {
+Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const
+{
     QFile file(nativo);
-    if (Esito e = apriinscrittura(file); !e) return e;
+    if (Esito e = apriinscrittura(file); !e)
+        return e;
     BloccoFile blocco(file, BloccoFile::Esclusivo);
-    if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
+    if (!blocco.ok())
+        return Esito::fallito(nativo, motivoblocco(blocco));
     const qint64 lunghezza = file.size();
     const qint64 contati = lunghezza / dimensione;
     // Past count + 1 a write would leave a gap of zero bytes that reads as garbage records.
     if (numero < 1 || numero > contati + 1)
         return Esito::fallito(nativo, QStringLiteral("Il record %1 non esiste.").arg(numero));
     const qint64 posizione = qint64(numero - 1) * dimensione;
+    const bool esistente = numero <= contati;
     QByteArray vecchio(dimensione, ' ');
-    if (numero <= contati) {
-        if (file.seek(posizione)) vecchio = file.read(dimensione);
-        if (vecchio.size() != dimensione) return Esito::fallito(nativo, motivoerrore(file));
-    }
+    if (esistente && !leggida(file, posizione, dimensione, vecchio))
+        return errore(file);
     QByteArray nuovo = vecchio;
     cambia(nuovo);
     Q_ASSERT(nuovo.size() == dimensione);
     if (!scrivia(file, posizione, nuovo)) {
-        Esito e = Esito::fallito(nativo, motivoerrore(file));
-        if (numero <= contati)
+        Esito e = errore(file);
+        if (esistente)
             scrivia(file, posizione, vecchio); // put the old record back
         else
-            file.resize(lunghezza);
+            ridimensiona(file, lunghezza);
         return e;
     }
     return {};

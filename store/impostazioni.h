@@ -7,6 +7,8 @@
 
 QString percorsoimpostazioni(); // "c:\quaderoladati\impoqx.txt"
 
+// The data root held by the bytes of such a file; "c:" when there is none.
+QString analizzapercorso(const QByteArray &dati);
 // The data root written in the file; "c:" when the file is missing, empty or unreadable.
 QString leggipercorso();
 // Rewrites the file through a temporary file, so a failure leaves the old one whole.
