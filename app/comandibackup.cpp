@@ -5,7 +5,8 @@
 
 // The backup window stays beside the main window; pressing the button again brings the open
 // one forward instead of opening a second.
-void Formprincipale::backup() {
+void Formprincipale::backup()
+{
     if (!finestrabackup) {
         finestrabackup = new Formbackup(this);
         finestrabackup->setAttribute(Qt::WA_DeleteOnClose);

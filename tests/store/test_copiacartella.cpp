@@ -4,7 +4,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TEST(CopiaCartella, CopyReplacesTheTargetOnlyWhenWhole) {
+TEST(CopiaCartella, CopyReplacesTheTargetOnlyWhenWhole)
+{
     const QString casa = nuovacasa();
     ASSERT_TRUE(creacartella("c:\\da"));
     ASSERT_TRUE(creacartella("c:\\a"));
@@ -17,7 +18,8 @@ TEST(CopiaCartella, CopyReplacesTheTargetOnlyWhenWhole) {
     EXPECT_EQ(leggibyte(casa + "/da/mov0308"), grande);
 
     scrivibyte(casa + "/a/mov0308", "vecchio");
-    if (!bloccacartella(casa + "/a")) GTEST_SKIP() << "a folder cannot be made read-only here";
+    if (!bloccacartella(casa + "/a"))
+        GTEST_SKIP() << "a folder cannot be made read-only here";
     const Esito esito = copiafile("c:\\da\\mov0308", "c:\\a\\mov0308");
     sbloccacartella(casa + "/a");
     EXPECT_FALSE(esito);

@@ -7,24 +7,28 @@
 #include <QToolButton>
 
 // The pictures live in the static UI library, whose resources the linker would drop.
-static void caricaicone() {
+static void caricaicone()
+{
     Q_INIT_RESOURCE(backup);
 }
 
 namespace {
 
 // The layout is drawn in twips, 15 to a pixel at 96 dpi.
-constexpr int tw(int twips) {
+constexpr int tw(int twips)
+{
     return (twips + 7) / 15;
 }
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect(tw(x), tw(y), tw(l), tw(a));
 }
 
 constexpr int larghezza = 4935;
 constexpr int altezza = 4230;
 
-QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r) {
+QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r)
+{
     auto *f = new QGroupBox(titolo, padre);
     f->setObjectName(QString::fromLatin1(nome));
     f->setGeometry(r);
@@ -33,7 +37,8 @@ QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, cons
 
 // Geometry inside a frame is relative to the frame, as the frame is the button's parent.
 QPushButton *comando(QGroupBox *cornice, const char *nome, const QString &testo,
-                     const QString &icona, int x, int y) {
+                     const QString &icona, int x, int y)
+{
     auto *b = new QPushButton(QIcon(icona), testo, cornice);
     b->setObjectName(QString::fromLatin1(nome));
     b->setGeometry(area(x, y, 2055, 615));
@@ -43,7 +48,8 @@ QPushButton *comando(QGroupBox *cornice, const char *nome, const QString &testo,
 
 } // namespace
 
-Formbackup::Formbackup(QWidget *parent) : QWidget(parent, Qt::Window) {
+Formbackup::Formbackup(QWidget *parent) : QWidget(parent, Qt::Window)
+{
     caricaicone();
     setObjectName(QStringLiteral("Formbackup"));
     setWindowTitle(QString());
@@ -51,7 +57,8 @@ Formbackup::Formbackup(QWidget *parent) : QWidget(parent, Qt::Window) {
     costruisci();
 }
 
-void Formbackup::costruisci() {
+void Formbackup::costruisci()
+{
     QGroupBox *backup =
         cornice(this, "Frame1", QStringLiteral("Backup"), area(120, 60, 4695, 1095));
     QGroupBox *archivio =

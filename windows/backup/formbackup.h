@@ -10,7 +10,8 @@ struct Esito;
 // The backup window: a dated backup of the data folder, a copy saved into a folder of the
 // user's choice, a copy loaded back, a dated backup restored, or the whole archive deleted.
 // It is shown beside the main window, which stays usable.
-class Formbackup : public QWidget {
+class Formbackup : public QWidget
+{
     Q_OBJECT
   public:
     explicit Formbackup(QWidget *parent = nullptr);

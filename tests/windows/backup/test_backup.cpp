@@ -17,23 +17,28 @@
 namespace {
 
 // Answers the next folder dialog with cartella (empty = Cancel) and keeps its title.
-void sceglie(const QString &cartella, QString *titolo = nullptr) {
+void sceglie(const QString &cartella, QString *titolo = nullptr)
+{
     quandomodale([cartella, titolo](QWidget *w) {
         auto *d = qobject_cast<QDialog *>(w);
-        if (titolo) *titolo = d->windowTitle();
-        if (cartella.isEmpty()) return d->reject();
+        if (titolo)
+            *titolo = d->windowTitle();
+        if (cartella.isEmpty())
+            return d->reject();
         qobject_cast<QFileDialog *>(d)->setDirectory(cartella);
         d->accept();
     });
 }
 
-QStringList elenco(const QString &cartella) {
+QStringList elenco(const QString &cartella)
+{
     return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 // A fresh home with the given files in the data folder (and in extra folders when named
 // "folder/file"), each holding its own name.
-QString archivio(const QStringList &nomi) {
+QString archivio(const QStringList &nomi)
+{
     nuovacasa();
     stato().percorso = QStringLiteral("c:");
     const QString dati = cartellalocale();
@@ -44,19 +49,23 @@ QString archivio(const QStringList &nomi) {
     return dati;
 }
 
-QString testo(const Formbackup &f) {
+QString testo(const Formbackup &f)
+{
     return f.findChild<QLabel *>("Label1")->text();
 }
-int barra(const Formbackup &f) {
+int barra(const Formbackup &f)
+{
     return f.findChild<QProgressBar *>("ProgressBar1")->value();
 }
-void premi(Formbackup &f, const char *nome) {
+void premi(Formbackup &f, const char *nome)
+{
     f.findChild<QAbstractButton *>(nome)->click();
 }
 
 // Presses a command that ends the program, inside a running event loop; true when the loop
 // ended through exit(0) itself rather than because the last window closed.
-bool termina(Formbackup &f, const char *nome) {
+bool termina(Formbackup &f, const char *nome)
+{
     QApplication::setQuitOnLastWindowClosed(false);
     QTimer::singleShot(0, &f, [&f, nome] { premi(f, nome); });
     QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
@@ -70,7 +79,8 @@ const QString datata = "/backupquaderoladati" + dataddmmyy(oggi());
 
 } // namespace
 
-TEST(Backup, DatedBackupCopiesTheFilesBesideTheDataFolderAndOverwritesOnTheSameDay) {
+TEST(Backup, DatedBackupCopiesTheFilesBesideTheDataFolderAndOverwritesOnTheSameDay)
+{
     const QString dati = archivio({"mov0308", "listditta", "listconto", "vecchi/mov0107"});
     const QString copia = QDir::homePath() + datata;
     Formbackup f;
@@ -97,7 +107,8 @@ TEST(Backup, DatedBackupCopiesTheFilesBesideTheDataFolderAndOverwritesOnTheSameD
     EXPECT_EQ(elenco(copia).size(), 3);
 }
 
-TEST(Backup, EmptyOrUnreachableDataFolder) {
+TEST(Backup, EmptyOrUnreachableDataFolder)
+{
     archivio({});
     Formbackup f;
     accettamessaggio();
@@ -111,7 +122,8 @@ TEST(Backup, EmptyOrUnreachableDataFolder) {
     EXPECT_TRUE(nessunarispostainattesa());
 }
 
-TEST(Backup, SaveCreatesQuaderoladatiInTheChosenFolder) {
+TEST(Backup, SaveCreatesQuaderoladatiInTheChosenFolder)
+{
     archivio({"mov0308", "rubrica"});
     const QString scelta = QDir::homePath() + "/chiavetta";
     QDir().mkpath(scelta);
@@ -124,7 +136,8 @@ TEST(Backup, SaveCreatesQuaderoladatiInTheChosenFolder) {
     EXPECT_EQ(testo(f), "Procedura eseguita con successo!");
 }
 
-TEST(Backup, LoadNeedsTheNameInAnyCaseCopiesAndEndsTheProgram) {
+TEST(Backup, LoadNeedsTheNameInAnyCaseCopiesAndEndsTheProgram)
+{
     const QString dati = archivio({"mov0308", "../archivio/mov0308", "../COPIA/QUADEROLADATI/a"});
     Formbackup f;
     f.show();
@@ -149,7 +162,8 @@ TEST(Backup, LoadNeedsTheNameInAnyCaseCopiesAndEndsTheProgram) {
     EXPECT_EQ(elenco(dati), QStringList({"a", "mov0308"}));
 }
 
-TEST(Backup, RestoreNeedsADatedBackupAndKeepsFilesTheBackupLacks) {
+TEST(Backup, RestoreNeedsADatedBackupAndKeepsFilesTheBackupLacks)
+{
     const QString dati = archivio({"mov0108", "mov0208", "../salvata/quaderoladati/mov0208",
                                    "../BackupQuaderolaDati010308/mov0208"});
     Formbackup f;
@@ -169,7 +183,8 @@ TEST(Backup, RestoreNeedsADatedBackupAndKeepsFilesTheBackupLacks) {
     EXPECT_EQ(leggibyte(dati + "/mov0108"), "mov0108");
 }
 
-TEST(Backup, DeleteEmptiesTheDataFolderAndKeepsIt) {
+TEST(Backup, DeleteEmptiesTheDataFolderAndKeepsIt)
+{
     const QString dati = archivio({"impoqx.txt", "listditta", ".nascosto", "vecchi/mov0107"});
     Formbackup f;
     QString domanda, avviso;
@@ -183,12 +198,14 @@ TEST(Backup, DeleteEmptiesTheDataFolderAndKeepsIt) {
     EXPECT_EQ(barra(f), 4);
 }
 
-TEST(Backup, ACopyThatFailsHalfWayStopsThereAndLeavesNoPartialFile) {
+TEST(Backup, ACopyThatFailsHalfWayStopsThereAndLeavesNoPartialFile)
+{
     const QString dati = archivio({"listditta", "mov0108", "../quaderoladati2/a",
                                    "../quaderoladati2/listditta", "../quaderoladati2/mov0108"});
     Formbackup f;
     f.show();
-    if (::geteuid() != 0) GTEST_SKIP() << "a single file can be locked only as root";
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a single file can be locked only as root";
     ASSERT_TRUE(bloccacartella(dati + "/listditta"));
     sceglie(QDir::homePath() + "/quaderoladati2");
     premi(f, "Command3");
@@ -203,7 +220,8 @@ TEST(Backup, ACopyThatFailsHalfWayStopsThereAndLeavesNoPartialFile) {
     EXPECT_TRUE(nessunarispostainattesa());
 }
 
-TEST(Backup, TheMainWindowReusesOneBackupWindow) {
+TEST(Backup, TheMainWindowReusesOneBackupWindow)
+{
     archivio({});
     Formprincipale principale;
     auto *pulsante = principale.findChild<QAbstractButton *>("backup");
