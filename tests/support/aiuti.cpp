@@ -120,6 +120,10 @@ bool nessunarispostainattesa() {
     return coda().isEmpty();
 }
 
+void scartarisposte() {
+    coda().clear();
+}
+
 #include <QProcess>
 #include <unistd.h>
 
