@@ -163,7 +163,7 @@ void Formregistra::costruisciimporto() {
     colorasulfuoco(testimporto);
 }
 
-// L1 to L5: the lists, the pick's shared state, then the movement itself.
+// Fills the lists, forgets an earlier pick, then shows the movement handed in.
 void Formregistra::carica() {
     List1->addItems({QStringLiteral("ENTRATE"), QStringLiteral("USCITE")});
     List1->setCurrentRow(0);
