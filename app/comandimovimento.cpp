@@ -8,7 +8,8 @@
 
 #include <QScrollBar>
 
-void Formprincipale::nuovo() {
+void Formprincipale::nuovo()
+{
     Stato &s = stato();
     if (s.dittacorrente == 0) {
         avviso(this, QStringLiteral("Selezionare una Ditta per continuare"));
@@ -23,7 +24,8 @@ void Formprincipale::nuovo() {
     elabora();
 }
 
-void Formprincipale::modificamovimento() {
+void Formprincipale::modificamovimento()
+{
     Stato &s = stato();
     const RigaMese &riga = s.tabellamese.riga(scroll->value() + rigaselezionata);
     if (riga.numero == 0) {
@@ -49,7 +51,8 @@ void Formprincipale::modificamovimento() {
     elabora();
 }
 
-void Formprincipale::rubrica() {
+void Formprincipale::rubrica()
+{
     stato().sceltacontatto = 0;
     Formproduttore rubrica(this);
     rubrica.exec();

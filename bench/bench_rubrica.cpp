@@ -17,7 +17,8 @@ namespace {
 constexpr int contatti = 20000;
 
 // Varied names, so that prefixes select as they would in a real book.
-bool scrivirubrica() {
+bool scrivirubrica()
+{
     const QStringList cognomi = {"Rossi", "Bianchi", "Romano", "Colombo", "Ricci",    "Marino",
                                  "Greco", "Bruno",   "Gallo",  "Conti",   "Esposito", "Costa"};
     const QStringList forme = {"Srl", "Spa", "Snc", "& Figli", "Sas"};
@@ -40,7 +41,8 @@ bool scrivirubrica() {
 }
 
 // Types alternately a and b into the search box: every iteration is one change of its text.
-void battuta(benchmark::State &state, const QString &a, const QString &b) {
+void battuta(benchmark::State &state, const QString &a, const QString &b)
+{
     Formproduttore finestra;
     finestra.show();
     finestra.attivacerca();
@@ -57,15 +59,18 @@ void battuta(benchmark::State &state, const QString &a, const QString &b) {
 }
 
 // No name matches: every record is read and compared.
-void BM_battuta_nessuntrovato(benchmark::State &state) {
+void BM_battuta_nessuntrovato(benchmark::State &state)
+{
     battuta(state, "ZQ", "ZX");
 }
 // An empty search text: the first 1000 contacts fill the list.
-void BM_battuta_millerighe(benchmark::State &state) {
+void BM_battuta_millerighe(benchmark::State &state)
+{
     battuta(state, "", " ");
 }
 // A two-letter prefix that many names share.
-void BM_battuta_prefisso(benchmark::State &state) {
+void BM_battuta_prefisso(benchmark::State &state)
+{
     battuta(state, "RO", "Ro");
 }
 
@@ -75,7 +80,8 @@ BENCHMARK(BM_battuta_prefisso)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir casa;
     qputenv("HOME", QFile::encodeName(casa.path()));

@@ -6,10 +6,12 @@
 
 namespace {
 
-class ColoreFuoco : public QObject {
+class ColoreFuoco : public QObject
+{
   public:
     using QObject::QObject;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override {
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
         if (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut) {
             const bool dentro = evento->type() == QEvent::FocusIn;
             colora(static_cast<QWidget *>(oggetto), QPalette::Base,
@@ -21,13 +23,15 @@ class ColoreFuoco : public QObject {
 
 } // namespace
 
-void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore) {
+void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore)
+{
     QPalette p = w->palette();
     p.setColor(ruolo, colore);
     w->setPalette(p);
 }
 
-void colorasulfuoco(QWidget *w) {
+void colorasulfuoco(QWidget *w)
+{
     colora(w, QPalette::Base, Qt::white);
     w->installEventFilter(new ColoreFuoco(w));
 }

@@ -7,10 +7,12 @@
 class QWidget;
 
 // Layouts are drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
-constexpr int tw(int twips) {
+constexpr int tw(int twips)
+{
     return (twips + 7) / 15;
 }
-inline QRect area(int x, int y, int larghezza, int altezza) {
+inline QRect area(int x, int y, int larghezza, int altezza)
+{
     return QRect(tw(x), tw(y), tw(larghezza), tw(altezza));
 }
 

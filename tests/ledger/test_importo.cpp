@@ -13,7 +13,8 @@ struct Caso {
 
 } // namespace
 
-TEST(Importo, ReadsTheNumberUpToTheFirstCharacterThatCannotContinueIt) {
+TEST(Importo, ReadsTheNumberUpToTheFirstCharacterThatCannotContinueIt)
+{
     const Caso casi[] = {
         {"12.5", 125000, false},
         {"-7", -70000, false},
@@ -44,7 +45,8 @@ TEST(Importo, ReadsTheNumberUpToTheFirstCharacterThatCannotContinueIt) {
     }
 }
 
-TEST(Importo, RoundsToFourDecimalsHalfAwayFromZeroButTestsZeroBeforeRounding) {
+TEST(Importo, RoundsToFourDecimalsHalfAwayFromZeroButTestsZeroBeforeRounding)
+{
     EXPECT_EQ(leggiimporto("1.23455").valore, 12346);
     EXPECT_EQ(leggiimporto("1.23454999").valore, 12345);
     EXPECT_EQ(leggiimporto("-1.23455").valore, -12346);
@@ -56,7 +58,8 @@ TEST(Importo, RoundsToFourDecimalsHalfAwayFromZeroButTestsZeroBeforeRounding) {
     EXPECT_EQ(minuscolo.valore, 0);
 }
 
-TEST(Importo, RefusesWhatDoesNotFitSixtyFourBitsInsteadOfWrappingAround) {
+TEST(Importo, RefusesWhatDoesNotFitSixtyFourBitsInsteadOfWrappingAround)
+{
     constexpr qint64 massimo = std::numeric_limits<qint64>::max();
     EXPECT_EQ(leggiimporto("922337203685477.5807").valore, massimo);
     EXPECT_EQ(leggiimporto("-922337203685477.5807").valore, -massimo);

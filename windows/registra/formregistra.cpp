@@ -21,7 +21,8 @@
 
 namespace {
 
-QFont timesnewroman() {
+QFont timesnewroman()
+{
     QFont f(QStringLiteral("Times New Roman"));
     f.setStyleHint(QFont::Serif);
     f.setPointSize(11);
@@ -29,7 +30,8 @@ QFont timesnewroman() {
 }
 
 QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const QRect &r,
-                      const QString &suggerimento) {
+                      const QString &suggerimento)
+{
     auto *b = new QToolButton(padre);
     b->setObjectName(QString::fromLatin1(nome));
     b->setGeometry(r);
@@ -40,7 +42,8 @@ QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const
     return b;
 }
 
-QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r) {
+QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r)
+{
     auto *g = new QGroupBox(titolo, padre);
     g->setObjectName(QString::fromLatin1(nome));
     g->setGeometry(r);
@@ -48,21 +51,25 @@ QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, cons
 }
 
 // A control inside a frame is placed by window coordinates, as the layout gives them.
-QRect dentro(const QWidget *cornice, const QRect &r) {
+QRect dentro(const QWidget *cornice, const QRect &r)
+{
     return r.translated(-cornice->pos());
 }
 
 // Account names: the main window's account buttons from "CASSA" on, or, with no main window,
 // "CASSA" and the account list, which is what those buttons show.
-QStringList nomiconti() {
-    if (Formprincipale *f = Formprincipale::corrente()) return f->nomiconti();
+QStringList nomiconti()
+{
+    if (Formprincipale *f = Formprincipale::corrente())
+        return f->nomiconti();
     QStringList nomi;
     leggiconti(stato().percorso, nomi);
     nomi.prepend(QStringLiteral("CASSA"));
     return nomi;
 }
 
-void azzerascelta() {
+void azzerascelta()
+{
     stato().contattoscelto.clear();
     stato().numerocontattoscelto = 0;
     stato().sceltacontatto = 0;
@@ -70,16 +77,19 @@ void azzerascelta() {
 
 // The date of a modified movement; a day its month does not have (a damaged record) is moved
 // to the month's last day rather than losing the month.
-QDate datamovimento(const MovimentoCorrente &m) {
+QDate datamovimento(const MovimentoCorrente &m)
+{
     const QDate primo = leggidata(
         QStringLiteral("1/%1/%2").arg(m.mese, 2, 10, QLatin1Char('0')).arg(stato().annogestione));
-    if (!primo.isValid()) return oggi();
+    if (!primo.isValid())
+        return oggi();
     return primo.addDays(qBound(1, int(m.giorno), primo.daysInMonth()) - 1);
 }
 
 } // namespace
 
-Formregistra::Formregistra(QWidget *parent) : QDialog(parent) {
+Formregistra::Formregistra(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Formregistra"));
     setWindowTitle(QString());
     setFixedSize(tw(8580), tw(3780));
@@ -88,7 +98,8 @@ Formregistra::Formregistra(QWidget *parent) : QDialog(parent) {
     cale->setFocus();
 }
 
-void Formregistra::costruisci() {
+void Formregistra::costruisci()
+{
     cale = new QCalendarWidget(this);
     cale->setObjectName(QStringLiteral("cale"));
     cale->setGeometry(area(120, 120, 3090, 2760));
@@ -114,7 +125,8 @@ void Formregistra::costruisci() {
         setTabOrder(ordine[i - 1], ordine[i]);
 }
 
-void Formregistra::costruiscidescrizione() {
+void Formregistra::costruiscidescrizione()
+{
     auto *frame2 =
         cornice(this, "Frame2", QStringLiteral("Descrizione"), area(3360, 0, 5175, 1455));
     for (int i = 0; i < 2; ++i) {
@@ -133,7 +145,8 @@ void Formregistra::costruiscidescrizione() {
     connect(pulsantecerca, &QToolButton::clicked, this, &Formregistra::cerca);
 }
 
-void Formregistra::costruisciimporto() {
+void Formregistra::costruisciimporto()
+{
     auto *frame3 = cornice(this, "Frame3", QStringLiteral("Conto"), area(3360, 1560, 1815, 1335));
     List2 = new QListWidget(frame3);
     List2->setObjectName(QStringLiteral("List2"));
@@ -164,7 +177,8 @@ void Formregistra::costruisciimporto() {
 }
 
 // Fills the lists, forgets an earlier pick, then shows the movement handed in.
-void Formregistra::carica() {
+void Formregistra::carica()
+{
     List1->addItems({QStringLiteral("ENTRATE"), QStringLiteral("USCITE")});
     List1->setCurrentRow(0);
     azzerascelta();
@@ -190,11 +204,13 @@ void Formregistra::carica() {
     bloccadescrizione(m.contatto != 0);
 }
 
-void Formregistra::bloccadescrizione(bool bloccata) {
+void Formregistra::bloccadescrizione(bool bloccata)
+{
     Text1[0]->setReadOnly(bloccata);
 }
 
-void Formregistra::cerca() {
+void Formregistra::cerca()
+{
     stato().sceltacontatto = -1;
     {
         Formproduttore rubrica(this);
@@ -213,15 +229,20 @@ void Formregistra::cerca() {
     }
 }
 
-QString Formregistra::controlla(qint64 &importo) const {
-    if (Text1[0]->text().trimmed().isEmpty()) return QStringLiteral("Manca la Prima Descrizione!");
+QString Formregistra::controlla(qint64 &importo) const
+{
+    if (Text1[0]->text().trimmed().isEmpty())
+        return QStringLiteral("Manca la Prima Descrizione!");
     if (Text1[1]->text().trimmed().isEmpty())
         return QStringLiteral("Manca la Seconda Descrizione!");
     const Importo letto = leggiimporto(testimporto->text());
-    if (letto.zero) return QStringLiteral("Importo pari a Zero!");
-    if (letto.fuoriscala) return QStringLiteral("Importo troppo grande!");
+    if (letto.zero)
+        return QStringLiteral("Importo pari a Zero!");
+    if (letto.fuoriscala)
+        return QStringLiteral("Importo troppo grande!");
     // A non-zero text below half a ten-thousandth would still be stored as 0.
-    if (letto.valore == 0) return QStringLiteral("Importo pari a Zero!");
+    if (letto.valore == 0)
+        return QStringLiteral("Importo pari a Zero!");
     importo = letto.valore;
 
     const QDate data = cale->selectedDate();
@@ -233,7 +254,8 @@ QString Formregistra::controlla(qint64 &importo) const {
     return {};
 }
 
-Movimento Formregistra::movimento(qint64 importo) const {
+Movimento Formregistra::movimento(qint64 importo) const
+{
     const Stato &s = stato();
     Movimento m;
     m.giorno = qint16(cale->selectedDate().day());
@@ -249,7 +271,8 @@ Movimento Formregistra::movimento(qint64 importo) const {
     return m;
 }
 
-void Formregistra::registra() {
+void Formregistra::registra()
+{
     qint64 importo = 0;
     if (const QString messaggio = controlla(importo); !messaggio.isEmpty()) {
         avviso(this, messaggio);
@@ -270,7 +293,8 @@ void Formregistra::registra() {
     accept();
 }
 
-void Formregistra::annulla() {
+void Formregistra::annulla()
+{
     azzerascelta();
     reject();
 }
@@ -280,11 +304,13 @@ namespace {
 // The amount box takes digits, the point, the minus and Backspace; every other character,
 // control characters included (copy, cut, paste, Enter), is dropped before it arrives. Keys
 // that type nothing (arrows, Home, Delete) and the keys that move or close pass.
-bool tastoimporto(const QKeyEvent *k) {
+bool tastoimporto(const QKeyEvent *k)
+{
     for (QKeySequence::StandardKey s :
          {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Undo,
           QKeySequence::Redo, QKeySequence::SelectAll})
-        if (k->matches(s)) return false;
+        if (k->matches(s))
+            return false;
     switch (k->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
@@ -296,23 +322,29 @@ bool tastoimporto(const QKeyEvent *k) {
         break;
     }
     const QString t = k->text();
-    if (t.isEmpty()) return true;
-    if (t.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) return false;
+    if (t.isEmpty())
+        return true;
+    if (t.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        return false;
     const QChar c = t.at(0);
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') ||
            c == QLatin1Char('-');
 }
 
-bool invio(const QKeyEvent *k) {
+bool invio(const QKeyEvent *k)
+{
     return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
 }
 
 } // namespace
 
-bool Formregistra::eventFilter(QObject *oggetto, QEvent *evento) {
-    if (evento->type() != QEvent::KeyPress) return QDialog::eventFilter(oggetto, evento);
+bool Formregistra::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(oggetto, evento);
     const auto *k = static_cast<QKeyEvent *>(evento);
-    if (oggetto == testimporto) return !tastoimporto(k);
+    if (oggetto == testimporto)
+        return !tastoimporto(k);
     if (oggetto == Text1[0] && invio(k)) {
         cerca();
         return true;

@@ -12,7 +12,8 @@ struct Movimento;
 // The movement entry window: a new movement (movimentocorrente.numero 0) is appended to the
 // month file of its date, a modified one is rewritten in place under its record number. The
 // first description can be picked from the address book, which locks it to the contact's name.
-class Formregistra : public QDialog {
+class Formregistra : public QDialog
+{
     Q_OBJECT
   public:
     explicit Formregistra(QWidget *parent = nullptr);

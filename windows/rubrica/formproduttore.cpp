@@ -44,20 +44,23 @@ const std::array<Casella, 11> caselle = {{
 // Movements keep the contact in a 16-bit field.
 constexpr qint32 ultimocontattocollegabile = 32767;
 
-QFont timesnewroman() {
+QFont timesnewroman()
+{
     QFont f(QStringLiteral("Times New Roman"));
     f.setStyleHint(QFont::Serif);
     f.setPointSize(11);
     return f;
 }
 
-bool invio(const QKeyEvent *k) {
+bool invio(const QKeyEvent *k)
+{
     return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
 }
 
 } // namespace
 
-Formproduttore::Formproduttore(QWidget *parent) : QDialog(parent) {
+Formproduttore::Formproduttore(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Formproduttore"));
     setWindowTitle(QString());
     costruiscimenu();
@@ -87,7 +90,8 @@ Formproduttore::Formproduttore(QWidget *parent) : QDialog(parent) {
     Text1[0]->setFocus();
 }
 
-void Formproduttore::costruiscimenu() {
+void Formproduttore::costruiscimenu()
+{
     auto *barra = new QMenuBar(this);
     barra->setObjectName(QStringLiteral("menu"));
     barra->setNativeMenuBar(false);
@@ -105,7 +109,8 @@ void Formproduttore::costruiscimenu() {
         azione("cancella", QStringLiteral("Cancella righe"), &Formproduttore::cancella);
 }
 
-void Formproduttore::costruiscicampi(QWidget *corpo) {
+void Formproduttore::costruiscicampi(QWidget *corpo)
+{
     for (int i = 0; i < 11; ++i) {
         const Casella &c = caselle[i];
         auto *l = new QLabel(QString::fromUtf8(c.didascalia), corpo);
@@ -124,7 +129,8 @@ void Formproduttore::costruiscicampi(QWidget *corpo) {
     }
 }
 
-void Formproduttore::costruiscicerca(QWidget *corpo) {
+void Formproduttore::costruiscicerca(QWidget *corpo)
+{
     Listacerca = new QListWidget(corpo);
     Listacerca->setObjectName(QStringLiteral("Listacerca"));
     Listacerca->setGeometry(area(2040, 120, 4095, 2235));
@@ -152,11 +158,13 @@ void Formproduttore::costruiscicerca(QWidget *corpo) {
     Textcerca->raise();
 }
 
-void Formproduttore::attivacerca() {
+void Formproduttore::attivacerca()
+{
     modoricerca(Listacerca->isHidden());
 }
 
-void Formproduttore::modoricerca(bool attivo) {
+void Formproduttore::modoricerca(bool attivo)
+{
     for (QLineEdit *t : Text1)
         t->setEnabled(!attivo);
     for (QAction *a : {azioneregistra, azionemodifica, azionecancella})
@@ -178,7 +186,8 @@ void Formproduttore::modoricerca(bool attivo) {
     Text1[0]->setFocus();
 }
 
-void Formproduttore::cercanome() {
+void Formproduttore::cercanome()
+{
     const NomiTrovati trovati = cercanomi(stato().percorso, Textcerca->text(), massimotrovati);
     numeritrovati.fill(0);
     std::copy(trovati.numeri.begin(), trovati.numeri.end(), numeritrovati.begin() + 1);
@@ -186,8 +195,10 @@ void Formproduttore::cercanome() {
     Listacerca->addItems(trovati.nomi);
 }
 
-void Formproduttore::carica(qint32 numero) {
-    if (numero <= 0) return;
+void Formproduttore::carica(qint32 numero)
+{
+    if (numero <= 0)
+        return;
     Contatto c;
     if (const Esito e = leggicontatto(stato().percorso, numero, c); !e) {
         avvisoerrore(this, e);
@@ -200,7 +211,8 @@ void Formproduttore::carica(qint32 numero) {
     consegna(numero, c.ragionesociale);
 }
 
-bool Formproduttore::consegna(qint32 numero, const QString &nome) {
+bool Formproduttore::consegna(qint32 numero, const QString &nome)
+{
     Stato &s = stato();
     if (s.sceltacontatto != 0 && numero > ultimocontattocollegabile) {
         s.contattoscelto.clear();
@@ -217,14 +229,16 @@ bool Formproduttore::consegna(qint32 numero, const QString &nome) {
     return true;
 }
 
-Contatto Formproduttore::contattodalform() const {
+Contatto Formproduttore::contattodalform() const
+{
     Contatto c;
     for (int i = 0; i < 11; ++i)
         c.*caselle[i].campo = Text1[i]->text().trimmed();
     return c;
 }
 
-void Formproduttore::scrivi(int modo) {
+void Formproduttore::scrivi(int modo)
+{
     if (Text1[0]->text().trimmed().isEmpty()) {
         avviso(this, QStringLiteral("Manca la Ragione Sociale"));
         return;
@@ -238,38 +252,45 @@ void Formproduttore::scrivi(int modo) {
         return;
     }
     svuotacampi();
-    if (stato().sceltacontatto != 0 && consegna(numero, c.ragionesociale)) accept();
+    if (stato().sceltacontatto != 0 && consegna(numero, c.ragionesociale))
+        accept();
 }
 
-void Formproduttore::svuotacampi() {
+void Formproduttore::svuotacampi()
+{
     for (QLineEdit *t : Text1)
         t->clear();
     Text1[0]->setFocus();
 }
 
-void Formproduttore::registra() {
+void Formproduttore::registra()
+{
     if (contattocorrente != 0)
         avviso(this, QStringLiteral("Contatto già presente"));
     else
         scrivi(0);
 }
 
-void Formproduttore::modifica() {
+void Formproduttore::modifica()
+{
     if (contattocorrente != 0)
         scrivi(1);
     else
         avviso(this, QStringLiteral("Selezionare Contatto"));
 }
 
-void Formproduttore::cancella() {
+void Formproduttore::cancella()
+{
     stato().contattoscelto.clear();
     stato().numerocontattoscelto = 0;
     contattocorrente = 0;
     svuotacampi();
 }
 
-bool Formproduttore::eventFilter(QObject *oggetto, QEvent *evento) {
-    if (evento->type() != QEvent::KeyPress) return QDialog::eventFilter(oggetto, evento);
+bool Formproduttore::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(oggetto, evento);
     const auto *k = static_cast<QKeyEvent *>(evento);
     if (oggetto == Textcerca && k->key() == Qt::Key_Escape) {
         attivacerca();

@@ -13,7 +13,8 @@ struct Contatto;
 // into the form and modifies it. The contact loaded or written last is handed back to the
 // caller in contattoscelto and numerocontattoscelto; with sceltacontatto set (a pick for the
 // entry window) writing a contact also closes the window.
-class Formproduttore : public QDialog {
+class Formproduttore : public QDialog
+{
     Q_OBJECT
   public:
     static constexpr int massimotrovati = 1000;

@@ -15,7 +15,8 @@ namespace {
 
 // Answers the entry window: notes what it was given, adds the texts and saves.
 void compilaesalva(const QString &d1, const QString &d2, const QString &importo,
-                   MovimentoCorrente *visto) {
+                   MovimentoCorrente *visto)
+{
     quandomodale([=](QWidget *w) {
         ASSERT_TRUE(qobject_cast<Formregistra *>(w));
         *visto = stato().movimentocorrente;
@@ -28,7 +29,8 @@ void compilaesalva(const QString &d1, const QString &d2, const QString &importo,
 
 } // namespace
 
-TEST(ComandiMovimento, NewMovementNeedsACompanyThenClearsTheSearchAndAppends) {
+TEST(ComandiMovimento, NewMovementNeedsACompanyThenClearsTheSearchAndAppends)
+{
     nuovacasa();
     Formprincipale f;
     stato().ricerca[0] = "affitto";
@@ -50,7 +52,8 @@ TEST(ComandiMovimento, NewMovementNeedsACompanyThenClearsTheSearchAndAppends) {
     EXPECT_EQ(letti[0].importo, 400000);
 }
 
-TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndForgetsItAfterwards) {
+TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndForgetsItAfterwards)
+{
     nuovacasa();
     Formprincipale f;
     Stato &s = stato();

@@ -20,7 +20,8 @@ namespace {
 
 struct Registra : ::testing::Test {
     QString dati;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
         stato() = Stato();
@@ -28,26 +29,31 @@ struct Registra : ::testing::Test {
         stato().dittacorrente = 3;
     }
     QString mese(int m) const { return percorsomese("c:", m, "08"); }
-    QList<Movimento> letti(int m) const {
+    QList<Movimento> letti(int m) const
+    {
         QList<Movimento> l;
         EXPECT_TRUE(leggimovimenti(mese(m), l));
         return l;
     }
 };
 
-QLineEdit *casella(QWidget &f, const char *nome) {
+QLineEdit *casella(QWidget &f, const char *nome)
+{
     return f.findChild<QLineEdit *>(nome);
 }
-QCalendarWidget *cale(QWidget &f) {
+QCalendarWidget *cale(QWidget &f)
+{
     return f.findChild<QCalendarWidget *>("cale");
 }
-void clicca(QListWidget *l, int riga) {
+void clicca(QListWidget *l, int riga)
+{
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(riga)).center());
 }
 
 // Picks the date and types the descriptions and the amount, as a user would.
 void compila(QWidget &f, const QString &d1, const QString &d2, const QString &importo,
-             const QDate &data = QDate(2008, 3, 5)) {
+             const QDate &data = QDate(2008, 3, 5))
+{
     cale(f)->setSelectedDate(data);
     QTest::keyClicks(casella(f, "Text1_0"), d1);
     QTest::keyClicks(casella(f, "Text1_1"), d2);
@@ -55,7 +61,8 @@ void compila(QWidget &f, const QString &d1, const QString &d2, const QString &im
 }
 
 // Presses registra; returns the text of the message it showed, or "".
-QString salva(QWidget &f) {
+QString salva(QWidget &f)
+{
     QString testo;
     accettamessaggio(&testo);
     QTest::mouseClick(f.findChild<QAbstractButton *>("registra"), Qt::LeftButton);
@@ -65,7 +72,8 @@ QString salva(QWidget &f) {
 
 } // namespace
 
-TEST_F(Registra, OnlyTheFirstFailingCheckIsShownAndNothingIsWritten) {
+TEST_F(Registra, OnlyTheFirstFailingCheckIsShownAndNothingIsWritten)
+{
     const QDate marzo(2008, 3, 5);
     const struct {
         const char *d1, *d2, *importo;
@@ -95,7 +103,8 @@ TEST_F(Registra, OnlyTheFirstFailingCheckIsShownAndNothingIsWritten) {
     EXPECT_TRUE(letti(3).isEmpty());
 }
 
-TEST_F(Registra, AmountsAreReadExactlyAndOnlyNumberKeysReachTheBox) {
+TEST_F(Registra, AmountsAreReadExactlyAndOnlyNumberKeysReachTheBox)
+{
     const struct {
         const char *digitato, *mostrato;
         qint64 salvato;
@@ -133,7 +142,8 @@ TEST_F(Registra, AmountsAreReadExactlyAndOnlyNumberKeysReachTheBox) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Registra, NewMovementStartsOnTodayAndGoesToTheMonthOfItsDate) {
+TEST_F(Registra, NewMovementStartsOnTodayAndGoesToTheMonthOfItsDate)
+{
     scrivibyte(dati + "/listconto", "BANCA" + QByteArray(45, ' ') + "POSTA" + QByteArray(45, ' '));
     stato().numerocontattoscelto = 9; // left over from an earlier window
     Formregistra f;
@@ -155,7 +165,8 @@ TEST_F(Registra, NewMovementStartsOnTodayAndGoesToTheMonthOfItsDate) {
     EXPECT_EQ(letti(11), QList<Movimento>{atteso});
 }
 
-TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonth) {
+TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonth)
+{
     Movimento m{5, "Primo", "Dopo", 1, 12345678, 2, 3, 0}; // 1234.5678
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(aggiungimovimento(mese(3), m));
@@ -178,7 +189,8 @@ TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonth) {
     EXPECT_EQ(letti(3), QList<Movimento>({m, atteso, m}));
 }
 
-TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt) {
+TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
+{
     for (const char *nome : {"Bianchi", "Rossi Mario", "Rosa Srl"}) {
         Contatto c;
         c.ragionesociale = nome;
@@ -219,7 +231,8 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt) {
     EXPECT_EQ(letti(3).value(0).contatto, 0);
 }
 
-TEST_F(Registra, ModifiedMovementWithAContactKeepsIt) {
+TEST_F(Registra, ModifiedMovementWithAContactKeepsIt)
+{
     const Movimento m{9, "Rossi Mario", "Fattura", 0, 5000, 2, 3, 7};
     ASSERT_TRUE(aggiungimovimento(mese(6), m));
     stato().movimentocorrente = {1, 9, 6, 5000, "Rossi Mario", "Fattura", 0, 2, 7};
@@ -231,8 +244,10 @@ TEST_F(Registra, ModifiedMovementWithAContactKeepsIt) {
     EXPECT_EQ(stato().numerocontattoscelto, 0);
 }
 
-TEST_F(Registra, AFileThatCannotBeWrittenKeepsTheWindowOpenForARetry) {
-    if (!bloccacartella(dati)) GTEST_SKIP() << "cannot make a read-only folder here";
+TEST_F(Registra, AFileThatCannotBeWrittenKeepsTheWindowOpenForARetry)
+{
+    if (!bloccacartella(dati))
+        GTEST_SKIP() << "cannot make a read-only folder here";
     Formregistra f;
     f.show();
     compila(f, "Fattura", "Saldo", "8");

@@ -13,23 +13,27 @@ namespace {
 
 struct Rubrica : ::testing::Test {
     QString dati;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
         stato() = Stato();
     }
     QByteArray file() const { return leggibyte(dati + "/rubrica"); }
     // Writes the address book in one go: contact i is named by nome(i).
-    void scrivirubrica(int quanti, const std::function<QString(int)> &nome) const {
+    void scrivirubrica(int quanti, const std::function<QString(int)> &nome) const
+    {
         QByteArray tutto;
         for (int i = 1; i <= quanti; ++i)
             tutto += contatto::codifica(contatto(nome(i)));
         scrivibyte(dati + "/rubrica", tutto);
     }
-    void scrivirubrica(const QStringList &nomi) const {
+    void scrivirubrica(const QStringList &nomi) const
+    {
         scrivirubrica(int(nomi.size()), [&](int i) { return nomi[i - 1]; });
     }
-    static Contatto contatto(const QString &nome, const QString &citta = "Roma") {
+    static Contatto contatto(const QString &nome, const QString &citta = "Roma")
+    {
         Contatto c;
         c.ragionesociale = nome;
         c.citta = citta;
@@ -37,18 +41,22 @@ struct Rubrica : ::testing::Test {
     }
 };
 
-QLineEdit *casella(QWidget &f, int i) {
+QLineEdit *casella(QWidget &f, int i)
+{
     return f.findChild<QLineEdit *>(QStringLiteral("Text1_%1").arg(i));
 }
-QLineEdit *textcerca(QWidget &f) {
+QLineEdit *textcerca(QWidget &f)
+{
     return f.findChild<QLineEdit *>("Textcerca");
 }
-QListWidget *lista(QWidget &f) {
+QListWidget *lista(QWidget &f)
+{
     return f.findChild<QListWidget *>("Listacerca");
 }
 
 // Runs a menu command; returns the text of the message it showed, or "".
-QString comando(QWidget &f, const char *nome) {
+QString comando(QWidget &f, const char *nome)
+{
     QString testo;
     accettamessaggio(&testo);
     f.findChild<QAction *>(nome)->trigger();
@@ -56,26 +64,30 @@ QString comando(QWidget &f, const char *nome) {
     return testo;
 }
 
-QStringList righe(QWidget &f) {
+QStringList righe(QWidget &f)
+{
     QStringList r;
     for (int i = 0; i < lista(f)->count(); ++i)
         r.append(lista(f)->item(i)->text());
     return r;
 }
 
-void cerca(QWidget &f, const QString &testo) {
+void cerca(QWidget &f, const QString &testo)
+{
     f.findChild<QAction *>("cerca")->trigger();
     QTest::keyClicks(textcerca(f), testo);
 }
 
-void clicca(QWidget &f, int riga) {
+void clicca(QWidget &f, int riga)
+{
     QListWidget *l = lista(f);
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(riga)).center());
 }
 
 } // namespace
 
-TEST_F(Rubrica, RegistersAContactFieldByFieldAndRefusesWhatCannotBeDone) {
+TEST_F(Rubrica, RegistersAContactFieldByFieldAndRefusesWhatCannotBeDone)
+{
     Formproduttore f;
     f.show();
     QTest::keyClicks(casella(f, 0), "   ");
@@ -100,7 +112,8 @@ TEST_F(Rubrica, RegistersAContactFieldByFieldAndRefusesWhatCannotBeDone) {
     EXPECT_EQ(stato().numerocontattoscelto, 0); // nothing is handed back outside a pick
 }
 
-TEST_F(Rubrica, SearchListsNamePrefixesInRecordOrderAndEscapeLeavesIt) {
+TEST_F(Rubrica, SearchListsNamePrefixesInRecordOrderAndEscapeLeavesIt)
+{
     scrivirubrica({"Rossi", "Èrcole Srl", "bianchi", "ROSA", "Amaro rosso", " rodolfo", "èmilia"});
     Formproduttore f;
     f.show();
@@ -130,7 +143,8 @@ TEST_F(Rubrica, SearchListsNamePrefixesInRecordOrderAndEscapeLeavesIt) {
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(Rubrica, AnEmptySearchListsTheFirstThousand) {
+TEST_F(Rubrica, AnEmptySearchListsTheFirstThousand)
+{
     scrivirubrica(1500, [](int i) { return QStringLiteral("Ditta %1").arg(i); });
     Formproduttore f;
     f.show();
@@ -141,7 +155,8 @@ TEST_F(Rubrica, AnEmptySearchListsTheFirstThousand) {
     EXPECT_EQ(lista(f)->item(999)->text(), "Ditta 1000");
 }
 
-TEST_F(Rubrica, ClickingALineLoadsItAndModifyRewritesOnlyThatRecord) {
+TEST_F(Rubrica, ClickingALineLoadsItAndModifyRewritesOnlyThatRecord)
+{
     scrivirubrica({"Rossi", "Bianchi", "Rosa", "Verdi", "Romano"});
     const QByteArray prima = file();
     Formproduttore f;
@@ -168,7 +183,8 @@ TEST_F(Rubrica, ClickingALineLoadsItAndModifyRewritesOnlyThatRecord) {
     EXPECT_EQ(file().size(), 6 * 306);
 }
 
-TEST_F(Rubrica, APickRegistersClosesAndHandsBackTheNewNumber) {
+TEST_F(Rubrica, APickRegistersClosesAndHandsBackTheNewNumber)
+{
     scrivirubrica({"Rossi", "Bianchi"});
     stato().sceltacontatto = -1;
     stato().numerocontattoscelto = 8;
@@ -182,7 +198,8 @@ TEST_F(Rubrica, APickRegistersClosesAndHandsBackTheNewNumber) {
     EXPECT_EQ(stato().contattoscelto, "Neri Spa");
 }
 
-TEST_F(Rubrica, APickRefusesAContactNumberAMovementCannotHold) {
+TEST_F(Rubrica, APickRefusesAContactNumberAMovementCannotHold)
+{
     scrivirubrica(32768, [](int i) { return i == 32768 ? QStringLiteral("Zeta") : QString("A"); });
     stato().sceltacontatto = -1;
     Formproduttore f;
@@ -203,8 +220,10 @@ TEST_F(Rubrica, APickRefusesAContactNumberAMovementCannotHold) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Rubrica, AFileThatCannotBeWrittenKeepsTheForm) {
-    if (!bloccacartella(dati)) GTEST_SKIP() << "cannot make a read-only folder here";
+TEST_F(Rubrica, AFileThatCannotBeWrittenKeepsTheForm)
+{
+    if (!bloccacartella(dati))
+        GTEST_SKIP() << "cannot make a read-only folder here";
     Formproduttore f;
     f.show();
     QTest::keyClicks(casella(f, 0), "Rossi");
