@@ -60,7 +60,7 @@ TEST(Uccisioni, KilledWritesNeverTearAFile)
         }
         ASSERT_LE(contatti.size(), 1);
     }
-    EXPECT_GT(precedente.size() / 118, uccisioni); // the writer did get work done
+    EXPECT_GT(precedente.size() / 118, 30); // the writer did get work done
     RecordProperty("kills", uccisioni);
     RecordProperty("leftover_temporary_files",
                    int(QDir(dati).entryList(QDir::Files).filter("listditta.").size()));
