@@ -32,6 +32,11 @@ Esito leggimesegrezzo(const QString &file, QByteArray &dati) {
     return filemese(file).leggitutto(dati);
 }
 
+Esito leggimeseablocchi(const QString &file,
+                        const std::function<void(const char *, qsizetype)> &usa) {
+    return filemese(file).leggiablocchi(usa);
+}
+
 Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti) {
     movimenti.clear();
     QByteArray dati;
