@@ -6,13 +6,16 @@
 #include "windows/stampa/formstampante.h"
 
 // Prints the month table as loaded; with an empty ledger there is nothing to print.
-void Formprincipale::stampa() {
-    if (stato().tabellamese.numerorighe == 0) return;
+void Formprincipale::stampa()
+{
+    if (stato().tabellamese.numerorighe == 0)
+        return;
     Formstampante finestra(this);
     finestra.exec();
 }
 
-void Formprincipale::vedisaldi() {
+void Formprincipale::vedisaldi()
+{
     Formsaldi finestra(this);
     finestra.exec();
 }

@@ -8,21 +8,26 @@
 
 namespace {
 
-void pavimento(benchmark::State &stato) {
+void pavimento(benchmark::State &stato)
+{
     const QString radice = archiviobench();
-    if (radice.isEmpty()) return stato.SkipWithError("no archive");
+    if (radice.isEmpty())
+        return stato.SkipWithError("no archive");
     for (auto _ : stato)
         benchmark::DoNotOptimize(leggifilemese(radice, "26"));
 }
 
 // conto 1 is every account, 2 the cash account alone.
-void saldi(benchmark::State &stato) {
+void saldi(benchmark::State &stato)
+{
     const QString radice = archiviobench();
-    if (radice.isEmpty()) return stato.SkipWithError("no archive");
+    if (radice.isEmpty())
+        return stato.SkipWithError("no archive");
     const qint16 conto = qint16(stato.range(0));
     SaldiAnno s;
     for (auto _ : stato) {
-        if (!calcolasaldi(radice, "26", 1, conto, s)) return stato.SkipWithError("read failed");
+        if (!calcolasaldi(radice, "26", 1, conto, s))
+            return stato.SkipWithError("read failed");
         benchmark::DoNotOptimize(s);
     }
 }
@@ -30,7 +35,8 @@ void saldi(benchmark::State &stato) {
 } // namespace
 
 // The machine is shared: the fastest of the repetitions is the figure least disturbed.
-double minimo(const std::vector<double> &v) {
+double minimo(const std::vector<double> &v)
+{
     return *std::min_element(v.begin(), v.end());
 }
 

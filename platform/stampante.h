@@ -8,7 +8,8 @@
 // centimetres from the top left corner of the printable area, a drawing position that texts and
 // lines move, and one line of the current font per line end. Operations that talk to the
 // printer return false when it refuses or fails; motivo() then tells why, in Italian.
-class Stampante {
+class Stampante
+{
   public:
     virtual ~Stampante() = default;
 

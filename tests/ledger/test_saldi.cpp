@@ -8,7 +8,8 @@
 
 namespace {
 
-void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2, qint16 ditta = 1) {
+void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2, qint16 ditta = 1)
+{
     Movimento m;
     m.giorno = 1;
     m.segno = segno;
@@ -20,7 +21,8 @@ void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2, qint16 ditt
 
 } // namespace
 
-TEST(Saldi, CountTheCompanyAndAccountOnlyAndSumTheYear) {
+TEST(Saldi, CountTheCompanyAndAccountOnlyAndSumTheYear)
+{
     const QString dati = (nuovacasa(), cartellalocale());
     registra(3, 0, 100);
     registra(3, 1, 250);
@@ -44,7 +46,8 @@ TEST(Saldi, CountTheCompanyAndAccountOnlyAndSumTheYear) {
     EXPECT_EQ(QFileInfo(dati + "/mov1208").size(), 0);
 }
 
-TEST(Saldi, ALongMonthCountsEveryRecordButACutOffTail) {
+TEST(Saldi, ALongMonthCountsEveryRecordButACutOffTail)
+{
     const QString dati = (nuovacasa(), cartellalocale());
     Movimento m;
     m.segno = 0;
@@ -60,7 +63,8 @@ TEST(Saldi, ALongMonthCountsEveryRecordButACutOffTail) {
     EXPECT_EQ(s.entratemese[9], 5000 * 3 * 10000);
 }
 
-TEST(Saldi, AMonthThatCannotBeReadStopsTheSumsAndIsNamed) {
+TEST(Saldi, AMonthThatCannotBeReadStopsTheSumsAndIsNamed)
+{
     const QString dati = (nuovacasa(), cartellalocale());
     ASSERT_TRUE(QDir().mkdir(dati + "/mov0608")); // a folder where the month file should be
     SaldiAnno s;

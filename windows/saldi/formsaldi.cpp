@@ -15,10 +15,12 @@
 namespace {
 
 // The layout is drawn in twips, 15 to a pixel.
-constexpr int tw(int twips) {
+constexpr int tw(int twips)
+{
     return (twips + 7) / 15;
 }
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect(tw(x), tw(y), tw(l), tw(a));
 }
 
@@ -26,7 +28,8 @@ constexpr int righe = 13; // twelve months and the year
 const int larghezze[] = {1500, 1200, 1200, 1200};
 constexpr Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop;
 
-QFont arialgrassetto() {
+QFont arialgrassetto()
+{
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(9.75);
@@ -34,14 +37,17 @@ QFont arialgrassetto() {
     return f;
 }
 
-QString nomeconto(int indice) {
-    if (Formprincipale *p = Formprincipale::corrente()) return p->nomeconto(indice);
+QString nomeconto(int indice)
+{
+    if (Formprincipale *p = Formprincipale::corrente())
+        return p->nomeconto(indice);
     return indice == 1   ? QStringLiteral("TUTTI")
            : indice == 2 ? QStringLiteral("CASSA")
                          : QString();
 }
 
-QTableWidgetItem *cella(const QString &testo) {
+QTableWidgetItem *cella(const QString &testo)
+{
     auto *c = new QTableWidgetItem(testo);
     c->setTextAlignment(allineamento);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -50,7 +56,8 @@ QTableWidgetItem *cella(const QString &testo) {
 
 } // namespace
 
-Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent) {
+Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Formsaldi"));
     setWindowTitle(QString());
     setFixedSize(tw(5280), tw(5220));
@@ -74,7 +81,8 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent) {
     }
 }
 
-void Formsaldi::costruisci() {
+void Formsaldi::costruisci()
+{
     Label1 = new QLabel(QStringLiteral("SALDI"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(area(0, 0, 5295, 330));
@@ -103,7 +111,8 @@ void Formsaldi::costruisci() {
 }
 
 // Widths, alignment, headings and the month names; the amounts come with riempi.
-void Formsaldi::preparagriglia() {
+void Formsaldi::preparagriglia()
+{
     const char *titoli[] = {"MESE", "ENTRATE", "USCITE", "SALDO"};
     QHeaderView *testata = griglia->horizontalHeader();
     for (int c = 0; c < 4; ++c) {
@@ -123,15 +132,18 @@ void Formsaldi::preparagriglia() {
     }
 }
 
-void Formsaldi::riempi(const SaldiAnno &saldi) {
+void Formsaldi::riempi(const SaldiAnno &saldi)
+{
     for (int r = 1; r <= righe; ++r) {
         const int k = r == righe ? 0 : r;
         const qint64 saldo = saldi.saldo(k);
         griglia->setItem(r - 1, 1, cella(fixed(saldi.entratemese[k])));
         griglia->setItem(r - 1, 2, cella(fixed(saldi.uscitemese[k])));
         QTableWidgetItem *c = cella(fixed(saldo));
-        if (saldo < 0) c->setForeground(QColor(255, 0, 0));
-        if (saldo > 0) c->setForeground(QColor(0, 0, 255));
+        if (saldo < 0)
+            c->setForeground(QColor(255, 0, 0));
+        if (saldo > 0)
+            c->setForeground(QColor(0, 0, 255));
         griglia->setItem(r - 1, 3, c);
     }
 }

@@ -9,7 +9,8 @@ struct SaldiAnno;
 
 // The balances window: income, expense and their difference for each month of the year and for
 // the whole year, of the current company and account. Filled once when it is made.
-class Formsaldi : public QDialog {
+class Formsaldi : public QDialog
+{
     Q_OBJECT
   public:
     explicit Formsaldi(QWidget *parent = nullptr);

@@ -16,23 +16,27 @@
 namespace {
 
 // The layout is drawn in twips, 15 to a pixel.
-constexpr int tw(int twips) {
+constexpr int tw(int twips)
+{
     return (twips + 7) / 15;
 }
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect(tw(x), tw(y), tw(l), tw(a));
 }
 
 constexpr int ruolopdf = Qt::UserRole + 1;
 
-QFont times() {
+QFont times()
+{
     QFont f(QStringLiteral("Times New Roman"));
     f.setStyleHint(QFont::Serif);
     f.setPointSize(12);
     return f;
 }
 
-QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r) {
+QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r)
+{
     auto *g = new QGroupBox(titolo, padre);
     g->setObjectName(QLatin1String(nome));
     g->setGeometry(r);
@@ -41,7 +45,8 @@ QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, cons
 }
 
 // A list placed by its position in the window, inside its frame.
-QListWidget *lista(QGroupBox *cornice, const char *nome, const QRect &r) {
+QListWidget *lista(QGroupBox *cornice, const char *nome, const QRect &r)
+{
     auto *l = new QListWidget(cornice);
     l->setObjectName(QLatin1String(nome));
     l->setGeometry(r.translated(-cornice->pos()));
@@ -52,7 +57,8 @@ QListWidget *lista(QGroupBox *cornice, const char *nome, const QRect &r) {
 }
 
 QAbstractButton *pulsante(QWidget *padre, const char *nome, const char *icona,
-                          const QString &suggerimento, const QRect &r) {
+                          const QString &suggerimento, const QRect &r)
+{
     auto *b = new QToolButton(padre);
     b->setObjectName(QLatin1String(nome));
     b->setGeometry(r);
@@ -66,13 +72,16 @@ QAbstractButton *pulsante(QWidget *padre, const char *nome, const char *icona,
     return b;
 }
 
-int rigascelta(const QListWidget *l, int predefinita) {
+int rigascelta(const QListWidget *l, int predefinita)
+{
     const QList<QListWidgetItem *> scelte = l->selectedItems();
     return scelte.isEmpty() ? predefinita : l->row(scelte.first());
 }
 
-QString nomeconto(int indice) {
-    if (Formprincipale *p = Formprincipale::corrente()) return p->nomeconto(indice);
+QString nomeconto(int indice)
+{
+    if (Formprincipale *p = Formprincipale::corrente())
+        return p->nomeconto(indice);
     return indice == 1   ? QStringLiteral("TUTTI")
            : indice == 2 ? QStringLiteral("CASSA")
                          : QString();
@@ -80,7 +89,8 @@ QString nomeconto(int indice) {
 
 } // namespace
 
-Formstampante::Formstampante(QWidget *parent) : QDialog(parent) {
+Formstampante::Formstampante(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Formstampante"));
     setWindowTitle(QString());
     setFixedSize(tw(5115), tw(4275));
@@ -92,7 +102,8 @@ Formstampante::Formstampante(QWidget *parent) : QDialog(parent) {
     caricaliste();
 }
 
-void Formstampante::costruisci() {
+void Formstampante::costruisci()
+{
     QGroupBox *frame1 =
         cornice(this, "Frame1", QStringLiteral("Stampante"), area(120, 120, 3735, 3255));
     Lista = lista(frame1, "Lista", area(240, 480, 3495, 2880));
@@ -117,12 +128,14 @@ void Formstampante::costruisci() {
     connect(annulla, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
-void Formstampante::caricaliste() {
+void Formstampante::caricaliste()
+{
     Stampante &s = stampante();
     const QString corrente = s.corrente();
     for (const QString &nome : s.stampanti()) {
         Lista->addItem(nome);
-        if (nome == corrente) Lista->setCurrentRow(Lista->count() - 1);
+        if (nome == corrente)
+            Lista->setCurrentRow(Lista->count() - 1);
     }
     auto *pdf = new QListWidgetItem(vocepdf(), Lista);
     pdf->setData(ruolopdf, true);
@@ -134,7 +147,8 @@ void Formstampante::caricaliste() {
     Listcopie->setCurrentRow(0);
 }
 
-Lavoro Formstampante::lavoro() const {
+Lavoro Formstampante::lavoro() const
+{
     const Stato &st = stato();
     Lavoro l;
     l.qualita = rigascelta(Listaqualita, 2) - 4;
@@ -145,9 +159,11 @@ Lavoro Formstampante::lavoro() const {
     return l;
 }
 
-void Formstampante::stampa() {
+void Formstampante::stampa()
+{
     const QList<QListWidgetItem *> scelte = Lista->selectedItems();
-    if (scelte.isEmpty()) return;
+    if (scelte.isEmpty())
+        return;
     if (scelte.first()->data(ruolopdf).toBool()) {
         stampapdf();
         return;
@@ -158,19 +174,25 @@ void Formstampante::stampa() {
         interrotta(s.motivo());
 }
 
-void Formstampante::stampapdf() {
+void Formstampante::stampapdf()
+{
     QString file = QFileDialog::getSaveFileName(this, vocepdf(),
                                                 QDir::homePath() + QStringLiteral("/stampa.pdf"),
                                                 QStringLiteral("File PDF (*.pdf)"));
-    if (file.isEmpty()) return;
-    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
     std::unique_ptr<Stampante> s = stampantepdf(file);
-    if (!stampapagine(*s, stato().tabellamese, lavoro())) interrotta(s->motivo());
+    if (!stampapagine(*s, stato().tabellamese, lavoro()))
+        interrotta(s->motivo());
 }
 
 // The pages drawn have gone out; a half print must not pass for a whole one.
-void Formstampante::interrotta(const QString &motivo) {
+void Formstampante::interrotta(const QString &motivo)
+{
     QString testo = QStringLiteral("La stampa non è stata completata.");
-    if (!motivo.isEmpty()) testo += QStringLiteral("\n") + motivo;
+    if (!motivo.isEmpty())
+        testo += QStringLiteral("\n") + motivo;
     avviso(this, testo);
 }

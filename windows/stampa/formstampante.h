@@ -8,7 +8,8 @@ struct Lavoro;
 
 // The print window: printer, quality and copies, and the button that prints the month table
 // as the main window last loaded it. It stays open after a job.
-class Formstampante : public QDialog {
+class Formstampante : public QDialog
+{
     Q_OBJECT
   public:
     explicit Formstampante(QWidget *parent = nullptr);

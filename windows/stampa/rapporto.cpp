@@ -10,27 +10,32 @@
 namespace {
 
 // The area is kept to four decimals, like every amount of the program.
-double quattrodecimali(double v) {
+double quattrodecimali(double v)
+{
     return std::round(v * 10000) / 10000;
 }
 
-QString datariga(const RigaMese &r, const QString &anno) {
+QString datariga(const RigaMese &r, const QString &anno)
+{
     const QString testo = QStringLiteral("%1/%2/%3").arg(r.giorno).arg(r.mese).arg(anno);
     const QDate d = leggidata(testo);
     return d.isValid() ? datadmy(d) : testo;
 }
 
-QString euro(qint64 importo) {
+QString euro(qint64 importo)
+{
     return QStringLiteral("€ ") + fixed(importo);
 }
 
 // One job. Every step goes through a wrapper that stops passing calls on after the first
 // failure, so the job ends exactly where the printer gave up.
-class Rapporto {
+class Rapporto
+{
   public:
     Rapporto(Stampante &s, const TabellaMese &t, const Lavoro &l) : s(s), t(t), l(l) {}
 
-    bool esegui() {
+    bool esegui()
+    {
         ok = s.qualita(l.qualita) && s.copie(l.copie) &&
              s.carattere(QStringLiteral("arial"), 12, true) && s.centimetri();
         if (ok) {
@@ -49,7 +54,8 @@ class Rapporto {
     }
 
   private:
-    void intestazione() {
+    void intestazione()
+    {
         acapo();
         grassetto(true);
         scrivi((W - s.larghezzatesto(l.titolo)) / 2, l.titolo, true);
@@ -69,7 +75,8 @@ class Rapporto {
     }
 
     // Two printed lines: date and first description; second description, amount and balance.
-    void riga(const RigaMese &r) {
+    void riga(const RigaMese &r)
+    {
         grassetto(false);
         orizzontale();
         scrivi(0.8, datariga(r, l.anno), false);
@@ -78,39 +85,53 @@ class Rapporto {
         grassetto(false);
         scrivi(U - 0.5, r.descrizione[1], false);
         scrivi(r.segno == 0 ? 3 * U + 0.5 : 4 * U + 0.5, euro(r.importo), false);
-        if (r.saldo < 0) grassetto(true);
+        if (r.saldo < 0)
+            grassetto(true);
         const QString saldo = euro(r.saldo);
         scrivi(W - 0.5 - s.larghezzatesto(saldo), saldo, true);
         verticali(0.99);
     }
 
     // Made after every row, the last included.
-    void salto() {
-        if (!ok || s.y() < H - 2) return;
+    void salto()
+    {
+        if (!ok || s.y() < H - 2)
+            return;
         orizzontale();
-        if (ok) ok = s.nuovapagina();
+        if (ok)
+            ok = s.nuovapagina();
         ++pagina;
         intestazione();
     }
 
-    void grassetto(bool attivo) {
-        if (ok) ok = s.grassetto(attivo);
+    void grassetto(bool attivo)
+    {
+        if (ok)
+            ok = s.grassetto(attivo);
     }
-    void scrivi(double x, const QString &testo, bool acapo) {
-        if (!ok) return;
+    void scrivi(double x, const QString &testo, bool acapo)
+    {
+        if (!ok)
+            return;
         s.impostax(x);
         ok = s.scrivi(testo, acapo);
     }
-    void acapo() {
-        if (ok) ok = s.scrivi(QString(), true);
+    void acapo()
+    {
+        if (ok)
+            ok = s.scrivi(QString(), true);
     }
-    void orizzontale() {
-        if (ok) ok = s.linea(0.5, s.y(), W - 0.5, s.y());
+    void orizzontale()
+    {
+        if (ok)
+            ok = s.linea(0.5, s.y(), W - 0.5, s.y());
     }
     // The rules left of each column and the right border, from altezza above y down to y.
-    void verticali(double altezza) {
+    void verticali(double altezza)
+    {
         for (double x : {0.5, U - 0.7, 3 * U, 4 * U - 0.3, 5 * U - 0.5, W - 0.5})
-            if (ok) ok = s.linea(x, s.y() - altezza, x, s.y());
+            if (ok)
+                ok = s.linea(x, s.y() - altezza, x, s.y());
     }
 
     Stampante &s;
@@ -123,11 +144,13 @@ class Rapporto {
 
 } // namespace
 
-bool stampapagine(Stampante &s, const TabellaMese &t, const Lavoro &l) {
+bool stampapagine(Stampante &s, const TabellaMese &t, const Lavoro &l)
+{
     return Rapporto(s, t, l).esegui();
 }
 
-Esitostampa stampamese(Stampante &s, const QString &nome, const TabellaMese &t, const Lavoro &l) {
+Esitostampa stampamese(Stampante &s, const QString &nome, const TabellaMese &t, const Lavoro &l)
+{
     if (nome.isEmpty() || !s.stampanti().contains(nome, Qt::CaseSensitive))
         return Esitostampa::nessunastampante;
     if (!s.scegli(nome)) {

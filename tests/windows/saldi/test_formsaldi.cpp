@@ -12,7 +12,8 @@
 
 namespace {
 
-void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2) {
+void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2)
+{
     Movimento m;
     m.segno = segno;
     m.importo = euro * 10000;
@@ -21,7 +22,8 @@ void registra(int mese, qint16 segno, qint64 euro, qint16 conto = 2) {
     ASSERT_TRUE(aggiungimovimento(percorsomese("c:", mese, "08"), m));
 }
 
-void archivio() {
+void archivio()
+{
     nuovacasa();
     cartellalocale();
     registra(3, 0, 100);
@@ -35,7 +37,8 @@ void archivio() {
     s.contocorrente = 2;
 }
 
-QStringList riga(const QTableWidget *g, int r) {
+QStringList riga(const QTableWidget *g, int r)
+{
     QStringList testi;
     for (int c = 0; c < 4; ++c)
         testi.append(g->item(r, c) ? g->item(r, c)->text() : QString());
@@ -43,14 +46,16 @@ QStringList riga(const QTableWidget *g, int r) {
 }
 
 // The colour given to a balance cell; invalid when it keeps the grid's own.
-QColor colore(const QTableWidget *g, int r) {
+QColor colore(const QTableWidget *g, int r)
+{
     const QVariant v = g->item(r, 3)->data(Qt::ForegroundRole);
     return v.isValid() ? v.value<QBrush>().color() : QColor();
 }
 
 } // namespace
 
-TEST(Formsaldi, ShowsEveryMonthAndTheYearWithColouredBalances) {
+TEST(Formsaldi, ShowsEveryMonthAndTheYearWithColouredBalances)
+{
     archivio();
     stato().mesecorrente = 3; // neither the shown month nor a search changes anything
     stato().ricerca[0] = "nulla";
@@ -70,7 +75,8 @@ TEST(Formsaldi, ShowsEveryMonthAndTheYearWithColouredBalances) {
     EXPECT_FALSE(colore(g, 12).isValid());
 }
 
-TEST(Formsaldi, OpensFromTheMainWindowForEveryAccount) {
+TEST(Formsaldi, OpensFromTheMainWindowForEveryAccount)
+{
     archivio();
     Formprincipale principale;
     stato().annogestione = "08";
@@ -89,7 +95,8 @@ TEST(Formsaldi, OpensFromTheMainWindowForEveryAccount) {
     EXPECT_EQ(anno, QStringList({"Anno", "390,00", "350,00", "40,00"}));
 }
 
-TEST(Formsaldi, AnUnreadableMonthIsReportedAndNoFigureShown) {
+TEST(Formsaldi, AnUnreadableMonthIsReportedAndNoFigureShown)
+{
     archivio();
     ASSERT_TRUE(QDir().mkdir(cartellalocale() + "/mov0708"));
     QString messaggio;

@@ -13,7 +13,8 @@ struct Operazione {
     bool grassetto;
 };
 
-class Registratore : public Stampante {
+class Registratore : public Stampante
+{
   public:
     QStringList nomi = {"Ufficio", "Laser"};
     QString attuale = "Laser", scelta;
@@ -24,20 +25,24 @@ class Registratore : public Stampante {
 
     QStringList stampanti() const override { return nomi; }
     QString corrente() const override { return attuale; }
-    bool scegli(const QString &n) override {
+    bool scegli(const QString &n) override
+    {
         scelta = attuale = n;
         return true;
     }
-    bool qualita(int c) override {
+    bool qualita(int c) override
+    {
         qualitadata = c;
         return true;
     }
-    bool copie(int n) override {
+    bool copie(int n) override
+    {
         copiedate = n;
         return true;
     }
     bool carattere(const QString &, double, bool b) override { return grassetto(b); }
-    bool grassetto(bool b) override {
+    bool grassetto(bool b) override
+    {
         neretto = b;
         return true;
     }
@@ -47,46 +52,61 @@ class Registratore : public Stampante {
     double x() const override { return px; }
     double y() const override { return py; }
     void posizione(double x, double y) override { px = x, py = y; }
-    double larghezzatesto(const QString &t) const override {
+    double larghezzatesto(const QString &t) const override
+    {
         return t.size() * (neretto ? 0.25 : 0.2);
     }
-    bool scrivi(const QString &t, bool acapo) override {
-        if (!registra({Operazione::testo, px, py, 0, 0, t, neretto})) return false;
+    bool scrivi(const QString &t, bool acapo) override
+    {
+        if (!registra({Operazione::testo, px, py, 0, 0, t, neretto}))
+            return false;
         px += larghezzatesto(t);
-        if (acapo) posizione(0, py + 0.5);
+        if (acapo)
+            posizione(0, py + 0.5);
         return true;
     }
-    bool linea(double x1, double y1, double x2, double y2) override {
-        if (!registra({Operazione::linea, x1, y1, x2, y2, {}, neretto})) return false;
+    bool linea(double x1, double y1, double x2, double y2) override
+    {
+        if (!registra({Operazione::linea, x1, y1, x2, y2, {}, neretto}))
+            return false;
         posizione(x2, y2);
         return true;
     }
-    bool nuovapagina() override {
-        if (!registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto})) return false;
+    bool nuovapagina() override
+    {
+        if (!registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto}))
+            return false;
         posizione(0, 0);
         return true;
     }
-    bool fine() override {
+    bool fine() override
+    {
         ++fini;
         return true;
     }
     QString motivo() const override { return "La stampante è spenta."; }
 
-    QList<Operazione> tipo(Operazione::Tipo t) const {
+    QList<Operazione> tipo(Operazione::Tipo t) const
+    {
         QList<Operazione> l;
         for (const Operazione &o : fatte)
-            if (o.tipo == t && (t != Operazione::testo || !o.scritto.isEmpty())) l.append(o);
+            if (o.tipo == t && (t != Operazione::testo || !o.scritto.isEmpty()))
+                l.append(o);
         return l;
     }
-    bool stampato(const QString &testo) const {
+    bool stampato(const QString &testo) const
+    {
         for (const Operazione &o : fatte)
-            if (o.scritto == testo) return true;
+            if (o.scritto == testo)
+                return true;
         return false;
     }
 
   private:
-    bool registra(const Operazione &o) {
-        if (falliscidopo == fatte.size()) return false;
+    bool registra(const Operazione &o)
+    {
+        if (falliscidopo == fatte.size())
+            return false;
         fatte.append(o);
         return true;
     }

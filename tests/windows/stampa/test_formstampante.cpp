@@ -14,7 +14,8 @@ namespace {
 
 struct Finestra : ::testing::Test {
     Registratore r;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         usastampante(&r);
         Stato &s = stato();
@@ -35,32 +36,38 @@ struct Finestra : ::testing::Test {
     void TearDown() override { usastampante(nullptr); }
 };
 
-QListWidget *lista(QWidget &f, const char *nome) {
+QListWidget *lista(QWidget &f, const char *nome)
+{
     return f.findChild<QListWidget *>(nome);
 }
 
-QStringList voci(const QListWidget *l) {
+QStringList voci(const QListWidget *l)
+{
     QStringList v;
     for (int i = 0; i < l->count(); ++i)
         v.append(l->item(i)->text());
     return v;
 }
 
-QString scelta(const QListWidget *l) {
+QString scelta(const QListWidget *l)
+{
     const QList<QListWidgetItem *> s = l->selectedItems();
     return s.isEmpty() ? QString() : s.first()->text();
 }
 
-void seleziona(QWidget &f, const char *nome, const QString &voce) {
+void seleziona(QWidget &f, const char *nome, const QString &voce)
+{
     lista(f, nome)->setCurrentItem(lista(f, nome)->findItems(voce, Qt::MatchExactly).value(0));
 }
 
-void stampa(QWidget &f) {
+void stampa(QWidget &f)
+{
     f.findChild<QAbstractButton *>("Command1")->click();
 }
 
 // Answers the file question of the "File PDF" entry.
-void rispondifile(const QString &file) {
+void rispondifile(const QString &file)
+{
     quandomodale([file](QWidget *w) {
         qobject_cast<QFileDialog *>(w)->selectFile(file);
         QMetaObject::invokeMethod(w, "accept");
@@ -69,7 +76,8 @@ void rispondifile(const QString &file) {
 
 } // namespace
 
-TEST_F(Finestra, OpensWithThePrintersTheQualitiesAndTheCopies) {
+TEST_F(Finestra, OpensWithThePrintersTheQualitiesAndTheCopies)
+{
     Formstampante f;
     EXPECT_EQ(voci(lista(f, "Lista")), QStringList({"Ufficio", "Laser", "File PDF"}));
     EXPECT_EQ(scelta(lista(f, "Lista")), "Laser");
@@ -86,7 +94,8 @@ TEST_F(Finestra, OpensWithThePrintersTheQualitiesAndTheCopies) {
     EXPECT_TRUE(r.fatte.isEmpty() && r.scelta.isEmpty() && r.fini == 0);
 }
 
-TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen) {
+TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
+{
     Formstampante f;
     f.show();
     seleziona(f, "Lista", "Ufficio");
@@ -111,7 +120,8 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen) 
     EXPECT_EQ(scelta(lista(g, "Lista")), "Ufficio");
 }
 
-TEST_F(Finestra, AnInterruptedPrintIsReportedAndTheWindowStaysOpen) {
+TEST_F(Finestra, AnInterruptedPrintIsReportedAndTheWindowStaysOpen)
+{
     r.falliscidopo = 20;
     Formstampante f;
     f.show();
@@ -123,7 +133,8 @@ TEST_F(Finestra, AnInterruptedPrintIsReportedAndTheWindowStaysOpen) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone) {
+TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone)
+{
     const QString file = QDir::homePath() + "/marzo";
     Formstampante f;
     f.show();
@@ -139,7 +150,8 @@ TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone) {
     // A file that cannot be written is a print that did not complete.
     const QString chiusa = QDir::homePath() + "/chiusa";
     ASSERT_TRUE(QDir().mkpath(chiusa));
-    if (!bloccacartella(chiusa)) GTEST_SKIP() << "cannot make a folder read-only here";
+    if (!bloccacartella(chiusa))
+        GTEST_SKIP() << "cannot make a folder read-only here";
     rispondifile(chiusa + "/marzo.pdf");
     QString messaggio;
     accettamessaggio(&messaggio);
@@ -149,7 +161,8 @@ TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Finestra, TheMainWindowOpensItOnlyWithRowsToPrint) {
+TEST_F(Finestra, TheMainWindowOpensItOnlyWithRowsToPrint)
+{
     const TabellaMese righe = stato().tabellamese;
     Formprincipale principale;
     stato().tabellamese = TabellaMese();

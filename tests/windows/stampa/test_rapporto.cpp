@@ -6,7 +6,8 @@
 
 namespace {
 
-RigaMese riga(qint16 giorno, const QString &d0, qint16 segno, qint64 euro, qint64 saldo) {
+RigaMese riga(qint16 giorno, const QString &d0, qint16 segno, qint64 euro, qint64 saldo)
+{
     RigaMese r;
     r.giorno = giorno;
     r.mese = 3;
@@ -18,7 +19,8 @@ RigaMese riga(qint16 giorno, const QString &d0, qint16 segno, qint64 euro, qint6
     return r;
 }
 
-TabellaMese tabella(QList<RigaMese> righe) {
+TabellaMese tabella(QList<RigaMese> righe)
+{
     TabellaMese t;
     for (qsizetype i = 0; i < righe.size(); ++i)
         t.righe[i + 1] = righe[i];
@@ -26,7 +28,8 @@ TabellaMese tabella(QList<RigaMese> righe) {
     return t;
 }
 
-TabellaMese tabella(int n) {
+TabellaMese tabella(int n)
+{
     QList<RigaMese> righe;
     for (int i = 1; i <= n; ++i)
         righe.append(riga(qint16(i), QStringLiteral("Voce %1").arg(i), 0, 10, 10 * i));
@@ -41,7 +44,8 @@ struct Atteso {
     bool grassetto;
 };
 
-void confronta(const QList<Operazione> &fatti, qsizetype da, std::initializer_list<Atteso> attesi) {
+void confronta(const QList<Operazione> &fatti, qsizetype da, std::initializer_list<Atteso> attesi)
+{
     for (const Atteso &a : attesi) {
         const Operazione &o = fatti[da++];
         EXPECT_EQ(o.scritto, QString::fromUtf8(a.testo));
@@ -52,10 +56,12 @@ void confronta(const QList<Operazione> &fatti, qsizetype da, std::initializer_li
 }
 
 // A rule across the table at y, or six rules from y - altezza to y at the column borders.
-void orizzontale(const Operazione &o, double y) {
+void orizzontale(const Operazione &o, double y)
+{
     EXPECT_TRUE(o.x == 0.5 && o.x2 == 17.5 && o.y == y && o.y2 == y) << o.x << " " << o.y;
 }
-void telaio(const QList<Operazione> &l, qsizetype da, double y, double altezza) {
+void telaio(const QList<Operazione> &l, qsizetype da, double y, double altezza)
+{
     for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5}) {
         const Operazione &o = l[da++];
         EXPECT_TRUE(qAbs(o.x - x) < 1e-9 && o.x2 == o.x && qAbs(o.y - (y - altezza)) < 1e-9 &&
@@ -66,7 +72,8 @@ void telaio(const QList<Operazione> &l, qsizetype da, double y, double altezza) 
 
 } // namespace
 
-TEST(Rapporto, OneRowIsOnePageWithEveryPositionOfAnEighteenCentimetreWidth) {
+TEST(Rapporto, OneRowIsOnePageWithEveryPositionOfAnEighteenCentimetreWidth)
+{
     Registratore r;
     const TabellaMese t = tabella({riga(5, "Fattura 12", 0, 100, 100)});
     ASSERT_EQ(stampamese(r, "Ufficio", t, lavoro), Esitostampa::completata);
@@ -98,7 +105,8 @@ TEST(Rapporto, OneRowIsOnePageWithEveryPositionOfAnEighteenCentimetreWidth) {
     EXPECT_TRUE(r.tipo(Operazione::pagina).isEmpty());
 }
 
-TEST(Rapporto, ExpensesHaveTheirColumnAndOnlyNegativeBalancesAreBold) {
+TEST(Rapporto, ExpensesHaveTheirColumnAndOnlyNegativeBalancesAreBold)
+{
     Registratore r;
     const TabellaMese t =
         tabella({riga(1, "SALDO PRECEDENTE", 1, 150, -50), riga(9, "Incasso", 0, 80, 30)});
@@ -113,7 +121,8 @@ TEST(Rapporto, ExpensesHaveTheirColumnAndOnlyNegativeBalancesAreBold) {
                {"€ 30,00", 17.5 - 7 * 0.2, 4.5, false}});
 }
 
-TEST(Rapporto, ThePageBreakIsTestedAfterEveryRowTheLastIncluded) {
+TEST(Rapporto, ThePageBreakIsTestedAfterEveryRowTheLastIncluded)
+{
     // The header ends 3 cm down and a row takes 1 cm: with H = 10 a page breaks at y >= 8,
     // after the fifth row of each page.
     for (int righe : {5, 7, 12}) {
@@ -126,13 +135,15 @@ TEST(Rapporto, ThePageBreakIsTestedAfterEveryRowTheLastIncluded) {
         EXPECT_TRUE(r.stampato(QStringLiteral("Pag. %1").arg(pagine)));
         EXPECT_FALSE(r.stampato(QStringLiteral("Pag. %1").arg(pagine + 1)));
         for (qsizetype i = 0; i < r.fatte.size(); ++i)
-            if (r.fatte[i].tipo == Operazione::pagina) orizzontale(r.fatte[i - 1], 8.0);
+            if (r.fatte[i].tipo == Operazione::pagina)
+                orizzontale(r.fatte[i - 1], 8.0);
         // After a full last page the closing rule lies right under the heading frame.
         orizzontale(r.fatte.last(), righe % 5 == 0 ? 3.0 : 3.0 + righe % 5);
     }
 }
 
-TEST(Rapporto, AFailureEndsTheDocumentWhereItStood) {
+TEST(Rapporto, AFailureEndsTheDocumentWhereItStood)
+{
     Registratore r;
     r.falliscidopo = 45; // inside the third row
     EXPECT_EQ(stampamese(r, "Laser", tabella(6), lavoro), Esitostampa::interrotta);

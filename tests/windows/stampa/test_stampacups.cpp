@@ -20,23 +20,27 @@ namespace {
 
 const QString coda = QStringLiteral("QuaderolaPDF");
 
-QString esegui(const QString &programma, const QStringList &argomenti, QString *errore = nullptr) {
+QString esegui(const QString &programma, const QStringList &argomenti, QString *errore = nullptr)
+{
     QProcess p;
     p.start(programma, argomenti);
     const bool ok =
         p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (errore) *errore = ok ? QString() : QString::fromLocal8Bit(p.readAllStandardError()) + " ";
+    if (errore)
+        *errore = ok ? QString() : QString::fromLocal8Bit(p.readAllStandardError()) + " ";
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
 // Starts the scheduler and adds the queue; the folder of its PDF files, or why not.
-QString preparacoda(const QString &nome, QString *errore) {
+QString preparacoda(const QString &nome, QString *errore)
+{
     return esegui("bash", {SCRIPTSTAMPANTE, nome}, errore);
 }
 
 // Prints the month table on the queue through the window, answering any message; then waits
 // until the queue is empty and a new PDF has appeared, and returns it.
-QString stampasullacoda(const QString &cartella, QString *avvisi) {
+QString stampasullacoda(const QString &cartella, QString *avvisi)
+{
     const QStringList prima = QDir(cartella).entryList({"*.pdf"});
     QTimer guardia;
     QObject::connect(&guardia, &QTimer::timeout, [&] {
@@ -58,7 +62,8 @@ QString stampasullacoda(const QString &cartella, QString *avvisi) {
     return {};
 }
 
-void mese(int righe) {
+void mese(int righe)
+{
     Stato &s = stato();
     s.annogestione = "08";
     s.contocorrente = 2;
@@ -77,16 +82,19 @@ void mese(int righe) {
     s.tabellamese.numerorighe = qint16(righe);
 }
 
-int pagine(const QString &file) {
+int pagine(const QString &file)
+{
     return esegui("pdfinfo", {file}).section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
 }
 
 } // namespace
 
-TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdf) {
+TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdf)
+{
     QString errore, avvisi;
     const QString cartella = preparacoda(coda, &errore);
-    if (!errore.isEmpty()) GTEST_SKIP() << "no CUPS queue to print to: " << errore.toStdString();
+    if (!errore.isEmpty())
+        GTEST_SKIP() << "no CUPS queue to print to: " << errore.toStdString();
     nuovacasa();
 
     mese(2);
@@ -117,11 +125,13 @@ TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdf) {
     QFile::remove(lungo);
 }
 
-TEST(StampaCups, AQueueRemovedWhilePrintingIsAFailure) {
+TEST(StampaCups, AQueueRemovedWhilePrintingIsAFailure)
+{
     const QString via = QStringLiteral("QuaderolaVia");
     QString errore;
     preparacoda(via, &errore);
-    if (!errore.isEmpty()) GTEST_SKIP() << "no CUPS queue to print to: " << errore.toStdString();
+    if (!errore.isEmpty())
+        GTEST_SKIP() << "no CUPS queue to print to: " << errore.toStdString();
     Stampante &s = stampante();
     ASSERT_TRUE(s.scegli(via) && s.centimetri());
     EXPECT_GT(s.larghezza(), 15);
