@@ -70,14 +70,20 @@ Esito FileRecord::leggi(qint32 numero, QByteArray &record) const {
 }
 
 Esito FileRecord::leggitutto(QByteArray &dati) const {
-    dati.clear();
+    dati.resize(0); // keeps the buffer: a reader going month by month allocates it once
     QFile file(nativo);
     if (Esito e = apriinlettura(file); !e) return e;
     BloccoFile blocco(file, BloccoFile::Condiviso);
     if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
     const qint64 interi = file.size() / dimensione * dimensione;
-    dati = file.read(interi);
-    if (dati.size() != interi) {
+    dati.resize(interi);
+    qint64 letti = 0;
+    while (letti < interi) {
+        const qint64 n = file.read(dati.data() + letti, interi - letti);
+        if (n <= 0) break;
+        letti += n;
+    }
+    if (letti != interi) {
         Esito e = Esito::fallito(nativo, motivoerrore(file));
         dati.clear();
         return e;
