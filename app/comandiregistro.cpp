@@ -69,10 +69,9 @@ void Formprincipale::elabora() {
     Label9->setText(fixed(finale));
     coloresaldo(Label9, finale);
     // The totals cover the rows kept; say so when the capacity dropped some.
-    avvisorighe->setText(
-        QStringLiteral("Mostrate le prime %1 righe: %2 movimenti esclusi dai totali")
-            .arg(TabellaMese::capacita)
-            .arg(t.righescartate));
+    avvisorighe->setText(QStringLiteral("Mostrate solo le prime %1 righe: i totali non "
+                                        "comprendono i movimenti successivi")
+                             .arg(TabellaMese::capacita));
     avvisorighe->setVisible(t.righescartate > 0);
 
     {

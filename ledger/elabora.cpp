@@ -60,9 +60,14 @@ Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, QByteAr
     saldo = 0;
     for (int m = 1; m < mese; ++m) {
         if (Esito e = leggimese(f, m, dati); !e) return e;
+        // Masks rather than branches: which records count is as random as their order.
         const char *r = dati.constData();
-        for (const char *fine = r + dati.size(); r < fine; r += mv::dimensione)
-            saldo += s.contabile(r) ? effetto(mv::segno(r), mv::importo(r)) : 0;
+        for (const char *fine = r + dati.size(); r < fine; r += mv::dimensione) {
+            const qint64 conta = -qint64(s.contabile(r));
+            const qint64 importo = mv::importo(r) & conta;
+            saldo += (importo & -qint64(mv::segno(r) == mv::entrata)) -
+                     (importo & -qint64(mv::segno(r) == mv::uscita));
+        }
     }
     return {};
 }
@@ -90,11 +95,14 @@ void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese) {
 }
 
 // Reads the months of the period in order and appends the matching movements to the table in
-// file order, up to the capacity; those past it are counted.
+// file order, up to the capacity. The first movement past it ends the reading: nothing after it
+// can be shown, and the later months are only opened, as every load leaves each month of its
+// period with a file.
 Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int primo, int ultimo,
                  QByteArray &dati) {
     std::vector<qint32> candidati;
-    for (int m = primo; m <= ultimo; ++m) {
+    int m = primo;
+    for (; m <= ultimo && t.righescartate == 0; ++m) {
         if (Esito e = leggimese(f, m, dati); !e) return e;
         // The numeric tests without branches first, then the texts of those that passed.
         const qsizetype n = dati.size() / mv::dimensione;
@@ -108,13 +116,16 @@ Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int pr
             const char *r = dati.constData() + candidati[c] * mv::dimensione;
             if (!s.testi(r)) continue;
             if (t.numerorighe >= TabellaMese::capacita) {
-                ++t.righescartate;
-                continue;
+                t.righescartate = 1;
+                break;
             }
             ++t.numerorighe;
             rigamovimento(t.righe[t.numerorighe], r, candidati[c] + 1, m);
         }
     }
+    for (qint32 numero = 0; m <= ultimo; ++m)
+        if (Esito e = contamovimenti(percorsomese(f.percorso, m, f.annogestione), numero); !e)
+            return e;
     return {};
 }
 

@@ -33,10 +33,16 @@ TestoCercato::TestoCercato(const QString &testo) {
     for (QChar c : piegato)
         ago.push_back(c.unicode());
     if (ago.empty()) return;
-    for (size_t k = 0; k < iniziali.size() && k < ago.size(); ++k)
+    // A letter has its two cases; a character that no byte stands for, or one that three bytes
+    // stand for, is left to the plain comparison.
+    blocchi = true;
+    for (size_t k = 0; k < iniziali.size() && k < ago.size(); ++k) {
+        std::vector<unsigned char> byte;
         for (int b = 0; b < 256; ++b)
-            if (piegati()[size_t(b)] == ago[k])
-                iniziali[k].push_back(static_cast<unsigned char>(b));
+            if (piegati()[size_t(b)] == ago[k]) byte.push_back(static_cast<unsigned char>(b));
+        blocchi = blocchi && !byte.empty() && byte.size() <= 2;
+        if (!byte.empty()) iniziali[k] = {byte.front(), byte.back()};
+    }
     // A match can reach into the padding only through a blank at one end of the text.
     rifila = bianco(ago.front()) || bianco(ago.back());
 }
@@ -53,14 +59,10 @@ namespace {
 typedef unsigned char v16 __attribute__((vector_size(16)));
 typedef unsigned long long v2 __attribute__((vector_size(16)));
 
-// The positions of the sixteen bytes from p that are one of the given bytes.
-v16 uguali(const unsigned char *p, const std::vector<unsigned char> &byte) {
+v16 carica(const unsigned char *p) {
     v16 v;
     __builtin_memcpy(&v, p, sizeof v);
-    v16 m = {};
-    for (unsigned char b : byte)
-        m |= (v16)(v == b);
-    return m;
+    return v;
 }
 
 bool qualcuno(v16 m) {
@@ -82,14 +84,32 @@ bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const 
     const qsizetype ultimo = fine - n; // the last place the text can start
     qsizetype i = inizio;
 #if defined(__GNUC__)
-    // Sixteen places at a time: only where the first two characters match is the rest compared.
-    const bool due = n >= 2;
-    for (; i <= ultimo && i + 16 + (due ? 1 : 0) <= larghezza; i += 16) {
-        v16 m = uguali(campo + i, iniziali[0]);
-        if (due) m &= uguali(campo + i + 1, iniziali[1]);
-        if (!qualcuno(m)) continue;
-        for (qsizetype j = i; j < i + 16 && j <= ultimo; ++j)
-            if (m[j - i] && confronta(campo + j)) return true;
+    // Sixteen places at a time: only where the first two characters match is the rest compared,
+    // and a field where they match nowhere costs one branch.
+    if (blocchi) {
+        const qsizetype seguente = n >= 2 ? 1 : 0;
+        const v16 a0 = v16{} + iniziali[0][0], a1 = v16{} + iniziali[0][1];
+        const v16 b0 = v16{} + iniziali[1][0], b1 = v16{} + iniziali[1][1];
+        auto maschera = [&](qsizetype k) {
+            const v16 v = carica(campo + k);
+            v16 m = (v16)(v == a0) | (v16)(v == a1);
+            if (seguente) {
+                const v16 w = carica(campo + k + 1);
+                m &= (v16)(w == b0) | (v16)(w == b1);
+            }
+            return m;
+        };
+        v16 tutti = {};
+        qsizetype oltre = i;
+        for (; oltre <= ultimo && oltre + 16 + seguente <= larghezza; oltre += 16)
+            tutti |= maschera(oltre);
+        if (qualcuno(tutti))
+            for (; i < oltre; i += 16) {
+                const v16 m = maschera(i);
+                for (qsizetype j = i; j < i + 16 && j <= ultimo; ++j)
+                    if (m[j - i] && confronta(campo + j)) return true;
+            }
+        i = oltre;
     }
 #endif
     for (; i <= ultimo; ++i)

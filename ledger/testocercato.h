@@ -24,7 +24,9 @@ class TestoCercato {
     bool confronta(const unsigned char *inizio) const;
 
     std::vector<char16_t> ago; // the text, case-folded
-    // The bytes that stand for the first and the second character of the text.
-    std::array<std::vector<unsigned char>, 2> iniziali;
+    // The bytes that stand for the first and the second character of the text, two each (the
+    // same byte twice when one is enough); blocchi tells whether that covers them all.
+    std::array<std::array<unsigned char, 2>, 2> iniziali{};
+    bool blocchi = false;
     bool rifila = false; // the text begins or ends with a blank, so the padding matters
 };

@@ -70,20 +70,14 @@ Esito FileRecord::leggi(qint32 numero, QByteArray &record) const {
 }
 
 Esito FileRecord::leggitutto(QByteArray &dati) const {
-    dati.resize(0); // keeps the buffer: a reader going month by month allocates it once
+    dati.clear();
     QFile file(nativo);
     if (Esito e = apriinlettura(file); !e) return e;
     BloccoFile blocco(file, BloccoFile::Condiviso);
     if (!blocco.ok()) return Esito::fallito(nativo, motivoblocco(blocco));
     const qint64 interi = file.size() / dimensione * dimensione;
-    dati.resize(interi);
-    qint64 letti = 0;
-    while (letti < interi) {
-        const qint64 n = file.read(dati.data() + letti, interi - letti);
-        if (n <= 0) break;
-        letti += n;
-    }
-    if (letti != interi) {
+    dati = file.read(interi);
+    if (dati.size() != interi) {
         Esito e = Esito::fallito(nativo, motivoerrore(file));
         dati.clear();
         return e;
