@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -33,6 +34,15 @@ void coloretesto(QLabel *l, const QColor &colore) {
 // Red below zero, blue from zero up.
 void coloresaldo(QLabel *l, qint64 saldo) {
     coloretesto(l, saldo < 0 ? rosso : blu);
+}
+
+// Large amounts would be cut by the narrow amount columns: the text shrinks until it fits.
+void adatta(QLabel *l, const QFont &base) {
+    QFont f = base;
+    const int spazio = l->contentsRect().width() - 2 * qMax(l->indent(), 0);
+    while (QFontMetrics(f).horizontalAdvance(l->text()) > spazio && f.pointSizeF() > 6)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    if (f != l->font()) l->setFont(f);
 }
 
 FiltroMese filtrocorrente() {
@@ -68,6 +78,9 @@ void Formprincipale::elabora() {
     Label8->setText(fixed(t.totali[1]));
     Label9->setText(fixed(finale));
     coloresaldo(Label9, finale);
+    const QFont totali = findChild<QLabel *>(QStringLiteral("Label6"))->font();
+    for (QLabel *l : {Label7, Label8, Label9})
+        adatta(l, totali);
     // The totals cover the rows kept; say so when the capacity dropped some.
     avvisorighe->setText(QStringLiteral("Mostrate solo le prime %1 righe: i totali non "
                                         "comprendono i movimenti successivi")
@@ -105,6 +118,8 @@ void Formprincipale::aggiornavideo() {
         uscite[k]->setText(r.segno == 1 ? fixed(r.importo) : QString());
         saldo[k]->setText(fixed(r.saldo));
         coloresaldo(saldo[k], r.saldo);
+        for (QLabel *l : {entrate[k], uscite[k], saldo[k]})
+            adatta(l, ldata[k]->font());
     }
 }
 
@@ -189,6 +204,7 @@ void Formprincipale::cambiaanno() {
 }
 
 void Formprincipale::cancellamovimento() {
+    opemov->hide(); // also when the command comes from elsewhere than the menu itself
     const RigaMese riga = stato().tabellamese.riga(scroll->value() + rigaselezionata);
     if (riga.numero == 0) {
         avviso(this, QStringLiteral("Selezionare Movimento"));
