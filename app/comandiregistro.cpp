@@ -25,27 +25,32 @@ namespace {
 const QColor rosso(255, 0, 0);
 const QColor blu(0, 0, 255);
 
-void coloretesto(QLabel *l, const QColor &colore) {
+void coloretesto(QLabel *l, const QColor &colore)
+{
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colore);
     l->setPalette(p);
 }
 
 // Red below zero, blue from zero up.
-void coloresaldo(QLabel *l, qint64 saldo) {
+void coloresaldo(QLabel *l, qint64 saldo)
+{
     coloretesto(l, saldo < 0 ? rosso : blu);
 }
 
 // Large amounts would be cut by the narrow amount columns: the text shrinks until it fits.
-void adatta(QLabel *l, const QFont &base) {
+void adatta(QLabel *l, const QFont &base)
+{
     QFont f = base;
     const int spazio = l->contentsRect().width() - 2 * qMax(l->indent(), 0);
     while (QFontMetrics(f).horizontalAdvance(l->text()) > spazio && f.pointSizeF() > 6)
         f.setPointSizeF(f.pointSizeF() - 0.5);
-    if (f != l->font()) l->setFont(f);
+    if (f != l->font())
+        l->setFont(f);
 }
 
-FiltroMese filtrocorrente() {
+FiltroMese filtrocorrente()
+{
     const Stato &s = stato();
     FiltroMese f;
     f.percorso = s.percorso;
@@ -60,7 +65,8 @@ FiltroMese filtrocorrente() {
 }
 
 // "DD/MM/YY" from the row's day and month and the management year.
-QString datariga(const RigaMese &r, const QString &anno) {
+QString datariga(const RigaMese &r, const QString &anno)
+{
     return QStringLiteral("%1/%2/%3")
         .arg(r.giorno, 2, 10, QLatin1Char('0'))
         .arg(r.mese, 2, 10, QLatin1Char('0'))
@@ -69,7 +75,8 @@ QString datariga(const RigaMese &r, const QString &anno) {
 
 } // namespace
 
-void Formprincipale::elabora() {
+void Formprincipale::elabora()
+{
     TabellaMese &t = stato().tabellamese;
     const Esito esito = ::elabora(t, filtrocorrente());
 
@@ -97,10 +104,12 @@ void Formprincipale::elabora() {
         }
     }
     aggiornavideo();
-    if (!esito) avvisoerrore(this, esito);
+    if (!esito)
+        avvisoerrore(this, esito);
 }
 
-void Formprincipale::aggiornavideo() {
+void Formprincipale::aggiornavideo()
+{
     const TabellaMese &t = stato().tabellamese;
     const int primo = qMax(scroll->value(), 1);
     for (int k = 0; k < righevisibili; ++k) {
@@ -123,22 +132,27 @@ void Formprincipale::aggiornavideo() {
     }
 }
 
-void Formprincipale::premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale) {
+void Formprincipale::premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale)
+{
     rigaselezionata = posizione;
-    if (pulsante == Qt::RightButton) opemov->popup(globale);
+    if (pulsante == Qt::RightButton)
+        opemov->popup(globale);
 }
 
-void Formprincipale::wheelEvent(QWheelEvent *evento) {
+void Formprincipale::wheelEvent(QWheelEvent *evento)
+{
     // A notch moves the rows as many lines as the desktop asks; touchpads send fractions of a
     // notch, which add up.
     rotellaaccumulata += evento->angleDelta().y();
     const int scatti = rotellaaccumulata / QWheelEvent::DefaultDeltasPerStep;
     rotellaaccumulata -= scatti * QWheelEvent::DefaultDeltasPerStep;
-    if (scatti != 0) scroll->setValue(scroll->value() - scatti * QApplication::wheelScrollLines());
+    if (scatti != 0)
+        scroll->setValue(scroll->value() - scatti * QApplication::wheelScrollLines());
     evento->accept();
 }
 
-void Formprincipale::keyPressEvent(QKeyEvent *evento) {
+void Formprincipale::keyPressEvent(QKeyEvent *evento)
+{
     QAbstractSlider::SliderAction azione = QAbstractSlider::SliderNoAction;
     switch (evento->key()) {
     case Qt::Key_PageUp:
@@ -161,26 +175,32 @@ void Formprincipale::keyPressEvent(QKeyEvent *evento) {
     evento->accept();
 }
 
-void Formprincipale::aprimese(int periodo) {
-    if (periodo < 0 || periodo > 12) return;
+void Formprincipale::aprimese(int periodo)
+{
+    if (periodo < 0 || periodo > 12)
+        return;
     Stato &s = stato();
-    if (s.mesecorrente >= 0 && s.mesecorrente <= 12) frecciasx[s.mesecorrente]->hide();
+    if (s.mesecorrente >= 0 && s.mesecorrente <= 12)
+        frecciasx[s.mesecorrente]->hide();
     s.mesecorrente = qint16(periodo);
     frecciasx[periodo]->show();
     s.azzeraricerca();
     elabora();
 }
 
-void Formprincipale::sceglieconto(int indice) {
+void Formprincipale::sceglieconto(int indice)
+{
     const QList<QAction *> conti = gruppoconti->actions();
-    if (indice < 1 || indice > conti.size()) return;
+    if (indice < 1 || indice > conti.size())
+        return;
     conti[indice - 1]->setChecked(true);
     stato().contocorrente = qint16(indice);
     stato().azzeraricerca();
     elabora();
 }
 
-void Formprincipale::cambiaditta() {
+void Formprincipale::cambiaditta()
+{
     {
         Formditta finestra(this);
         finestra.exec();
@@ -190,27 +210,32 @@ void Formprincipale::cambiaditta() {
     elabora();
 }
 
-void Formprincipale::cambiaanno() {
+void Formprincipale::cambiaanno()
+{
     const QString risposta = chiedi(this, QStringLiteral("Variazione Anno di gestione"),
                                     QStringLiteral("Digitare l'anno di gestione"))
                                  .trimmed();
-    if (risposta.isEmpty()) return;
+    if (risposta.isEmpty())
+        return;
     const QDate data = leggidata(QStringLiteral("01/01/") + risposta);
-    if (!data.isValid()) return;
+    if (!data.isValid())
+        return;
     stato().annogestione = datadmy(data).right(2);
     aggiornastato();
     stato().azzeraricerca();
     elabora();
 }
 
-void Formprincipale::cancellamovimento() {
+void Formprincipale::cancellamovimento()
+{
     opemov->hide(); // also when the command comes from elsewhere than the menu itself
     const RigaMese riga = stato().tabellamese.riga(scroll->value() + rigaselezionata);
     if (riga.numero == 0) {
         avviso(this, QStringLiteral("Selezionare Movimento"));
         return;
     }
-    if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?"))) return;
+    if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?")))
+        return;
     const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
     if (Esito e = ::cancellamovimento(file, riga.numero); !e) {
         avvisoerrore(this, e);

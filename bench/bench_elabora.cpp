@@ -13,14 +13,17 @@ namespace {
 const QString anno = QStringLiteral("26");
 using orologio = std::chrono::steady_clock;
 
-void pavimento(benchmark::State &stato) {
+void pavimento(benchmark::State &stato)
+{
     const QString radice = archiviobench();
-    if (radice.isEmpty()) stato.SkipWithError("no benchmark archive");
+    if (radice.isEmpty())
+        stato.SkipWithError("no benchmark archive");
     for (auto _ : stato)
         benchmark::DoNotOptimize(leggifilemese(radice, anno));
 }
 
-void carica(benchmark::State &stato, qint16 conto, qint16 mese, const QString &cercato) {
+void carica(benchmark::State &stato, qint16 conto, qint16 mese, const QString &cercato)
+{
     FiltroMese f;
     f.percorso = archiviobench();
     f.annogestione = anno;
@@ -36,7 +39,8 @@ void carica(benchmark::State &stato, qint16 conto, qint16 mese, const QString &c
         benchmark::DoNotOptimize(leggifilemese(f.percorso, anno));
         const auto letto = orologio::now();
         stato.ResumeTiming();
-        if (!elabora(t, f)) stato.SkipWithError("a month file could not be read");
+        if (!elabora(t, f))
+            stato.SkipWithError("a month file could not be read");
         benchmark::DoNotOptimize(t.numerorighe);
         carichi += orologio::now() - letto;
         letture += letto - inizio;

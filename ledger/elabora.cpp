@@ -17,22 +17,28 @@ namespace {
 namespace mv = movimento;
 
 // The tests every record of the period passes through, on the raw bytes, in their order.
-class Selezione {
+class Selezione
+{
   public:
     explicit Selezione(const FiltroMese &f)
         : ditta(f.dittacorrente), conto(f.contocorrente), contatto(f.contattoricercato),
-          cerca1(f.ricerca[0]), cerca2(f.ricerca[1]) {}
+          cerca1(f.ricerca[0]), cerca2(f.ricerca[1])
+    {
+    }
 
     // Company, not deleted, account: what the carried balance counts.
-    bool contabile(const char *r) const {
+    bool contabile(const char *r) const
+    {
         return (mv::ditta(r) == ditta) & (mv::segno(r) != mv::cancellato) &
                ((conto == 1) | (mv::conto(r) == conto));
     }
     // The same with the contact filter: the cheap part of the row tests.
-    bool candidato(const char *r) const {
+    bool candidato(const char *r) const
+    {
         return contabile(r) & ((contatto == 0) | (mv::contatto(r) == contatto));
     }
-    bool testi(const char *r) const {
+    bool testi(const char *r) const
+    {
         return cerca1.trovatoin(mv::descrizione1(r), mv::larghezzadescrizione) &&
                cerca2.trovatoin(mv::descrizione2(r), mv::larghezzadescrizione);
     }
@@ -45,21 +51,25 @@ class Selezione {
 };
 
 // Income adds, expense subtracts; any other sign moves nothing.
-qint64 effetto(qint16 segno, qint64 importo) {
+qint64 effetto(qint16 segno, qint64 importo)
+{
     return (segno == mv::entrata ? importo : 0) - (segno == mv::uscita ? importo : 0);
 }
 
 // Reads a month file into dati, whose memory serves every month of one load.
-Esito leggimese(const FiltroMese &f, int mese, QByteArray &dati) {
+Esito leggimese(const FiltroMese &f, int mese, QByteArray &dati)
+{
     return leggimesegrezzo(percorsomese(f.percorso, mese, f.annogestione), dati);
 }
 
 // The balance the earlier months of the year carry into mese.
 Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, QByteArray &dati,
-                      qint64 &saldo) {
+                      qint64 &saldo)
+{
     saldo = 0;
     for (int m = 1; m < mese; ++m) {
-        if (Esito e = leggimese(f, m, dati); !e) return e;
+        if (Esito e = leggimese(f, m, dati); !e)
+            return e;
         // Masks rather than branches: which records count is as random as their order.
         const char *r = dati.constData();
         for (const char *fine = r + dati.size(); r < fine; r += mv::dimensione) {
@@ -72,7 +82,8 @@ Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, QByteAr
     return {};
 }
 
-void rigasaldoprecedente(RigaMese &r, const FiltroMese &f, int mese, qint64 saldo) {
+void rigasaldoprecedente(RigaMese &r, const FiltroMese &f, int mese, qint64 saldo)
+{
     r.giorno = 1;
     r.mese = qint16(mese);
     r.descrizione[0] = QStringLiteral("SALDO PRECEDENTE");
@@ -82,7 +93,8 @@ void rigasaldoprecedente(RigaMese &r, const FiltroMese &f, int mese, qint64 sald
     r.saldo = saldo;
 }
 
-void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese) {
+void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese)
+{
     riga.numero = numero;
     riga.giorno = mv::giorno(r);
     riga.mese = qint16(mese);
@@ -99,11 +111,13 @@ void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese) {
 // can be shown, and the later months are only opened, as every load leaves each month of its
 // period with a file.
 Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int primo, int ultimo,
-                 QByteArray &dati) {
+                 QByteArray &dati)
+{
     std::vector<qint32> candidati;
     int m = primo;
     for (; m <= ultimo && t.righescartate == 0; ++m) {
-        if (Esito e = leggimese(f, m, dati); !e) return e;
+        if (Esito e = leggimese(f, m, dati); !e)
+            return e;
         // The numeric tests without branches first, then the texts of those that passed.
         const qsizetype n = dati.size() / mv::dimensione;
         candidati.resize(size_t(n));
@@ -114,7 +128,8 @@ Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int pr
         }
         for (size_t c = 0; c < quanti; ++c) {
             const char *r = dati.constData() + candidati[c] * mv::dimensione;
-            if (!s.testi(r)) continue;
+            if (!s.testi(r))
+                continue;
             if (t.numerorighe >= TabellaMese::capacita) {
                 t.righescartate = 1;
                 break;
@@ -129,27 +144,34 @@ Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int pr
     return {};
 }
 
-void calcolasaldi(TabellaMese &t) {
+void calcolasaldi(TabellaMese &t)
+{
     for (int i = 1; i <= t.numerorighe; ++i) {
         RigaMese &r = t.righe[i];
-        if (r.numero == 0) continue; // the carried balance keeps its own
+        if (r.numero == 0)
+            continue; // the carried balance keeps its own
         r.saldo = t.righe[i - 1].saldo + effetto(r.segno, r.importo);
-        if (r.segno == mv::entrata) t.totali[0] += r.importo;
-        if (r.segno == mv::uscita) t.totali[1] += r.importo;
+        if (r.segno == mv::entrata)
+            t.totali[0] += r.importo;
+        if (r.segno == mv::uscita)
+            t.totali[1] += r.importo;
     }
 }
 
-bool vuota(const RigaMese &r) {
+bool vuota(const RigaMese &r)
+{
     return r.numero == 0 && r.giorno == 0 && r.mese == 0 && r.importo == 0 && r.segno == 0 &&
            r.saldo == 0 && r.conto == 0 && r.contatto == 0 && r.descrizione[0].isNull() &&
            r.descrizione[1].isNull();
 }
 
 // Every row back to empty, keeping the memory of the rows and touching only those in use.
-void svuota(TabellaMese &t) {
+void svuota(TabellaMese &t)
+{
     t.righe.resize(TabellaMese::capacita + 1);
     for (RigaMese &r : t.righe)
-        if (!vuota(r)) r = RigaMese();
+        if (!vuota(r))
+            r = RigaMese();
     t.numerorighe = 0;
     t.totali[0] = t.totali[1] = 0;
     t.righescartate = 0;
@@ -157,7 +179,8 @@ void svuota(TabellaMese &t) {
 
 } // namespace
 
-Esito elabora(TabellaMese &t, const FiltroMese &f) {
+Esito elabora(TabellaMese &t, const FiltroMese &f)
+{
     svuota(t);
     const bool mese = f.mesecorrente >= 1 && f.mesecorrente <= 12;
     const int primo = mese ? f.mesecorrente : 1;
@@ -167,7 +190,8 @@ Esito elabora(TabellaMese &t, const FiltroMese &f) {
     QByteArray dati;
     if (!s.ricerca() && primo != 1) {
         qint64 saldo = 0;
-        if (Esito e = saldoprecedente(f, s, primo, dati, saldo); !e) return e;
+        if (Esito e = saldoprecedente(f, s, primo, dati, saldo); !e)
+            return e;
         if (saldo != 0) {
             t.numerorighe = 1;
             rigasaldoprecedente(t.righe[1], f, primo, saldo);

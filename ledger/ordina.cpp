@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <vector>
 
-qint16 ordina(TabellaMese &t, qint16 giorno, qint16 mese) {
+qint16 ordina(TabellaMese &t, qint16 giorno, qint16 mese)
+{
     int i = t.numerorighe;
-    if (i < 1) return 1;
-    if (i + 1 >= t.righe.size()) t.righe.resize(i + 2); // a full table still has room to move
+    if (i < 1)
+        return 1;
+    if (i + 1 >= t.righe.size())
+        t.righe.resize(i + 2); // a full table still has room to move
     while (true) {
-        if (t.righe[i].mese < mese || giorno >= t.righe[i].giorno) return qint16(i + 1);
+        if (t.righe[i].mese < mese || giorno >= t.righe[i].giorno)
+            return qint16(i + 1);
         t.righe[i + 1] = t.righe[i];
-        if (--i < 1) return 1;
+        if (--i < 1)
+            return 1;
     }
 }
 
@@ -19,7 +24,8 @@ namespace {
 // The rows 1 to n by month, then day, then their place now: row numbers in their new order.
 // Days of a sound file are 1 to 31, so counting them is enough; a damaged file falls back to a
 // sort.
-std::vector<qint32> ordine(const TabellaMese &t) {
+std::vector<qint32> ordine(const TabellaMese &t)
+{
     const int n = t.numerorighe;
     constexpr int giorni = 64;
     bool contabili = true;
@@ -48,12 +54,14 @@ std::vector<qint32> ordine(const TabellaMese &t) {
 
 } // namespace
 
-void ordinatabella(TabellaMese &t) {
+void ordinatabella(TabellaMese &t)
+{
     const std::vector<qint32> posto = ordine(t);
     // Follow each cycle of the permutation, so every row moves once.
     std::vector<bool> fatto(posto.size() + 1, false);
     for (qint32 k = 1; k <= t.numerorighe; ++k) {
-        if (fatto[size_t(k)] || posto[size_t(k - 1)] == k) continue;
+        if (fatto[size_t(k)] || posto[size_t(k - 1)] == k)
+            continue;
         RigaMese primo = std::move(t.righe[k]);
         qint32 j = k;
         while (posto[size_t(j - 1)] != k) {

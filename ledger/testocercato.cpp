@@ -7,7 +7,8 @@
 namespace {
 
 // The case-folded character of every byte of the code page.
-const std::array<char16_t, 256> &piegati() {
+const std::array<char16_t, 256> &piegati()
+{
     static const std::array<char16_t, 256> tabella = [] {
         QByteArray tutti(256, '\0');
         for (int b = 0; b < 256; ++b)
@@ -22,35 +23,42 @@ const std::array<char16_t, 256> &piegati() {
 }
 
 // The blanks the field decoder trims.
-bool bianco(char16_t c) {
+bool bianco(char16_t c)
+{
     return c == u' ' || c == u'\0';
 }
 
 } // namespace
 
-TestoCercato::TestoCercato(const QString &testo) {
+TestoCercato::TestoCercato(const QString &testo)
+{
     const QString piegato = testo.toCaseFolded();
     for (QChar c : piegato)
         ago.push_back(c.unicode());
-    if (ago.empty()) return;
+    if (ago.empty())
+        return;
     // A letter has its two cases; a character that no byte stands for, or one that three bytes
     // stand for, is left to the plain comparison.
     blocchi = true;
     for (size_t k = 0; k < iniziali.size() && k < ago.size(); ++k) {
         std::vector<unsigned char> byte;
         for (int b = 0; b < 256; ++b)
-            if (piegati()[size_t(b)] == ago[k]) byte.push_back(static_cast<unsigned char>(b));
+            if (piegati()[size_t(b)] == ago[k])
+                byte.push_back(static_cast<unsigned char>(b));
         blocchi = blocchi && !byte.empty() && byte.size() <= 2;
-        if (!byte.empty()) iniziali[k] = {byte.front(), byte.back()};
+        if (!byte.empty())
+            iniziali[k] = {byte.front(), byte.back()};
     }
     // A match can reach into the padding only through a blank at one end of the text.
     rifila = bianco(ago.front()) || bianco(ago.back());
 }
 
-bool TestoCercato::confronta(const unsigned char *inizio) const {
+bool TestoCercato::confronta(const unsigned char *inizio) const
+{
     const auto &t = piegati();
     for (size_t j = 0; j < ago.size(); ++j)
-        if (t[inizio[j]] != ago[j]) return false;
+        if (t[inizio[j]] != ago[j])
+            return false;
     return true;
 }
 
@@ -59,20 +67,23 @@ namespace {
 typedef unsigned char v16 __attribute__((vector_size(16)));
 typedef unsigned long long v2 __attribute__((vector_size(16)));
 
-v16 carica(const unsigned char *p) {
+v16 carica(const unsigned char *p)
+{
     v16 v;
     __builtin_memcpy(&v, p, sizeof v);
     return v;
 }
 
-bool qualcuno(v16 m) {
+bool qualcuno(v16 m)
+{
     const v2 w = (v2)m;
     return (w[0] | w[1]) != 0;
 }
 } // namespace
 #endif
 
-bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const {
+bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const
+{
     qsizetype inizio = 0, fine = larghezza;
     if (rifila) {
         while (inizio < fine && bianco(campo[inizio]))
@@ -107,12 +118,14 @@ bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const 
             for (; i < oltre; i += 16) {
                 const v16 m = maschera(i);
                 for (qsizetype j = i; j < i + 16 && j <= ultimo; ++j)
-                    if (m[j - i] && confronta(campo + j)) return true;
+                    if (m[j - i] && confronta(campo + j))
+                        return true;
             }
         i = oltre;
     }
 #endif
     for (; i <= ultimo; ++i)
-        if (confronta(campo + i)) return true;
+        if (confronta(campo + i))
+            return true;
     return false;
 }

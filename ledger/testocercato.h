@@ -8,14 +8,16 @@
 // every byte is compared through the case-folded character it stands for, which is what
 // QString::contains with Qt::CaseInsensitive does on the decoded text. So "città" finds
 // "CITTÀ", and a year of descriptions is searched at the speed of a byte scan.
-class TestoCercato {
+class TestoCercato
+{
   public:
     explicit TestoCercato(const QString &testo);
 
     bool vuoto() const { return ago.empty(); }
     // True when the field, trimmed of blanks at both ends, contains the text; always true for
     // the empty text.
-    bool trovatoin(const char *campo, qsizetype larghezza) const {
+    bool trovatoin(const char *campo, qsizetype larghezza) const
+    {
         return ago.empty() || cerca(reinterpret_cast<const unsigned char *>(campo), larghezza);
     }
 

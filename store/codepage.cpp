@@ -14,24 +14,30 @@ constexpr std::array<char16_t, 32> alti = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t carattere(unsigned char b) {
+char16_t carattere(unsigned char b)
+{
     return (b >= 0x80 && b < 0xA0) ? alti[b - 0x80] : char16_t(b);
 }
 
-char byte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
+char byte(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
     for (size_t i = 0; i < alti.size(); ++i)
-        if (alti[i] == c) return char(0x80 + i);
+        if (alti[i] == c)
+            return char(0x80 + i);
     return '?';
 }
 
-bool vuoto(char b) {
+bool vuoto(char b)
+{
     return b == ' ' || b == '\0';
 }
 
 } // namespace
 
-QString decodificatesto(const char *dati, qsizetype n) {
+QString decodificatesto(const char *dati, qsizetype n)
+{
     qsizetype inizio = 0;
     while (inizio < n && vuoto(dati[inizio]))
         ++inizio;
@@ -44,21 +50,25 @@ QString decodificatesto(const char *dati, qsizetype n) {
     // Latin-1 is the same code page but for 0x80-0x9F; Qt converts it fast, then those few
     // characters are put right.
     QString testo = QString::fromLatin1(dati + inizio, n - inizio);
-    if (testo.isEmpty()) return testo;
+    if (testo.isEmpty())
+        return testo;
     char16_t *d = reinterpret_cast<char16_t *>(testo.data());
     for (qsizetype i = 0, l = testo.size(); i < l; ++i)
-        if (char16_t(d[i] - 0x80) < 0x20) d[i] = alti[d[i] - 0x80];
+        if (char16_t(d[i] - 0x80) < 0x20)
+            d[i] = alti[d[i] - 0x80];
     return testo;
 }
 
-QString decodificatesto(const QByteArray &dati) {
+QString decodificatesto(const QByteArray &dati)
+{
     QString testo(dati.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < dati.size(); ++i)
         testo[i] = QChar(carattere(static_cast<unsigned char>(dati[i])));
     return testo;
 }
 
-QByteArray codificatesto(const QString &testo) {
+QByteArray codificatesto(const QString &testo)
+{
     QByteArray dati;
     dati.reserve(testo.size());
     for (char32_t c : testo.toUcs4())
@@ -66,7 +76,8 @@ QByteArray codificatesto(const QString &testo) {
     return dati;
 }
 
-void codificacampo(const QString &testo, char *destinazione, qsizetype larghezza) {
+void codificacampo(const QString &testo, char *destinazione, qsizetype larghezza)
+{
     const QByteArray dati = codificatesto(testo.trimmed());
     const qsizetype n = qMin(dati.size(), larghezza);
     std::memcpy(destinazione, dati.constData(), size_t(n));

@@ -7,21 +7,26 @@
 #include <QFile>
 #include <QSaveFile>
 
-QString percorsoimpostazioni() {
+QString percorsoimpostazioni()
+{
     return QStringLiteral("c:\\quaderoladati\\impoqx.txt");
 }
 
-QString leggipercorso() {
+QString leggipercorso()
+{
     const QString locale = QStringLiteral("c:");
     QFile file(percorsonativo(percorsoimpostazioni()));
-    if (!file.open(QIODevice::ReadOnly)) return locale;
+    if (!file.open(QIODevice::ReadOnly))
+        return locale;
     LettoreCampi lettore(file.readAll());
     QString campo;
-    if (!lettore.prossimo(campo) || campo.trimmed().isEmpty()) return locale;
+    if (!lettore.prossimo(campo) || campo.trimmed().isEmpty())
+        return locale;
     return campo;
 }
 
-Esito scrivipercorso(const QString &percorso) {
+Esito scrivipercorso(const QString &percorso)
+{
     const QByteArray dati = '"' + codificatesto(percorso) + "\"\r\n";
     QSaveFile file(percorsonativo(percorsoimpostazioni()));
     if (!file.open(QIODevice::WriteOnly))
@@ -31,6 +36,7 @@ Esito scrivipercorso(const QString &percorso) {
         file.cancelWriting();
         return e;
     }
-    if (!file.commit()) return Esito::fallito(file.fileName(), motivoerrore(file));
+    if (!file.commit())
+        return Esito::fallito(file.fileName(), motivoerrore(file));
     return {};
 }

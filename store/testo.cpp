@@ -3,16 +3,19 @@
 #include "store/codepage.h"
 
 namespace {
-bool finelinea(char c) {
+bool finelinea(char c)
+{
     return c == '\r' || c == '\n';
 }
 } // namespace
 
-bool LettoreCampi::prossimo(QString &campo) {
+bool LettoreCampi::prossimo(QString &campo)
+{
     const qsizetype n = dati.size();
     while (pos < n && (dati[pos] == ' ' || dati[pos] == '\t' || finelinea(dati[pos])))
         ++pos;
-    if (pos >= n) return false;
+    if (pos >= n)
+        return false;
     qsizetype inizio = pos;
     if (dati[pos] == '"') {
         inizio = ++pos;
@@ -26,6 +29,7 @@ bool LettoreCampi::prossimo(QString &campo) {
     while (pos < n && dati[pos] != ',' && !finelinea(dati[pos]))
         ++pos;
     campo = decodificatesto(dati.mid(inizio, pos - inizio)).trimmed();
-    if (pos < n && dati[pos] == ',') ++pos;
+    if (pos < n && dati[pos] == ',')
+        ++pos;
     return true;
 }

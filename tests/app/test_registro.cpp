@@ -23,7 +23,8 @@ constexpr qint64 euro = 10000;
 const QColor rosso(255, 0, 0), blu(0, 0, 255);
 
 Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString &d1, qint16 conto = 2,
-              const QString &d2 = "") {
+              const QString &d2 = "")
+{
     Movimento m;
     m.giorno = giorno;
     m.segno = segno;
@@ -39,48 +40,58 @@ struct Registro : ::testing::Test {
     QString dati, anno;
     std::unique_ptr<Formprincipale> f;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
         anno = annoyy(oggi());
         ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta"}));
     }
     void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
-    void apri() {
+    void apri()
+    {
         f = std::make_unique<Formprincipale>();
         f->show();
     }
-    QString file(int m) const {
+    QString file(int m) const
+    {
         return dati + QStringLiteral("/mov%1").arg(m, 2, 10, QChar('0')) + anno;
     }
-    void mese(int m, const QList<Movimento> &movimenti) {
+    void mese(int m, const QList<Movimento> &movimenti)
+    {
         QByteArray b;
         for (const Movimento &x : movimenti)
             b += movimento::codifica(x);
         scrivibyte(file(m), b);
     }
-    QLabel *etichetta(const QString &nome) const {
+    QLabel *etichetta(const QString &nome) const
+    {
         auto *l = f->findChild<QLabel *>(nome);
         EXPECT_TRUE(l) << nome.toStdString();
         return l;
     }
     QString testo(const QString &nome) const { return etichetta(nome)->text(); }
-    QString cella(const char *riga, int k) const {
+    QString cella(const char *riga, int k) const
+    {
         return testo(QStringLiteral("%1_%2").arg(QLatin1String(riga)).arg(k));
     }
-    QColor colore(const QString &nome) const {
+    QColor colore(const QString &nome) const
+    {
         return etichetta(nome)->palette().color(QPalette::WindowText);
     }
-    void clicca(const QString &nome) {
+    void clicca(const QString &nome)
+    {
         auto *b = f->findChild<QAbstractButton *>(nome);
         ASSERT_TRUE(b) << nome.toStdString();
         b->click();
     }
-    void premi(const char *riga, int k, Qt::MouseButton tasto) {
+    void premi(const char *riga, int k, Qt::MouseButton tasto)
+    {
         QTest::mousePress(etichetta(QStringLiteral("%1_%2").arg(QLatin1String(riga)).arg(k)),
                           tasto);
     }
-    void azione(const char *nome) {
+    void azione(const char *nome)
+    {
         auto *a = f->findChild<QAction *>(QLatin1String(nome));
         ASSERT_TRUE(a) << nome;
         a->trigger();
@@ -90,7 +101,8 @@ struct Registro : ::testing::Test {
 
 } // namespace
 
-TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance) {
+TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance)
+{
     mese(1, {mov(9, 1, 100 * euro, "Affitto")});
     mese(3, {mov(5, 0, 30 * euro, "Incasso", 3, "nota"), mov(2, 1, 12.5 * euro, "Spesa")});
     apri();
@@ -139,7 +151,8 @@ TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance) {
     EXPECT_EQ(scroll()->maximum(), 0);
 }
 
-TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition) {
+TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition)
+{
     QList<Movimento> righe;
     for (int i = 1; i <= 40; ++i)
         righe.append(mov(qint16((i + 1) / 2), 0, i * euro, QStringLiteral("Riga %1").arg(i)));
@@ -179,7 +192,8 @@ TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition) {
     EXPECT_EQ(testo("Label7"), "813,00");
 }
 
-TEST_F(Registro, WheelAndPageKeysMoveTheRows) {
+TEST_F(Registro, WheelAndPageKeysMoveTheRows)
+{
     QList<Movimento> righe;
     for (int i = 1; i <= 60; ++i)
         righe.append(mov(1, 0, euro, QStringLiteral("R%1").arg(i)));
@@ -204,7 +218,8 @@ TEST_F(Registro, WheelAndPageKeysMoveTheRows) {
     EXPECT_EQ(scroll()->value(), 1);
 }
 
-TEST_F(Registro, DeletingNeedsARealMovementAndAConfirmation) {
+TEST_F(Registro, DeletingNeedsARealMovementAndAConfirmation)
+{
     mese(1, {mov(3, 0, 50 * euro, "Gennaio")});
     mese(2, {mov(4, 1, 20 * euro, "Spesa")});
     apri();
@@ -231,7 +246,8 @@ TEST_F(Registro, DeletingNeedsARealMovementAndAConfirmation) {
     EXPECT_EQ(f->rigaselezionata, 1);
 }
 
-TEST_F(Registro, YearInputAcceptsOnlyADate) {
+TEST_F(Registro, YearInputAcceptsOnlyADate)
+{
     apri();
     QString titolo;
     rispondiinput("2010", &titolo);
@@ -254,7 +270,8 @@ TEST_F(Registro, YearInputAcceptsOnlyADate) {
     QTest::mouseClick(etichetta("StatusBar2_2"), Qt::RightButton); // not a click that asks
 }
 
-TEST_F(Registro, UnreachableDataRootShowsOneMessageAndNoRows) {
+TEST_F(Registro, UnreachableDataRootShowsOneMessageAndNoRows)
+{
     mese(1, {mov(3, 0, 50 * euro, "Gennaio")});
     apri();
     clicca("aprimese_1");
@@ -272,7 +289,8 @@ TEST_F(Registro, UnreachableDataRootShowsOneMessageAndNoRows) {
     EXPECT_FALSE(QDir(rete).exists());
 }
 
-TEST_F(Registro, RowsPastTheCapacityAreAnnounced) {
+TEST_F(Registro, RowsPastTheCapacityAreAnnounced)
+{
     QList<Movimento> tanti;
     for (int i = 0; i < 2600; ++i)
         tanti.append(mov(qint16(1 + i % 28), 0, euro, "M"));

@@ -11,7 +11,8 @@ namespace {
 constexpr qint64 euro = 10000;
 
 Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString &d1 = "Mov",
-              qint16 conto = 2, qint16 ditta = 1, const QString &d2 = "", qint16 contatto = 0) {
+              qint16 conto = 2, qint16 ditta = 1, const QString &d2 = "", qint16 contatto = 0)
+{
     Movimento m;
     m.giorno = giorno;
     m.descrizione1 = d1;
@@ -27,7 +28,8 @@ Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString &d1 = "
 struct Registro : ::testing::Test {
     FiltroMese f;
     TabellaMese t;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         cartellalocale();
         f.percorso = "c:";
@@ -36,7 +38,8 @@ struct Registro : ::testing::Test {
         f.contocorrente = 2;
     }
     // Writes the month file whole, records in the order given.
-    void mese(int m, const QList<Movimento> &movimenti) {
+    void mese(int m, const QList<Movimento> &movimenti)
+    {
         QByteArray dati;
         for (const Movimento &x : movimenti)
             dati += movimento::codifica(x);
@@ -45,11 +48,13 @@ struct Registro : ::testing::Test {
                        f.annogestione,
                    dati);
     }
-    void carica(int periodo) {
+    void carica(int periodo)
+    {
         f.mesecorrente = qint16(periodo);
         ASSERT_TRUE(elabora(t, f));
     }
-    QStringList descrizioni() const {
+    QStringList descrizioni() const
+    {
         QStringList d;
         for (int i = 1; i <= t.numerorighe; ++i)
             d << t.riga(i).descrizione[0];
@@ -60,7 +65,8 @@ struct Registro : ::testing::Test {
 
 } // namespace
 
-TEST_F(Registro, CarriedBalanceOpensEveryPeriodAfterJanuary) {
+TEST_F(Registro, CarriedBalanceOpensEveryPeriodAfterJanuary)
+{
     mese(1, {mov(10, 0, 100 * euro)});
     mese(2, {mov(3, 1, 30 * euro)});
     mese(3, {mov(5, 1, 20 * euro, "Affitto"), mov(1, 0, 5 * euro, "Primo")});
@@ -96,7 +102,8 @@ TEST_F(Registro, CarriedBalanceOpensEveryPeriodAfterJanuary) {
     EXPECT_EQ(t.totali[1], 20 * euro);
 }
 
-TEST_F(Registro, NegativeOrCancellingCarriedBalance) {
+TEST_F(Registro, NegativeOrCancellingCarriedBalance)
+{
     mese(1, {mov(10, 1, 100 * euro)});
     carica(2);
     ASSERT_EQ(t.numerorighe, 1);
@@ -116,7 +123,8 @@ TEST_F(Registro, NegativeOrCancellingCarriedBalance) {
     EXPECT_EQ(finale(), 0);
 }
 
-TEST_F(Registro, AccountCompanyAndDeletedFiltersHoldEverywhere) {
+TEST_F(Registro, AccountCompanyAndDeletedFiltersHoldEverywhere)
+{
     Movimento cancellato = mov(2, 0, 1000 * euro, "Cancellato");
     cancellato.segno = 2;
     const QList<Movimento> gennaio = {mov(1, 0, 10 * euro, "Cassa"),
@@ -143,7 +151,8 @@ TEST_F(Registro, AccountCompanyAndDeletedFiltersHoldEverywhere) {
     EXPECT_EQ(descrizioni(), QStringList({"SALDO PRECEDENTE", "Altra ditta"}));
 }
 
-TEST_F(Registro, RowsFollowMonthThenDayThenFileOrder) {
+TEST_F(Registro, RowsFollowMonthThenDayThenFileOrder)
+{
     mese(1, {mov(20, 0, euro, "G20")});
     mese(2, {mov(9, 0, euro, "A"), mov(9, 0, euro, "B"), mov(9, 0, euro, "C"),
              mov(3, 0, euro, "Prima"), mov(28, 0, euro, "Fine"), mov(9, 0, euro, "D")});
@@ -158,7 +167,8 @@ TEST_F(Registro, RowsFollowMonthThenDayThenFileOrder) {
 
 // The table elabora builds is the one inserting every row with ordina would build, weird days
 // of a damaged file included.
-TEST_F(Registro, SameTableAsInsertingRowByRowWithOrdina) {
+TEST_F(Registro, SameTableAsInsertingRowByRowWithOrdina)
+{
     QRandomGenerator caso(7);
     QList<QList<Movimento>> mesi(4);
     for (int m = 1; m <= 3; ++m)
@@ -194,7 +204,8 @@ TEST_F(Registro, SameTableAsInsertingRowByRowWithOrdina) {
     }
 }
 
-TEST_F(Registro, OrdinaMakesRoomAfterTheLastRowNotLater) {
+TEST_F(Registro, OrdinaMakesRoomAfterTheLastRowNotLater)
+{
     const qint16 giorni[] = {1, 4, 4, 9};
     for (qint16 g : giorni) {
         RigaMese &r = t.righe[++t.numerorighe];
@@ -213,7 +224,8 @@ TEST_F(Registro, OrdinaMakesRoomAfterTheLastRowNotLater) {
     EXPECT_EQ(t.righe[2].numero, 1);
 }
 
-TEST_F(Registro, CapacityKeepsTheFirstRowsAndFlagsTheRest) {
+TEST_F(Registro, CapacityKeepsTheFirstRowsAndFlagsTheRest)
+{
     QList<Movimento> tanti;
     for (int i = 0; i < 4000; ++i)
         tanti.append(mov(qint16(28 - i % 28), 0, euro, QString::number(i)));
@@ -243,7 +255,8 @@ TEST_F(Registro, CapacityKeepsTheFirstRowsAndFlagsTheRest) {
     EXPECT_EQ(t.righescartate, 0);
 }
 
-TEST_F(Registro, SearchIgnoresCaseAlsoOnAccentedLetters) {
+TEST_F(Registro, SearchIgnoresCaseAlsoOnAccentedLetters)
+{
     mese(4,
          {mov(1, 0, euro, "Fattura ROSSI srl", 2, 1, "saldo"),
           mov(2, 0, euro, "CAFFÈ CITTÀ", 2, 1, "Nota"), mov(3, 0, euro, "Rossini", 2, 1, "acconto"),
@@ -267,7 +280,8 @@ TEST_F(Registro, SearchIgnoresCaseAlsoOnAccentedLetters) {
     EXPECT_EQ(descrizioni(), QStringList({"Rossi"}));
 }
 
-TEST_F(Registro, UnreadableFolderLeavesTheTableEmptyAndWritesNothing) {
+TEST_F(Registro, UnreadableFolderLeavesTheTableEmptyAndWritesNothing)
+{
     mese(1, {mov(1, 0, euro)});
     carica(1);
     ASSERT_EQ(t.numerorighe, 1);
@@ -282,7 +296,8 @@ TEST_F(Registro, UnreadableFolderLeavesTheTableEmptyAndWritesNothing) {
     EXPECT_FALSE(QDir(rete).exists());
 }
 
-TEST_F(Registro, MissingMonthsAreCreatedEmptyAndOddSignsMoveNothing) {
+TEST_F(Registro, MissingMonthsAreCreatedEmptyAndOddSignsMoveNothing)
+{
     Movimento strano = mov(4, 0, 99 * euro, "Strano");
     strano.segno = 3;
     mese(5, {mov(2, 0, 10 * euro), strano, mov(6, 1, 4 * euro)});

@@ -8,7 +8,8 @@
 // The byte search must agree with QString::contains(Qt::CaseInsensitive) on the decoded,
 // trimmed field for every text: accents, the Windows-1252 letters outside Latin-1, blanks at
 // the ends of the text, matches at the very end of the field and across the 16-byte blocks.
-TEST(TestoCercato, AgreesWithQStringOnTheDecodedField) {
+TEST(TestoCercato, AgreesWithQStringOnTheDecodedField)
+{
     const QByteArray alfabeto("aArRsS \xE0\xC0\x9A\x8A\xFF\x9F\xB5\xDF"
                               "1",
                               18);

@@ -13,27 +13,34 @@
 namespace {
 
 // Twips to pixels at 15 twips per pixel.
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect((x + 7) / 15, (y + 7) / 15, (l + 7) / 15, (a + 7) / 15);
 }
 
 // Paints the list light yellow while it has the focus and white otherwise.
-class ColoreFuoco : public QObject {
+class ColoreFuoco : public QObject
+{
   public:
-    explicit ColoreFuoco(QWidget *w) : QObject(w) {
+    explicit ColoreFuoco(QWidget *w) : QObject(w)
+    {
         colora(w, Qt::white);
         w->installEventFilter(this);
     }
 
   protected:
-    bool eventFilter(QObject *o, QEvent *e) override {
-        if (e->type() == QEvent::FocusIn) colora(static_cast<QWidget *>(o), QColor(255, 255, 192));
-        if (e->type() == QEvent::FocusOut) colora(static_cast<QWidget *>(o), Qt::white);
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::FocusIn)
+            colora(static_cast<QWidget *>(o), QColor(255, 255, 192));
+        if (e->type() == QEvent::FocusOut)
+            colora(static_cast<QWidget *>(o), Qt::white);
         return false;
     }
 
   private:
-    static void colora(QWidget *w, const QColor &colore) {
+    static void colora(QWidget *w, const QColor &colore)
+    {
         QPalette p = w->palette();
         p.setColor(QPalette::Base, colore);
         w->setPalette(p);
@@ -42,7 +49,8 @@ class ColoreFuoco : public QObject {
 
 } // namespace
 
-Formditta::Formditta(QWidget *parent) : QDialog(parent) {
+Formditta::Formditta(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Formditta"));
     setWindowTitle(QString());
     setFixedSize(area(0, 0, 7320, 4800).size());
@@ -82,7 +90,8 @@ Formditta::Formditta(QWidget *parent) : QDialog(parent) {
     caricadati();
 }
 
-void Formditta::caricadati() {
+void Formditta::caricadati()
+{
     {
         const QSignalBlocker blocco(Lista); // emptying the list chooses nothing
         Lista->clear();
@@ -100,10 +109,12 @@ void Formditta::caricadati() {
     // A current company past the end of the list (another data root) selects nothing and
     // leaves the shared state alone.
     const int corrente = stato().dittacorrente;
-    if (corrente >= 1 && corrente <= numeroditte) Lista->setCurrentRow(corrente - 1);
+    if (corrente >= 1 && corrente <= numeroditte)
+        Lista->setCurrentRow(corrente - 1);
 }
 
-bool Formditta::salvadati() {
+bool Formditta::salvadati()
+{
     if (Esito e = scrividitte(stato().percorso, nomiditte); !e) {
         avvisoerrore(this, e);
         return false;
@@ -112,28 +123,36 @@ bool Formditta::salvadati() {
     return true;
 }
 
-void Formditta::selezionaditta() {
+void Formditta::selezionaditta()
+{
     const QList<QListWidgetItem *> scelte = Lista->selectedItems();
-    if (scelte.isEmpty()) return;
+    if (scelte.isEmpty())
+        return;
     stato().dittacorrente = qint16(Lista->row(scelte.first()) + 1);
     stato().nomeditta = scelte.first()->text();
 }
 
-bool Formditta::nomeaccettato(const QString &nome) {
-    if (nomedittavalido(nome)) return true;
+bool Formditta::nomeaccettato(const QString &nome)
+{
+    if (nomedittavalido(nome))
+        return true;
     avviso(this, QStringLiteral("Il nome della ditta non può contenere le virgolette (\"): "
                                 "l'elenco delle ditte non saprebbe conservarle."));
     return false;
 }
 
-bool Formditta::listaletta() {
-    if (lettura) return true;
+bool Formditta::listaletta()
+{
+    if (lettura)
+        return true;
     avvisoerrore(this, lettura);
     return false;
 }
 
-void Formditta::aggiungi() {
-    if (!listaletta()) return;
+void Formditta::aggiungi()
+{
+    if (!listaletta())
+        return;
     if (numeroditte >= ditte::capacita) {
         avviso(this, QStringLiteral("Limite Raggiunto"));
         return;
@@ -141,7 +160,8 @@ void Formditta::aggiungi() {
     const QString nome = chiedi(this, QStringLiteral("Aggiunta nuova Ditta"),
                                 QStringLiteral("Scrivere la nuova ditta"))
                              .trimmed();
-    if (nome.isEmpty() || !nomeaccettato(nome)) return;
+    if (nome.isEmpty() || !nomeaccettato(nome))
+        return;
 
     const QStringList prima = nomiditte;
     const qint16 dittaprima = stato().dittacorrente;
@@ -155,8 +175,10 @@ void Formditta::aggiungi() {
     }
 }
 
-void Formditta::modifica() {
-    if (!listaletta()) return;
+void Formditta::modifica()
+{
+    if (!listaletta())
+        return;
     const QList<QListWidgetItem *> scelte = Lista->selectedItems();
     if (scelte.isEmpty()) {
         avviso(this, QStringLiteral("Selezionare Ditta da Rinominare"));
@@ -166,14 +188,17 @@ void Formditta::modifica() {
     const QString nome = chiedi(this, QStringLiteral("Modifica Ditta ") + scelte.first()->text(),
                                 QStringLiteral("Scrivere la nuova Ditta"))
                              .trimmed();
-    if (nome.isEmpty() || !nomeaccettato(nome)) return;
+    if (nome.isEmpty() || !nomeaccettato(nome))
+        return;
 
     const QString prima = nomiditte[i];
     nomiditte[i] = nome;
-    if (!salvadati()) nomiditte[i] = prima;
+    if (!salvadati())
+        nomiditte[i] = prima;
 }
 
-void Formditta::annulla() {
+void Formditta::annulla()
+{
     if (stato().dittacorrente != 0) {
         done(QDialog::Accepted);
         return;
@@ -181,6 +206,7 @@ void Formditta::annulla() {
     avviso(this, QStringLiteral("Selezionare una Ditta per continuare"));
 }
 
-void Formditta::reject() {
+void Formditta::reject()
+{
     annulla();
 }

@@ -10,7 +10,8 @@ class QListWidget;
 // The company window: the list of companies in company-number order, where companies are
 // added, renamed and chosen. Selecting an entry makes it the current company; the window
 // closes only once a company is chosen.
-class Formditta : public QDialog {
+class Formditta : public QDialog
+{
     Q_OBJECT
   public:
     explicit Formditta(QWidget *parent = nullptr);

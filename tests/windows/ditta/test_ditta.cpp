@@ -14,7 +14,8 @@ namespace {
 
 struct Ditte : ::testing::Test {
     QString dati;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
         stato() = Stato();
@@ -22,14 +23,16 @@ struct Ditte : ::testing::Test {
     void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
     QByteArray lista() const { return leggibyte(dati + "/listditta"); }
     static QListWidget *elenco(Formditta &d) { return d.findChild<QListWidget *>("Lista"); }
-    static void premi(Formditta &d, const char *nome) {
+    static void premi(Formditta &d, const char *nome)
+    {
         d.findChild<QAbstractButton *>(QLatin1String(nome))->click();
     }
 };
 
 } // namespace
 
-TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing) {
+TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing)
+{
     Formditta d;
     d.show();
     EXPECT_EQ(d.windowTitle(), "");
@@ -53,7 +56,8 @@ TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing) {
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
-TEST_F(Ditte, RenameRewritesTheListInOrder) {
+TEST_F(Ditte, RenameRewritesTheListInOrder)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta", "Gamma"}));
     stato().dittacorrente = 2;
     Formditta d;
@@ -84,7 +88,8 @@ TEST_F(Ditte, RenameRewritesTheListInOrder) {
     EXPECT_EQ(stato().nomeditta, "Alfa");
 }
 
-TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed) {
+TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
     stato().dittacorrente = 3;
     stato().nomeditta = "Altrove";
@@ -101,7 +106,8 @@ TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed) {
     EXPECT_FALSE(d.isVisible());
 }
 
-TEST_F(Ditte, TheThousandthCompanyIsTheLast) {
+TEST_F(Ditte, TheThousandthCompanyIsTheLast)
+{
     QStringList nomi;
     for (int i = 1; i <= 999; ++i)
         nomi << QStringLiteral("Ditta %1").arg(i);
@@ -120,7 +126,8 @@ TEST_F(Ditte, TheThousandthCompanyIsTheLast) {
     EXPECT_EQ(lista(), piena);
 }
 
-TEST_F(Ditte, NamesTheListCannotHoldAndFailedWritesChangeNothing) {
+TEST_F(Ditte, NamesTheListCannotHoldAndFailedWritesChangeNothing)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
     stato().dittacorrente = 1;
     Formditta d;
@@ -136,7 +143,8 @@ TEST_F(Ditte, NamesTheListCannotHoldAndFailedWritesChangeNothing) {
     EXPECT_EQ(lista(), prima);
     EXPECT_EQ(elenco(d)->count(), 1);
 
-    if (!bloccacartella(dati)) GTEST_SKIP() << "the folder cannot be locked here";
+    if (!bloccacartella(dati))
+        GTEST_SKIP() << "the folder cannot be locked here";
     rispondiinput("Beta");
     accettamessaggio(&messaggio);
     premi(d, "aggiungi");
@@ -150,7 +158,8 @@ TEST_F(Ditte, NamesTheListCannotHoldAndFailedWritesChangeNothing) {
     EXPECT_EQ(lista(), "2\r\n\"Alfa\"\r\n\"Gamma\"\r\n");
 }
 
-TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice) {
+TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta"}));
     Formprincipale f;
     f.show();
