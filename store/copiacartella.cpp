@@ -1,6 +1,7 @@
 #include "store/copiacartella.h"
 
 #include "platform/percorsi.h"
+#include "store/salvafile.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,14 +79,12 @@ Esito copiafile(const QString &origine, const QString &destinazione)
     if (!ingresso.open(QIODevice::ReadOnly))
         return Esito::fallito(da, motivoerrore(ingresso));
     QSaveFile uscita(a);
-    if (!uscita.open(QIODevice::WriteOnly))
+    if (!apriperscrivere(uscita))
         return Esito::fallito(a, motivoerrore(uscita));
     // An uncommitted QSaveFile removes its temporary file when it goes out of scope.
     if (Esito e = travasa(ingresso, uscita); !e)
         return e;
-    if (!uscita.commit())
-        return Esito::fallito(a, motivoerrore(uscita));
-    return {};
+    return confermasalvataggio(uscita);
 }
 
 Esito cancellafile(const QString &file)

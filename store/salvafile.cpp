@@ -30,7 +30,7 @@ Esito salvafile(const QString &nativo, const QByteArray &dati)
     QSaveFile file(nativo);
     if (guasto(Operazione::Apertura, nativo))
         return Esito::fallito(nativo, disco);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!apriperscrivere(file))
         return Esito::fallito(nativo, motivoerrore(file));
     const bool guastoscrittura = guasto(Operazione::Scrittura, nativo);
     if (guastoscrittura || file.write(dati) != dati.size()) {
@@ -42,8 +42,26 @@ Esito salvafile(const QString &nativo, const QByteArray &dati)
         file.cancelWriting();
         return Esito::fallito(nativo, disco);
     }
-    if (!file.commit())
-        return Esito::fallito(nativo, motivoerrore(file));
+    if (Esito e = confermasalvataggio(file); !e)
+        return e;
     puliscitemporanei(nativo);
+    return {};
+}
+
+bool apriperscrivere(QSaveFile &file)
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+Esito confermasalvataggio(QSaveFile &file)
+{
+    if (file.error() != QFileDevice::NoError || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        Esito e = Esito::fallito(file.fileName(), motivoerrore(file));
+        file.cancelWriting();
+        return e;
+    }
+    if (!file.commit())
+        return Esito::fallito(file.fileName(), motivoerrore(file));
     return {};
 }
