@@ -35,6 +35,11 @@ Esito scriviconto(const QString &percorso, qint32 numero, const QString &nome) {
     return fileconti(percorso).riscrivi(numero, record(nome));
 }
 
-Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero) {
-    return fileconti(percorso).aggiungi(record(nome), numero);
+Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero, qint32 minimo) {
+    return fileconti(percorso).aggiungi(record(nome), numero, minimo);
+}
+
+QString nomecontoregistrato(const QString &nome) {
+    const QByteArray r = record(nome);
+    return decodificatesto(r.constData(), r.size());
 }
