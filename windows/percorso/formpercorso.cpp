@@ -29,7 +29,7 @@ Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     auto *etichetta = new QLabel(QStringLiteral("Percorso Attuale"), this);
     etichetta->setObjectName(QStringLiteral("Label1"));
-    etichetta->setGeometry(area(120, 165, 1620, 345));
+    etichetta->setGeometry(area(120, 165, 1860, 345));
     QFont grassetto = etichetta->font();
     grassetto.setBold(true);
     etichetta->setFont(grassetto);
@@ -37,7 +37,7 @@ Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window) {
     // Only shows the root: a path typed here would never be used, so it takes no typing.
     Text1 = new QLineEdit(stato().percorso, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(area(1800, 120, 4095, 435));
+    Text1->setGeometry(area(2040, 120, 3855, 435));
     Text1->setReadOnly(true);
 
     auto *locale = new QPushButton(QStringLiteral("Disco Locale C"), this);
