@@ -10,7 +10,8 @@
 
 #include <QDir>
 
-QStringList avvia(Stato &s) {
+QStringList avvia(Stato &s)
+{
     s = Stato();
     QDir().mkpath(percorsonativo(cartelladati(QStringLiteral("c:"))));
     s.annogestione = annoyy(oggi());
@@ -28,6 +29,7 @@ QStringList avvia(Stato &s) {
 
     QStringList conti;
     // Only an existing data folder gets an account list; an unreachable root gets nothing.
-    if (QDir(percorsonativo(cartelladati(s.percorso))).exists()) leggiconti(s.percorso, conti);
+    if (QDir(percorsonativo(cartelladati(s.percorso))).exists())
+        leggiconti(s.percorso, conti);
     return conti;
 }

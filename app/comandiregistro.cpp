@@ -7,15 +7,18 @@ void Formprincipale::elabora() {}
 
 void Formprincipale::aggiornavideo() {}
 
-void Formprincipale::premutariga(int posizione, Qt::MouseButton, QPoint) {
+void Formprincipale::premutariga(int posizione, Qt::MouseButton, QPoint)
+{
     rigaselezionata = posizione;
 }
 
-void Formprincipale::wheelEvent(QWheelEvent *evento) {
+void Formprincipale::wheelEvent(QWheelEvent *evento)
+{
     QWidget::wheelEvent(evento);
 }
 
-void Formprincipale::keyPressEvent(QKeyEvent *evento) {
+void Formprincipale::keyPressEvent(QKeyEvent *evento)
+{
     QWidget::keyPressEvent(evento);
 }
 

@@ -4,12 +4,14 @@
 
 CellaRiga::CellaRiga(int posizione, QWidget *parent) : QLabel(parent), k(posizione) {}
 
-void CellaRiga::mousePressEvent(QMouseEvent *evento) {
+void CellaRiga::mousePressEvent(QMouseEvent *evento)
+{
     emit premuta(k, evento->button(), evento->globalPosition().toPoint());
     evento->accept();
 }
 
-void PannelloStato::mousePressEvent(QMouseEvent *evento) {
+void PannelloStato::mousePressEvent(QMouseEvent *evento)
+{
     if (evento->button() == Qt::LeftButton) {
         emit cliccato();
         evento->accept();

@@ -4,7 +4,8 @@
 
 // A label of one of the sixteen ledger rows: a press with any mouse button reports the row's
 // screen position, so the row commands know which row the user means.
-class CellaRiga : public QLabel {
+class CellaRiga : public QLabel
+{
     Q_OBJECT
   public:
     CellaRiga(int posizione, QWidget *parent = nullptr);
@@ -21,7 +22,8 @@ class CellaRiga : public QLabel {
 };
 
 // A panel of the status bar that acts on a left-button click.
-class PannelloStato : public QLabel {
+class PannelloStato : public QLabel
+{
     Q_OBJECT
   public:
     using QLabel::QLabel;

@@ -16,17 +16,20 @@
 #include <QToolButton>
 
 // The pictures live in the static UI library, whose resources the linker would drop.
-static void caricaicone() {
+static void caricaicone()
+{
     Q_INIT_RESOURCE(icons);
 }
 
 namespace {
 
 // The layout is drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
-constexpr int tw(int twips) {
+constexpr int tw(int twips)
+{
     return (twips + 7) / 15;
 }
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect(tw(x), tw(y), tw(l), tw(a));
 }
 
@@ -34,7 +37,8 @@ constexpr int larghezzafinestra = 15400;
 constexpr int altezzafinestra = 10650;
 const QColor grigioscuro(64, 64, 64);
 
-QFont carattere(const QString &famiglia, qreal punti, bool grassetto) {
+QFont carattere(const QString &famiglia, qreal punti, bool grassetto)
+{
     QFont f(famiglia);
     f.setStyleHint(famiglia.startsWith(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
     f.setPointSizeF(punti);
@@ -42,18 +46,21 @@ QFont carattere(const QString &famiglia, qreal punti, bool grassetto) {
     return f;
 }
 
-void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore) {
+void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore)
+{
     QPalette p = w->palette();
     p.setColor(ruolo, colore);
     w->setPalette(p);
 }
 
-void sfondobianco(QWidget *w) {
+void sfondobianco(QWidget *w)
+{
     w->setAutoFillBackground(true);
     colora(w, QPalette::Window, Qt::white);
 }
 
-QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor &colore) {
+QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor &colore)
+{
     auto *f = new QFrame(padre);
     f->setObjectName(nome);
     f->setGeometry(r);
@@ -71,7 +78,8 @@ Formprincipale *Formprincipale::corrente()
     return principale;
 }
 
-Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent) {
+Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
+{
     caricaicone();
     principale = this;
     setObjectName(QStringLiteral("Formprincipale"));
@@ -100,7 +108,8 @@ Formprincipale::~Formprincipale()
         principale = nullptr;
 }
 
-void Formprincipale::costruiscistato() {
+void Formprincipale::costruiscistato()
+{
     auto *barrastato = new QFrame(this);
     barrastato->setObjectName(QStringLiteral("StatusBar2"));
     barrastato->setGeometry(0, 0, tw(larghezzafinestra), tw(375));
@@ -124,7 +133,8 @@ void Formprincipale::costruiscistato() {
     connect(pannelloanno, &PannelloStato::cliccato, this, &Formprincipale::cambiaanno);
 }
 
-void Formprincipale::costruiscipulsanti() {
+void Formprincipale::costruiscipulsanti()
+{
     struct Pulsante {
         const char *nome;
         const char *suggerimento;
@@ -155,7 +165,8 @@ void Formprincipale::costruiscipulsanti() {
     }
 }
 
-void Formprincipale::costruiscirighe() {
+void Formprincipale::costruiscirighe()
+{
     const QFont intestazione = carattere(QStringLiteral("Arial"), 12, true);
     const QFont importi = carattere(QStringLiteral("Arial"), 11.25, true);
     struct Titolo {
@@ -215,7 +226,8 @@ void Formprincipale::costruiscirighe() {
     connect(scroll, &QScrollBar::valueChanged, this, &Formprincipale::aggiornavideo);
 }
 
-void Formprincipale::costruiscitotali() {
+void Formprincipale::costruiscitotali()
+{
     const QFont totali = carattere(QStringLiteral("Times New Roman"), 14.25, false);
     auto etichetta = [&](const char *nome, const QString &testo, int x) {
         auto *l = new QLabel(testo, this);
@@ -240,7 +252,8 @@ void Formprincipale::costruiscitotali() {
     avvisorighe->hide();
 }
 
-void Formprincipale::costruiscimesi() {
+void Formprincipale::costruiscimesi()
+{
     const QFont mese = carattere(QStringLiteral("Times New Roman"), 14.25, false);
     const QFont freccia = carattere(QStringLiteral("Arial"), 14.25, false);
     for (int k = 0; k <= 12; ++k) {
@@ -263,7 +276,8 @@ void Formprincipale::costruiscimesi() {
     }
 }
 
-void Formprincipale::costruiscitoolbar(const QStringList &conti) {
+void Formprincipale::costruiscitoolbar(const QStringList &conti)
+{
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setGeometry(0, tw(10020), tw(larghezzafinestra), tw(630));
@@ -283,7 +297,8 @@ void Formprincipale::costruiscitoolbar(const QStringList &conti) {
         aggiungibottoneconto(nome);
 }
 
-QAction *Formprincipale::aggiungibottoneconto(const QString &nome) {
+QAction *Formprincipale::aggiungibottoneconto(const QString &nome)
+{
     const int indice = int(gruppoconti->actions().size()) + 1;
     auto *a = new QAction(nome, this);
     a->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
@@ -296,13 +311,16 @@ QAction *Formprincipale::aggiungibottoneconto(const QString &nome) {
     return a;
 }
 
-QString Formprincipale::nomeconto(int indice) const {
+QString Formprincipale::nomeconto(int indice) const
+{
     const QList<QAction *> azioni = gruppoconti->actions();
-    if (indice < 1 || indice > azioni.size()) return {};
+    if (indice < 1 || indice > azioni.size())
+        return {};
     return azioni[indice - 1]->text();
 }
 
-QStringList Formprincipale::nomiconti() const {
+QStringList Formprincipale::nomiconti() const
+{
     QStringList nomi;
     const QList<QAction *> azioni = gruppoconti->actions();
     for (qsizetype i = 1; i < azioni.size(); ++i)
@@ -310,7 +328,8 @@ QStringList Formprincipale::nomiconti() const {
     return nomi;
 }
 
-void Formprincipale::costruiscimenu() {
+void Formprincipale::costruiscimenu()
+{
     auto azione = [this](const char *nome, const char *testo, void (Formprincipale::*comando)()) {
         auto *a = new QAction(QString::fromLatin1(testo), this);
         a->setObjectName(QString::fromLatin1(nome));
@@ -332,7 +351,8 @@ void Formprincipale::costruiscimenu() {
             [this](const QPoint &p) { opetipo->popup(Toolbar1->mapToGlobal(p)); });
 }
 
-void Formprincipale::aggiornastato() {
+void Formprincipale::aggiornastato()
+{
     pannelloditta->setText(QStringLiteral("Ditta ") + stato().nomeditta);
     pannelloanno->setText(QStringLiteral("Gestione: 20") + stato().annogestione);
 }

@@ -21,7 +21,8 @@ class Formpercorso;
 // The main window: status bar, the seven picture buttons, the sixteen ledger rows with their
 // totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
 // start-up.
-class Formprincipale : public QWidget {
+class Formprincipale : public QWidget
+{
     Q_OBJECT
   public:
     static constexpr int righevisibili = 16;

@@ -2,17 +2,20 @@
 
 #include "ledger/periodo.h"
 
-Stato &stato() {
+Stato &stato()
+{
     static Stato s;
     return s;
 }
 
-void Stato::azzeraricerca() {
+void Stato::azzeraricerca()
+{
     ricerca[0].clear();
     ricerca[1].clear();
     contattoricercato = 0;
 }
 
-QString nomeperiodo(int periodo) {
+QString nomeperiodo(int periodo)
+{
     return nomeperiodo(periodo, stato().annogestione);
 }

@@ -15,9 +15,18 @@ QString archiviobench()
         if (!dato.isEmpty())
             return dato.endsWith('/') ? dato : dato + '/';
         static QTemporaryDir cartella;
-        const QStringList argomenti = {QStringLiteral(GENERATORE), cartella.path(), "--year", "26",
-                                       "--per-month", "10000", "--companies", "3", "--accounts",
-                                       "4", "--seed", "1"};
+        const QStringList argomenti = {QStringLiteral(GENERATORE),
+                                       cartella.path(),
+                                       "--year",
+                                       "26",
+                                       "--per-month",
+                                       "10000",
+                                       "--companies",
+                                       "3",
+                                       "--accounts",
+                                       "4",
+                                       "--seed",
+                                       "1"};
         if (QProcess::execute(QStringLiteral("python3"), argomenti) != 0) {
             std::fprintf(stderr, "the archive generator failed\n");
             return QString();

@@ -8,12 +8,16 @@ const std::array<const char *, 13> nomi = {"Anno",    "Gennaio",  "Febbraio", "M
                                            "Ottobre", "Novembre", "Dicembre"};
 }
 
-QString nomemese(int periodo) {
-    if (periodo < 0 || periodo > 12) return {};
+QString nomemese(int periodo)
+{
+    if (periodo < 0 || periodo > 12)
+        return {};
     return QString::fromLatin1(nomi[size_t(periodo)]);
 }
 
-QString nomeperiodo(int periodo, const QString &anno) {
-    if (periodo < 0 || periodo > 12) return {};
+QString nomeperiodo(int periodo, const QString &anno)
+{
+    if (periodo < 0 || periodo > 12)
+        return {};
     return nomemese(periodo) + QStringLiteral(" 20") + anno;
 }

@@ -16,7 +16,8 @@ namespace {
 #ifndef Q_OS_WIN
 // Open-file-description locks are not dropped when another descriptor of the same file is
 // closed in this process; plain POSIX record locks are the fallback where they are missing.
-int blocca(int fd, short tipo) {
+int blocca(int fd, short tipo)
+{
     struct flock fl = {};
     fl.l_type = tipo;
     fl.l_whence = SEEK_SET;
@@ -24,18 +25,23 @@ int blocca(int fd, short tipo) {
     fl.l_len = 0; // the whole file, also past its current end
     for (;;) {
 #ifdef F_OFD_SETLKW
-        if (::fcntl(fd, F_OFD_SETLKW, &fl) == 0) return 0;
+        if (::fcntl(fd, F_OFD_SETLKW, &fl) == 0)
+            return 0;
         if (errno == EINVAL) {
-            if (::fcntl(fd, F_SETLKW, &fl) == 0) return 0;
+            if (::fcntl(fd, F_SETLKW, &fl) == 0)
+                return 0;
         }
 #else
-        if (::fcntl(fd, F_SETLKW, &fl) == 0) return 0;
+        if (::fcntl(fd, F_SETLKW, &fl) == 0)
+            return 0;
 #endif
-        if (errno != EINTR) return errno;
+        if (errno != EINTR)
+            return errno;
     }
 }
 
-bool nonsupportato(int codice) {
+bool nonsupportato(int codice)
+{
     return codice == ENOLCK || codice == EOPNOTSUPP || codice == ENOSYS || codice == EINVAL ||
            codice == EBADF;
 }
@@ -43,9 +49,11 @@ bool nonsupportato(int codice) {
 
 } // namespace
 
-BloccoFile::BloccoFile(QFileDevice &f, Tipo tipo) : file(f) {
+BloccoFile::BloccoFile(QFileDevice &f, Tipo tipo) : file(f)
+{
     const int fd = file.handle();
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
 #ifdef Q_OS_WIN
     HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     OVERLAPPED ov = {};
@@ -63,10 +71,13 @@ BloccoFile::BloccoFile(QFileDevice &f, Tipo tipo) : file(f) {
 #endif
 }
 
-BloccoFile::~BloccoFile() {
-    if (!preso) return;
+BloccoFile::~BloccoFile()
+{
+    if (!preso)
+        return;
     const int fd = file.handle();
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
 #ifdef Q_OS_WIN
     HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     OVERLAPPED ov = {};

@@ -6,7 +6,8 @@ class QFileDevice;
 // two workstations appending to one shared file never compute the same record number.
 // No lock file is ever created. Where the file system has no locks (some network shares)
 // the work goes on unlocked, as it always did before locks existed.
-class BloccoFile {
+class BloccoFile
+{
   public:
     enum Tipo { Condiviso, Esclusivo };
     BloccoFile(QFileDevice &file, Tipo tipo);

@@ -11,31 +11,37 @@ namespace {
 const QString attenzione = QStringLiteral("Attenzione!");
 }
 
-void avviso(QWidget *padre, const QString &testo) {
+void avviso(QWidget *padre, const QString &testo)
+{
     QMessageBox box(QMessageBox::Warning, attenzione, testo, QMessageBox::Ok, padre);
     box.exec();
 }
 
-void avvisoerrore(QWidget *padre, const Esito &esito) {
+void avvisoerrore(QWidget *padre, const Esito &esito)
+{
     avviso(padre, esito.messaggio());
 }
 
-bool conferma(QWidget *padre, const QString &testo) {
+bool conferma(QWidget *padre, const QString &testo)
+{
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Conferma"), testo,
                     QMessageBox::Ok | QMessageBox::Cancel, padre);
     return box.exec() == QMessageBox::Ok;
 }
 
-QString chiedi(QWidget *padre, const QString &titolo, const QString &domanda) {
+QString chiedi(QWidget *padre, const QString &titolo, const QString &domanda)
+{
     QInputDialog box(padre);
     box.setWindowTitle(titolo);
     box.setLabelText(domanda);
     box.setTextValue(QString());
-    if (box.exec() != QDialog::Accepted) return {};
+    if (box.exec() != QDialog::Accepted)
+        return {};
     return box.textValue();
 }
 
-QString sceglicartella(QWidget *padre, const QString &titolo) {
+QString sceglicartella(QWidget *padre, const QString &titolo)
+{
     const QString scelta = QFileDialog::getExistingDirectory(padre, titolo, QDir::rootPath());
     return QDir::toNativeSeparators(scelta);
 }

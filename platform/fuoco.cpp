@@ -5,16 +5,19 @@
 
 namespace {
 
-void sfondo(QWidget *w, const QColor &colore) {
+void sfondo(QWidget *w, const QColor &colore)
+{
     QPalette p = w->palette();
     p.setColor(QPalette::Base, colore);
     w->setPalette(p);
 }
 
-class Fuoco : public QObject {
+class Fuoco : public QObject
+{
   public:
     using QObject::QObject;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override {
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
         if (evento->type() == QEvent::FocusIn)
             sfondo(static_cast<QWidget *>(oggetto), QColor(255, 255, 192));
         else if (evento->type() == QEvent::FocusOut)
@@ -25,7 +28,8 @@ class Fuoco : public QObject {
 
 } // namespace
 
-void coloraalfuoco(QWidget *casella) {
+void coloraalfuoco(QWidget *casella)
+{
     sfondo(casella, Qt::white);
     casella->installEventFilter(new Fuoco(casella));
 }

@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-QString percorsonativo(const QString &percorso) {
+QString percorsonativo(const QString &percorso)
+{
     QString p = percorso;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
 #ifndef Q_OS_WIN
@@ -17,7 +18,8 @@ QString percorsonativo(const QString &percorso) {
 #ifdef Q_OS_WIN
         tieni = tieni || i == 1; // keep the "//" of a network share
 #endif
-        if (tieni) piegato.append(p[i]);
+        if (tieni)
+            piegato.append(p[i]);
     }
     return QDir::toNativeSeparators(piegato);
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-QString formatta(qint64 importo, QChar separatore) {
+QString formatta(qint64 importo, QChar separatore)
+{
     const bool negativo = importo < 0;
     // Work on the magnitude as unsigned so the most negative value cannot overflow.
     quint64 m = negativo ? quint64(0) - quint64(importo) : quint64(importo);
@@ -13,17 +14,20 @@ QString formatta(qint64 importo, QChar separatore) {
     const quint64 resto = centesimi % 100;
     QString testo = QString::number(interi) + separatore +
                     QStringLiteral("%1").arg(resto, 2, 10, QLatin1Char('0'));
-    if (negativo && centesimi != 0) testo.prepend(QLatin1Char('-'));
+    if (negativo && centesimi != 0)
+        testo.prepend(QLatin1Char('-'));
     return testo;
 }
 
 } // namespace
 
-QString fixed(qint64 importo) {
+QString fixed(qint64 importo)
+{
     const QString punto = QLocale().decimalPoint();
     return formatta(importo, punto.isEmpty() ? QLatin1Char('.') : punto.at(0));
 }
 
-QString fixedpunto(qint64 importo) {
+QString fixedpunto(qint64 importo)
+{
     return formatta(importo, QLatin1Char('.'));
 }

@@ -14,24 +14,30 @@ constexpr std::array<char16_t, 32> alti = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t carattere(unsigned char b) {
+char16_t carattere(unsigned char b)
+{
     return (b >= 0x80 && b < 0xA0) ? alti[b - 0x80] : char16_t(b);
 }
 
-char byte(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
+char byte(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
     for (size_t i = 0; i < alti.size(); ++i)
-        if (alti[i] == c) return char(0x80 + i);
+        if (alti[i] == c)
+            return char(0x80 + i);
     return '?';
 }
 
-bool vuoto(char b) {
+bool vuoto(char b)
+{
     return b == ' ' || b == '\0';
 }
 
 } // namespace
 
-QString decodificatesto(const char *dati, qsizetype n) {
+QString decodificatesto(const char *dati, qsizetype n)
+{
     qsizetype inizio = 0;
     while (inizio < n && vuoto(dati[inizio]))
         ++inizio;
@@ -44,14 +50,16 @@ QString decodificatesto(const char *dati, qsizetype n) {
     return testo;
 }
 
-QString decodificatesto(const QByteArray &dati) {
+QString decodificatesto(const QByteArray &dati)
+{
     QString testo(dati.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < dati.size(); ++i)
         testo[i] = QChar(carattere(static_cast<unsigned char>(dati[i])));
     return testo;
 }
 
-QByteArray codificatesto(const QString &testo) {
+QByteArray codificatesto(const QString &testo)
+{
     QByteArray dati;
     dati.reserve(testo.size());
     for (char32_t c : testo.toUcs4())
@@ -59,8 +67,20 @@ QByteArray codificatesto(const QString &testo) {
     return dati;
 }
 
-void codificacampo(const QString &testo, char *destinazione, qsizetype larghezza) {
-    const QByteArray dati = codificatesto(testo.trimmed());
+QString spuntato(const QString &testo)
+{
+    auto bianco = [](QChar c) { return c == QLatin1Char(' ') || c == QChar(0); };
+    qsizetype inizio = 0, fine = testo.size();
+    while (inizio < fine && bianco(testo[inizio]))
+        ++inizio;
+    while (fine > inizio && bianco(testo[fine - 1]))
+        --fine;
+    return testo.mid(inizio, fine - inizio);
+}
+
+void codificacampo(const QString &testo, char *destinazione, qsizetype larghezza)
+{
+    const QByteArray dati = codificatesto(spuntato(testo));
     const qsizetype n = qMin(dati.size(), larghezza);
     std::memcpy(destinazione, dati.constData(), size_t(n));
     std::memset(destinazione + n, ' ', size_t(larghezza - n));

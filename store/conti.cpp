@@ -6,11 +6,13 @@
 
 namespace {
 
-FileRecord fileconti(const QString &percorso) {
+FileRecord fileconti(const QString &percorso)
+{
     return FileRecord(percorsoconti(percorso), conti::dimensione);
 }
 
-QByteArray record(const QString &nome) {
+QByteArray record(const QString &nome)
+{
     QByteArray r(conti::dimensione, ' ');
     codificacampo(nome, r.data(), conti::dimensione);
     return r;
@@ -18,11 +20,13 @@ QByteArray record(const QString &nome) {
 
 } // namespace
 
-QString percorsoconti(const QString &percorso) {
+QString percorsoconti(const QString &percorso)
+{
     return cartelladati(percorso) + QStringLiteral("\\listconto");
 }
 
-Esito leggiconti(const QString &percorso, QStringList &nomi) {
+Esito leggiconti(const QString &percorso, QStringList &nomi)
+{
     nomi.clear();
     QByteArray dati;
     Esito e = fileconti(percorso).leggitutto(dati);
@@ -31,15 +35,18 @@ Esito leggiconti(const QString &percorso, QStringList &nomi) {
     return e;
 }
 
-Esito scriviconto(const QString &percorso, qint32 numero, const QString &nome) {
+Esito scriviconto(const QString &percorso, qint32 numero, const QString &nome)
+{
     return fileconti(percorso).riscrivi(numero, record(nome));
 }
 
-Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero, qint32 minimo) {
+Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero, qint32 minimo)
+{
     return fileconti(percorso).aggiungi(record(nome), numero, minimo);
 }
 
-QString nomecontoregistrato(const QString &nome) {
+QString nomecontoregistrato(const QString &nome)
+{
     const QByteArray r = record(nome);
     return decodificatesto(r.constData(), r.size());
 }

@@ -8,16 +8,21 @@
 
 #include <QFile>
 
-QString percorsoditte(const QString &percorso) {
+QString percorsoditte(const QString &percorso)
+{
     return cartelladati(percorso) + QStringLiteral("\\listditta");
 }
 
-Esito leggiditte(const QString &percorso, QStringList &nomi, bool *esiste) {
+Esito leggiditte(const QString &percorso, QStringList &nomi, bool *esiste)
+{
     nomi.clear();
     QFile file(percorsonativo(percorsoditte(percorso)));
-    if (esiste) *esiste = file.exists();
-    if (!file.exists()) return {};
-    if (!file.open(QIODevice::ReadOnly)) return Esito::fallito(file.fileName(), motivoerrore(file));
+    if (esiste)
+        *esiste = file.exists();
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return Esito::fallito(file.fileName(), motivoerrore(file));
     const QByteArray dati = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Esito::fallito(file.fileName(), motivoerrore(file));
@@ -26,7 +31,8 @@ Esito leggiditte(const QString &percorso, QStringList &nomi, bool *esiste) {
     return {};
 }
 
-bool nomedittavalido(const QString &nome) {
+bool nomedittavalido(const QString &nome)
+{
     return !nome.trimmed().isEmpty() && !nome.contains(QLatin1Char('"'));
 }
 
@@ -39,7 +45,9 @@ QByteArray codificaditte(const QStringList &nomi)
 {
     QByteArray dati = QByteArray::number(nomi.size()) + "\r\n";
     for (const QString &nome : nomi)
-        dati += '"' + codificatesto(nome.trimmed()) + "\"\r\n";
+        // A quote would end the name early on reading: it becomes an apostrophe, never a
+        // list that reads back wrong.
+        dati += '"' + codificatesto(QString(nome.trimmed()).replace('"', '\'')) + "\"\r\n";
     return dati;
 }
 

@@ -3,7 +3,8 @@
 #include <QFileDevice>
 #include <cerrno>
 
-Esito Esito::fallito(const QString &file, const QString &motivo) {
+Esito Esito::fallito(const QString &file, const QString &motivo)
+{
     Esito e;
     e.ok = false;
     e.file = file;
@@ -11,12 +12,15 @@ Esito Esito::fallito(const QString &file, const QString &motivo) {
     return e;
 }
 
-QString Esito::messaggio() const {
-    if (ok) return {};
+QString Esito::messaggio() const
+{
+    if (ok)
+        return {};
     return QStringLiteral("Impossibile accedere al file:\n%1\n\n%2").arg(file, motivo);
 }
 
-QString motivoerrno(int codice) {
+QString motivoerrno(int codice)
+{
     switch (codice) {
     case ENOENT:
         return QStringLiteral("Il file o la cartella non esiste o non è raggiungibile.");
@@ -38,7 +42,8 @@ QString motivoerrno(int codice) {
     }
 }
 
-QString motivoerrore(const QFileDevice &file) {
+QString motivoerrore(const QFileDevice &file)
+{
     switch (file.error()) {
     case QFileDevice::NoError:
         return QStringLiteral("Errore sconosciuto.");

@@ -3,36 +3,44 @@
 #include "store/filerecord.h"
 
 namespace {
-FileRecord filemese(const QString &file) {
+FileRecord filemese(const QString &file)
+{
     return FileRecord(file, movimento::dimensione);
 }
 } // namespace
 
-QString cartelladati(const QString &percorso) {
+QString cartelladati(const QString &percorso)
+{
     return percorso + QStringLiteral("\\quaderoladati");
 }
 
-QString percorsomese(const QString &percorso, int mese, const QString &anno) {
+QString percorsomese(const QString &percorso, int mese, const QString &anno)
+{
     return cartelladati(percorso) + QStringLiteral("\\mov") +
            QStringLiteral("%1").arg(mese, 2, 10, QLatin1Char('0')) + anno;
 }
 
-Esito contamovimenti(const QString &file, qint32 &numero) {
+Esito contamovimenti(const QString &file, qint32 &numero)
+{
     return filemese(file).conta(numero);
 }
 
-Esito leggimovimento(const QString &file, qint32 numero, Movimento &m) {
+Esito leggimovimento(const QString &file, qint32 numero, Movimento &m)
+{
     QByteArray r;
     Esito e = filemese(file).leggi(numero, r);
-    if (e) m = movimento::decodifica(r.constData());
+    if (e)
+        m = movimento::decodifica(r.constData());
     return e;
 }
 
-Esito leggimesegrezzo(const QString &file, QByteArray &dati) {
+Esito leggimesegrezzo(const QString &file, QByteArray &dati)
+{
     return filemese(file).leggitutto(dati);
 }
 
-Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti) {
+Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti)
+{
     movimenti.clear();
     QByteArray dati;
     Esito e = leggimesegrezzo(file, dati);
@@ -43,18 +51,23 @@ Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti) {
     return e;
 }
 
-Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero) {
+Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero)
+{
     return filemese(file).aggiungi(movimento::codifica(m), numero);
 }
 
-Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m) {
-    if (numero == 0) return aggiungimovimento(file, m);
+Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m)
+{
+    if (numero == 0)
+        return aggiungimovimento(file, m);
     return filemese(file).riscrivi(numero, movimento::codifica(m));
 }
 
-Esito cancellamovimento(const QString &file, qint32 numero) {
+Esito cancellamovimento(const QString &file, qint32 numero)
+{
     qint32 contati = 0;
-    if (Esito e = contamovimenti(file, contati); !e) return e;
+    if (Esito e = contamovimenti(file, contati); !e)
+        return e;
     // Past the last record there is nothing to mark: do not grow the file.
     if (numero < 1 || numero > contati)
         return Esito::fallito(filemese(file).file(),

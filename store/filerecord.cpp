@@ -20,8 +20,9 @@ QString motivoblocco(const BloccoFile &blocco)
 Esito errore(const QFile &file)
 {
     if (!QFileInfo(file.fileName()).absoluteDir().exists())
-        return Esito::fallito(file.fileName(),
-                              QStringLiteral("La cartella dei dati non esiste o non è raggiungibile."));
+        return Esito::fallito(
+            file.fileName(),
+            QStringLiteral("La cartella dei dati non esiste o non è raggiungibile."));
     if (file.error() == QFileDevice::NoError)
         return Esito::fallito(file.fileName(), guastosimulato);
     return Esito::fallito(file.fileName(), motivoerrore(file));

@@ -10,7 +10,8 @@
 // the file, does its work and closes it. A missing file is created empty when opened. A
 // trailing partial record (a write that was cut off) is ignored by readers and replaced by
 // the next append. Appends and rewrites hold an operating-system lock on the file.
-class FileRecord {
+class FileRecord
+{
   public:
     // percorso is the path as the program forms it (concatenated, maybe "c:\..."); it is
     // turned into a native path here.

@@ -8,7 +8,10 @@ Guasto &gestore()
 }
 } // namespace
 
-void impostaguasto(Guasto g) { gestore() = std::move(g); }
+void impostaguasto(Guasto g)
+{
+    gestore() = std::move(g);
+}
 
 bool guasto(Operazione operazione, const QString &file)
 {

@@ -7,7 +7,8 @@
 
 #include <QFile>
 
-QString percorsoimpostazioni() {
+QString percorsoimpostazioni()
+{
     return QStringLiteral("c:\\quaderoladati\\impoqx.txt");
 }
 
@@ -30,5 +31,6 @@ QString leggipercorso()
 
 Esito scrivipercorso(const QString &percorso)
 {
-    return salvafile(percorsonativo(percorsoimpostazioni()), '"' + codificatesto(percorso) + "\"\r\n");
+    return salvafile(percorsonativo(percorsoimpostazioni()),
+                     '"' + codificatesto(percorso) + "\"\r\n");
 }

@@ -4,7 +4,8 @@
 
 namespace movimento {
 
-QByteArray codifica(const Movimento &m) {
+QByteArray codifica(const Movimento &m)
+{
     QByteArray r(dimensione, '\0');
     char *p = r.data();
     qToLittleEndian<qint16>(m.giorno, p);
@@ -18,7 +19,8 @@ QByteArray codifica(const Movimento &m) {
     return r;
 }
 
-Movimento decodifica(const char *r) {
+Movimento decodifica(const char *r)
+{
     Movimento m;
     m.giorno = giorno(r);
     m.descrizione1 = decodificatesto(descrizione1(r), larghezzadescrizione);

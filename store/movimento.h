@@ -33,28 +33,36 @@ QByteArray codifica(const Movimento &m);
 Movimento decodifica(const char *record);
 
 // Field readers over a raw record, so that a reader can filter without decoding texts.
-inline qint16 giorno(const char *r) {
+inline qint16 giorno(const char *r)
+{
     return qFromLittleEndian<qint16>(r);
 }
-inline const char *descrizione1(const char *r) {
+inline const char *descrizione1(const char *r)
+{
     return r + 2;
 }
-inline const char *descrizione2(const char *r) {
+inline const char *descrizione2(const char *r)
+{
     return r + 52;
 }
-inline qint16 segno(const char *r) {
+inline qint16 segno(const char *r)
+{
     return qFromLittleEndian<qint16>(r + 102);
 }
-inline qint64 importo(const char *r) {
+inline qint64 importo(const char *r)
+{
     return qFromLittleEndian<qint64>(r + 104);
 }
-inline qint16 conto(const char *r) {
+inline qint16 conto(const char *r)
+{
     return qFromLittleEndian<qint16>(r + 112);
 }
-inline qint16 ditta(const char *r) {
+inline qint16 ditta(const char *r)
+{
     return qFromLittleEndian<qint16>(r + 114);
 }
-inline qint16 contatto(const char *r) {
+inline qint16 contatto(const char *r)
+{
     return qFromLittleEndian<qint16>(r + 116);
 }
 

@@ -4,39 +4,48 @@
 #include "store/filerecord.h"
 
 namespace {
-FileRecord filerubrica(const QString &percorso) {
+FileRecord filerubrica(const QString &percorso)
+{
     return FileRecord(percorsorubrica(percorso), contatto::dimensione);
 }
 } // namespace
 
-QString percorsorubrica(const QString &percorso) {
+QString percorsorubrica(const QString &percorso)
+{
     return cartelladati(percorso) + QStringLiteral("\\rubrica");
 }
 
-Esito contacontatti(const QString &percorso, qint32 &numero) {
+Esito contacontatti(const QString &percorso, qint32 &numero)
+{
     return filerubrica(percorso).conta(numero);
 }
 
-Esito leggicontatto(const QString &percorso, qint32 numero, Contatto &c) {
+Esito leggicontatto(const QString &percorso, qint32 numero, Contatto &c)
+{
     QByteArray r;
     Esito e = filerubrica(percorso).leggi(numero, r);
-    if (e) c = contatto::decodifica(r.constData());
+    if (e)
+        c = contatto::decodifica(r.constData());
     return e;
 }
 
-Esito aggiungicontatto(const QString &percorso, const Contatto &c, qint32 *numero) {
+Esito aggiungicontatto(const QString &percorso, const Contatto &c, qint32 *numero)
+{
     return filerubrica(percorso).aggiungi(contatto::codifica(c), numero);
 }
 
-Esito riscrivicontatto(const QString &percorso, qint32 numero, const Contatto &c) {
+Esito riscrivicontatto(const QString &percorso, qint32 numero, const Contatto &c)
+{
     return filerubrica(percorso).riscrivi(numero, contatto::codifica(c));
 }
 
-Esito leggirubricagrezza(const QString &percorso, QByteArray &dati) {
+Esito leggirubricagrezza(const QString &percorso, QByteArray &dati)
+{
     return filerubrica(percorso).leggitutto(dati);
 }
 
-Esito leggicontatti(const QString &percorso, QList<Contatto> &contatti) {
+Esito leggicontatti(const QString &percorso, QList<Contatto> &contatti)
+{
     contatti.clear();
     QByteArray dati;
     Esito e = leggirubricagrezza(percorso, dati);

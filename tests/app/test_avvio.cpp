@@ -14,23 +14,27 @@
 
 namespace {
 
-QStringList bottoniconti(const Formprincipale &f) {
+QStringList bottoniconti(const Formprincipale &f)
+{
     QStringList nomi;
     for (int i = 1;; ++i) {
         auto *a = f.findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(i));
-        if (!a) return nomi;
+        if (!a)
+            return nomi;
         nomi.append(a->text());
     }
 }
 
-QString testo(const Formprincipale &f, const QString &nome) {
+QString testo(const Formprincipale &f, const QString &nome)
+{
     auto *l = f.findChild<QLabel *>(nome);
     return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
 }
 
 } // namespace
 
-TEST(Avvio, NewMachineCreatesTheLocalFolderAndShowsEveryControl) {
+TEST(Avvio, NewMachineCreatesTheLocalFolderAndShowsEveryControl)
+{
     const QString casa = nuovacasa();
     Formprincipale f;
     EXPECT_TRUE(QDir(casa + "/quaderoladati").exists());
@@ -66,7 +70,8 @@ TEST(Avvio, NewMachineCreatesTheLocalFolderAndShowsEveryControl) {
     EXPECT_TRUE(f.findChild<QToolBar *>("Toolbar1"));
 }
 
-TEST(Avvio, ReadsCompaniesAndAccountsOfTheArchive) {
+TEST(Avvio, ReadsCompaniesAndAccountsOfTheArchive)
+{
     nuovacasa();
     const QString dati = cartellalocale();
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta", "Gamma"}));
@@ -80,7 +85,8 @@ TEST(Avvio, ReadsCompaniesAndAccountsOfTheArchive) {
     EXPECT_EQ(f.nomiconti(), QStringList({"CASSA", "BANCA", "POSTA"}));
 }
 
-TEST(Avvio, UnreachableDataRootGivesNoCompanyAndNoAccounts) {
+TEST(Avvio, UnreachableDataRootGivesNoCompanyAndNoAccounts)
+{
     const QString casa = nuovacasa();
     const QString dati = cartellalocale();
     ASSERT_TRUE(scrividitte("c:", {"Locale"}));

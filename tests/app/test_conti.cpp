@@ -13,15 +13,18 @@
 
 namespace {
 
-QByteArray record(const QByteArray &nome) {
+QByteArray record(const QByteArray &nome)
+{
     return nome.leftJustified(50, ' ');
 }
 
-QAction *bottone(const Formprincipale &f, int i) {
+QAction *bottone(const Formprincipale &f, int i)
+{
     return f.findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(i));
 }
 
-QStringList bottoni(const Formprincipale &f) {
+QStringList bottoni(const Formprincipale &f)
+{
     QStringList nomi;
     for (int i = 1; bottone(f, i); ++i)
         nomi.append(bottone(f, i)->text());
@@ -31,7 +34,8 @@ QStringList bottoni(const Formprincipale &f) {
 // Runs the menu command, answering its input box and then, when avviso is given, the message
 // box that follows; returns the input box's title and prompt.
 QString esegui(const Formprincipale &f, const char *comando, const QString &risposta,
-               QString *avviso = nullptr) {
+               QString *avviso = nullptr)
+{
     auto titolo = std::make_shared<QString>();
     quandomodale([risposta, titolo](QWidget *w) {
         auto *box = qobject_cast<QInputDialog *>(w);
@@ -39,17 +43,20 @@ QString esegui(const Formprincipale &f, const char *comando, const QString &risp
         box->setTextValue(risposta);
         risposta.isEmpty() ? box->reject() : box->accept();
     });
-    if (avviso) accettamessaggio(avviso);
+    if (avviso)
+        accettamessaggio(avviso);
     f.findChild<QAction *>(QString::fromLatin1(comando))->trigger();
     return *titolo;
 }
 
-void premi(const Formprincipale &f, int i) {
+void premi(const Formprincipale &f, int i)
+{
     bottone(f, i)->trigger();
     stato().contocorrente = qint16(i);
 }
 
-QString archivio(const QByteArray &conti = {}) {
+QString archivio(const QByteArray &conti = {})
+{
     nuovacasa();
     const QString file = cartellalocale() + "/listconto";
     scrivibyte(file, conti);
@@ -58,7 +65,8 @@ QString archivio(const QByteArray &conti = {}) {
 
 } // namespace
 
-TEST(Conti, AddedAccountsBecomeButtonsAndRecords) {
+TEST(Conti, AddedAccountsBecomeButtonsAndRecords)
+{
     const QString file = archivio();
     Formprincipale f;
     EXPECT_EQ(esegui(f, "aggiungitipo", "  Banca "),
@@ -81,7 +89,8 @@ TEST(Conti, AddedAccountsBecomeButtonsAndRecords) {
     EXPECT_EQ(bottoni(f).mid(4), QStringList({QString(50, 'A'), "Banca"}));
 }
 
-TEST(Conti, RenamingRewritesOnlyThePressedAccountsRecord) {
+TEST(Conti, RenamingRewritesOnlyThePressedAccountsRecord)
+{
     const QString file = archivio(record("Banca") + record("Posta") + record("Cambiali"));
     Formprincipale f;
     for (int i : {1, 2}) {
@@ -101,7 +110,8 @@ TEST(Conti, RenamingRewritesOnlyThePressedAccountsRecord) {
     EXPECT_TRUE(bottone(f, 4)->isChecked());
 }
 
-TEST(Conti, ToolbarAndListNeverDisagree) {
+TEST(Conti, ToolbarAndListNeverDisagree)
+{
     const QString file = archivio(record("Banca"));
     Formprincipale f;
     // Another workstation appends first: its account gets button 4, ours button 5.
@@ -128,7 +138,8 @@ TEST(Conti, ToolbarAndListNeverDisagree) {
     EXPECT_EQ(bottoni(f).mid(2), QStringList({"Banca", "Altrui", "Posta"}));
 }
 
-TEST(Conti, RightClickOnTheToolbarOpensTheAccountMenu) {
+TEST(Conti, RightClickOnTheToolbarOpensTheAccountMenu)
+{
     archivio();
     Formprincipale f;
     f.show();

@@ -7,7 +7,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-TEST(Percorsi, ConcatenatedPathsBecomeNative) {
+TEST(Percorsi, ConcatenatedPathsBecomeNative)
+{
     const QString casa = QDir::homePath();
     EXPECT_EQ(percorsonativo("c:\\quaderoladati\\mov0308"), casa + "/quaderoladati/mov0308");
     EXPECT_EQ(percorsonativo("C:\\quaderoladati"), casa + "/quaderoladati");
@@ -16,7 +17,8 @@ TEST(Percorsi, ConcatenatedPathsBecomeNative) {
     EXPECT_EQ(percorsonativo("/mnt//rete///x"), "/mnt/rete/x");
 }
 
-TEST(Date, TextsAndTwoDigitYears) {
+TEST(Date, TextsAndTwoDigitYears)
+{
     const QDate d(2008, 3, 5);
     EXPECT_EQ(datadmy(d), "05/03/08");
     EXPECT_EQ(dataddmmyy(QDate(2012, 3, 5)), "050312");
@@ -33,7 +35,8 @@ TEST(Date, TextsAndTwoDigitYears) {
     EXPECT_FALSE(leggidata("01/01/20100").isValid());
 }
 
-TEST(Soldi, FixedRoundsToTwoDecimalsWithTheLocaleSeparator) {
+TEST(Soldi, FixedRoundsToTwoDecimalsWithTheLocaleSeparator)
+{
     EXPECT_EQ(fixed(0), "0,00");
     EXPECT_EQ(fixed(500), "0,05");
     EXPECT_EQ(fixed(125000), "12,50");
@@ -51,7 +54,8 @@ TEST(Soldi, FixedRoundsToTwoDecimalsWithTheLocaleSeparator) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
-TEST(Periodo, Captions) {
+TEST(Periodo, Captions)
+{
     EXPECT_EQ(nomeperiodo(0, "09"), "Anno 2009");
     EXPECT_EQ(nomeperiodo(2, "09"), "Febbraio 2009");
     EXPECT_EQ(nomeperiodo(12, "09"), "Dicembre 2009");

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv) {
-    if (argc != 4) return 2;
+int main(int argc, char **argv)
+{
+    if (argc != 4)
+        return 2;
     const QString file = QString::fromLocal8Bit(argv[1]);
     const int id = atoi(argv[2]);
     const int quanti = atoi(argv[3]);

@@ -10,7 +10,8 @@
 
 // Workstations appending to one shared month file at the same moment: every record must be
 // whole and every appended movement present exactly once.
-TEST(Concorrenza, ProcessesAppendingToOneMonthFile) {
+TEST(Concorrenza, ProcessesAppendingToOneMonthFile)
+{
     nuovacasa();
     const QString dati = cartellalocale();
     const QString file = percorsomese("c:", 4, "26");

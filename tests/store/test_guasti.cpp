@@ -62,17 +62,21 @@ TEST(Guasti, EveryFailurePointLeavesOldOrNewBytes)
         aggiungiconto("c:", "Banca");
     };
     const std::vector<Caso> casi = {
-        {"append", "mov0526", trerecord, [&] { return aggiungimovimento(mese, nuovomovimento("D")); }},
+        {"append", "mov0526", trerecord,
+         [&] { return aggiungimovimento(mese, nuovomovimento("D")); }},
         {"rewrite", "mov0526", trerecord,
          [&] { return riscrivimovimento(mese, 2, nuovomovimento("Z")); }},
         {"delete", "mov0526", trerecord, [&] { return cancellamovimento(mese, 2); }},
-        {"contact", "rubrica", rubrica, [&] { return aggiungicontatto("c:", nuovocontatto("Neri")); }},
+        {"contact", "rubrica", rubrica,
+         [&] { return aggiungicontatto("c:", nuovocontatto("Neri")); }},
         {"contact rewrite", "rubrica", rubrica,
          [&] { return riscrivicontatto("c:", 1, nuovocontatto("Bianchi")); }},
         {"account", "listconto", conti, [&] { return aggiungiconto("c:", "Posta"); }},
         {"account rename", "listconto", conti, [&] { return scriviconto("c:", 1, "Carta"); }},
         {"companies", "listditta", [&] { scrividitte("c:", {"Alfa"}); },
-         [&] { return scrividitte("c:", {"Alfa", "Beta"}); }},
+         [&] {
+             return scrividitte("c:", {"Alfa", "Beta"});
+         }},
         {"settings", "impoqx.txt", [&] { scrivipercorso("c:"); },
          [&] { return scrivipercorso("/mnt/rete/"); }},
     };

@@ -13,7 +13,8 @@ namespace {
 
 struct Archivio : ::testing::Test {
     QString dati;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
     }
@@ -21,7 +22,8 @@ struct Archivio : ::testing::Test {
     QString nativo(const QString &nome) const { return dati + "/" + nome; }
 };
 
-Movimento esempio(const QString &d1 = "Fattura", qint16 giorno = 5) {
+Movimento esempio(const QString &d1 = "Fattura", qint16 giorno = 5)
+{
     Movimento m;
     m.giorno = giorno;
     m.descrizione1 = d1;
@@ -36,7 +38,8 @@ Movimento esempio(const QString &d1 = "Fattura", qint16 giorno = 5) {
 
 } // namespace
 
-TEST_F(Archivio, MovimentoHasItsBytesAtTheirOffsets) {
+TEST_F(Archivio, MovimentoHasItsBytesAtTheirOffsets)
+{
     EXPECT_EQ(mese(3), "c:\\quaderoladati\\mov0308");
     EXPECT_EQ(mese(11), "c:\\quaderoladati\\mov1108");
 
@@ -65,7 +68,8 @@ TEST_F(Archivio, MovimentoHasItsBytesAtTheirOffsets) {
     EXPECT_EQ(letto.importo, 125000);
 }
 
-TEST_F(Archivio, RecordNumbersNeverMove) {
+TEST_F(Archivio, RecordNumbersNeverMove)
+{
     QList<Movimento> tre = {esempio("A"), esempio("B"), esempio("C")};
     for (const Movimento &m : tre)
         ASSERT_TRUE(aggiungimovimento(mese(), m));
@@ -99,7 +103,8 @@ TEST_F(Archivio, RecordNumbersNeverMove) {
     EXPECT_EQ(z.descrizione1, "Z");
 }
 
-TEST_F(Archivio, PartialTrailingRecordIsIgnoredThenReplaced) {
+TEST_F(Archivio, PartialTrailingRecordIsIgnoredThenReplaced)
+{
     ASSERT_TRUE(aggiungimovimento(mese(), esempio("A")));
     ASSERT_TRUE(aggiungimovimento(mese(), esempio("B")));
     const QByteArray intero = leggibyte(nativo("mov0308"));
@@ -120,7 +125,8 @@ TEST_F(Archivio, PartialTrailingRecordIsIgnoredThenReplaced) {
     EXPECT_EQ(dopo.left(236), intero); // no other record moved
 }
 
-TEST_F(Archivio, MissingMonthFileIsCreatedEmpty) {
+TEST_F(Archivio, MissingMonthFileIsCreatedEmpty)
+{
     qint32 n = -1;
     ASSERT_TRUE(contamovimenti(mese(12), n));
     EXPECT_EQ(n, 0);
@@ -135,7 +141,8 @@ TEST_F(Archivio, MissingMonthFileIsCreatedEmpty) {
     EXPECT_FALSE(e.motivo.isEmpty());
 }
 
-TEST_F(Archivio, ContattoFieldsInFileOrder) {
+TEST_F(Archivio, ContattoFieldsInFileOrder)
+{
     Contatto c;
     c.ragionesociale = "  Rossi Srl";
     c.citta = "Arezzo";
@@ -171,7 +178,8 @@ TEST_F(Archivio, ContattoFieldsInFileOrder) {
     EXPECT_EQ(tutti[0].cap, "52010");
 }
 
-TEST_F(Archivio, AccountRecordsOfFiftyBytes) {
+TEST_F(Archivio, AccountRecordsOfFiftyBytes)
+{
     QStringList nomi;
     ASSERT_TRUE(leggiconti("c:", nomi));
     EXPECT_TRUE(nomi.isEmpty());

@@ -9,7 +9,8 @@
 namespace {
 struct Testi : ::testing::Test {
     QString dati;
-    void SetUp() override {
+    void SetUp() override
+    {
         nuovacasa();
         dati = cartellalocale();
     }
@@ -17,7 +18,8 @@ struct Testi : ::testing::Test {
 };
 } // namespace
 
-TEST_F(Testi, CompanyListBytesAndReading) {
+TEST_F(Testi, CompanyListBytesAndReading)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta Srl"}));
     EXPECT_EQ(leggibyte(ditte()), QByteArray("2\r\n\"Alfa\"\r\n\"Beta Srl\"\r\n"));
     EXPECT_EQ(leggibyte(ditte()).size(), 23);
@@ -34,7 +36,8 @@ TEST_F(Testi, CompanyListBytesAndReading) {
     EXPECT_TRUE(nomedittavalido("Alfa"));
 }
 
-TEST_F(Testi, DamagedCompanyListsNeverFail) {
+TEST_F(Testi, DamagedCompanyListsNeverFail)
+{
     QStringList nomi;
     bool esiste = true;
     ASSERT_TRUE(leggiditte("c:", nomi, &esiste));
@@ -61,7 +64,8 @@ TEST_F(Testi, DamagedCompanyListsNeverFail) {
     EXPECT_EQ(nomi, QStringList({"Senza CR", "NonQuotata"}));
 }
 
-TEST_F(Testi, FailedRewriteKeepsTheOldList) {
+TEST_F(Testi, FailedRewriteKeepsTheOldList)
+{
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta"}));
     const QByteArray prima = leggibyte(ditte());
     if (!bloccacartella(dati))
@@ -80,7 +84,8 @@ TEST_F(Testi, FailedRewriteKeepsTheOldList) {
     EXPECT_FALSE(scrividitte("c:\\non\\esiste", {"Alfa"}));
 }
 
-TEST_F(Testi, SettingsFile) {
+TEST_F(Testi, SettingsFile)
+{
     EXPECT_EQ(leggipercorso(), "c:"); // no file
     ASSERT_TRUE(scrivipercorso("c:"));
     EXPECT_EQ(leggibyte(dati + "/impoqx.txt"), QByteArray("\"c:\"\r\n"));

@@ -15,12 +15,14 @@
 
 namespace {
 
-std::vector<std::unique_ptr<QTemporaryDir>> &cartelle() {
+std::vector<std::unique_ptr<QTemporaryDir>> &cartelle()
+{
     static std::vector<std::unique_ptr<QTemporaryDir>> c;
     return c;
 }
 
-QQueue<std::function<void(QWidget *)>> &coda() {
+QQueue<std::function<void(QWidget *)>> &coda()
+{
     static QQueue<std::function<void(QWidget *)>> c;
     return c;
 }
@@ -29,19 +31,24 @@ QTimer *sorvegliante = nullptr;
 QPointer<QWidget> ultimo; // the window answered last, until it is gone
 
 // Polls for a new modal window and hands it to the first queued answer.
-void controlla() {
+void controlla()
+{
     QWidget *w = QApplication::activeModalWidget();
-    if (ultimo && !ultimo->isVisible()) ultimo = nullptr;
-    if (!w || w == ultimo || !w->isVisible() || coda().isEmpty()) return;
+    if (ultimo && !ultimo->isVisible())
+        ultimo = nullptr;
+    if (!w || w == ultimo || !w->isVisible() || coda().isEmpty())
+        return;
     ultimo = w;
     auto azione = coda().dequeue();
     azione(w);
-    if (coda().isEmpty()) sorvegliante->stop();
+    if (coda().isEmpty())
+        sorvegliante->stop();
 }
 
 } // namespace
 
-QString nuovacasa() {
+QString nuovacasa()
+{
     auto dir = std::make_unique<QTemporaryDir>();
     const QString percorso = dir->path();
     cartelle().push_back(std::move(dir));
@@ -49,24 +56,30 @@ QString nuovacasa() {
     return percorso;
 }
 
-QString cartellalocale() {
+QString cartellalocale()
+{
     const QString c = QDir::homePath() + QStringLiteral("/quaderoladati");
     QDir().mkpath(c);
     return c;
 }
 
-QByteArray leggibyte(const QString &file) {
+QByteArray leggibyte(const QString &file)
+{
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return f.readAll();
 }
 
-void scrivibyte(const QString &file, const QByteArray &dati) {
+void scrivibyte(const QString &file, const QByteArray &dati)
+{
     QFile f(file);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(dati);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(dati);
 }
 
-void quandomodale(std::function<void(QWidget *)> azione) {
+void quandomodale(std::function<void(QWidget *)> azione)
+{
     if (!sorvegliante) {
         sorvegliante = new QTimer(qApp);
         sorvegliante->setInterval(5);
@@ -77,13 +90,15 @@ void quandomodale(std::function<void(QWidget *)> azione) {
 }
 
 namespace {
-void premi(QWidget *w, QMessageBox::StandardButton tasto, QString *testo) {
+void premi(QWidget *w, QMessageBox::StandardButton tasto, QString *testo)
+{
     auto *box = qobject_cast<QMessageBox *>(w);
     if (!box) {
         w->close();
         return;
     }
-    if (testo) *testo = box->text();
+    if (testo)
+        *testo = box->text();
     if (QAbstractButton *b = box->button(tasto))
         b->click();
     else
@@ -91,22 +106,26 @@ void premi(QWidget *w, QMessageBox::StandardButton tasto, QString *testo) {
 }
 } // namespace
 
-void accettamessaggio(QString *testo) {
+void accettamessaggio(QString *testo)
+{
     quandomodale([testo](QWidget *w) { premi(w, QMessageBox::Ok, testo); });
 }
 
-void annullamessaggio(QString *testo) {
+void annullamessaggio(QString *testo)
+{
     quandomodale([testo](QWidget *w) { premi(w, QMessageBox::Cancel, testo); });
 }
 
-void rispondiinput(const QString &risposta, QString *titolo) {
+void rispondiinput(const QString &risposta, QString *titolo)
+{
     quandomodale([risposta, titolo](QWidget *w) {
         auto *box = qobject_cast<QInputDialog *>(w);
         if (!box) {
             w->close();
             return;
         }
-        if (titolo) *titolo = box->windowTitle();
+        if (titolo)
+            *titolo = box->windowTitle();
         if (risposta.isEmpty()) {
             box->reject();
             return;
@@ -116,20 +135,23 @@ void rispondiinput(const QString &risposta, QString *titolo) {
     });
 }
 
-bool nessunarispostainattesa() {
+bool nessunarispostainattesa()
+{
     return coda().isEmpty();
 }
 
 #include <QProcess>
 #include <unistd.h>
 
-bool bloccacartella(const QString &cartella) {
+bool bloccacartella(const QString &cartella)
+{
     if (::geteuid() == 0)
         return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), cartella}) == 0;
     return QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner);
 }
 
-void sbloccacartella(const QString &cartella) {
+void sbloccacartella(const QString &cartella)
+{
     if (::geteuid() == 0)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), cartella});
     else

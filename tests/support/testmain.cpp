@@ -4,7 +4,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     nuovacasa();
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -8,14 +8,16 @@
 #include "windows/rubrica/formproduttore.h"
 
 namespace {
-void rubricamodale(QWidget *padre) {
+void rubricamodale(QWidget *padre)
+{
     Formproduttore rubrica(padre);
     rubrica.exec();
 }
 } // namespace
 #else
 namespace {
-void rubricamodale(QWidget *) {
+void rubricamodale(QWidget *)
+{
     stato().contattoscelto.clear();
     stato().numerocontattoscelto = 0;
 }

@@ -12,12 +12,14 @@ namespace {
 
 // The layout is drawn in twips, 15 to a pixel; a control inside a frame is placed relative
 // to the frame's corner.
-QRect area(int x, int y, int l, int a, QPoint origine = {}) {
+QRect area(int x, int y, int l, int a, QPoint origine = {})
+{
     const int ox = origine.x(), oy = origine.y();
     return QRect((x - ox + 7) / 15, (y - oy + 7) / 15, (l + 7) / 15, (a + 7) / 15);
 }
 
-QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const QRect &r) {
+QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const QRect &r)
+{
     auto *b = new QToolButton(padre);
     b->setObjectName(QString::fromLatin1(nome));
     b->setGeometry(r);
@@ -27,7 +29,8 @@ QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const
     return b;
 }
 
-QLineEdit *casella(QWidget *padre, const char *nome, const QRect &r) {
+QLineEdit *casella(QWidget *padre, const char *nome, const QRect &r)
+{
     auto *t = new QLineEdit(padre);
     t->setObjectName(QString::fromLatin1(nome));
     t->setGeometry(r);
@@ -38,7 +41,8 @@ QLineEdit *casella(QWidget *padre, const char *nome, const QRect &r) {
 
 } // namespace
 
-Forcerca::Forcerca(QWidget *parent) : QDialog(parent) {
+Forcerca::Forcerca(QWidget *parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("Forcerca"));
     setWindowTitle(QString());
     setFixedSize(area(0, 0, 5385, 2865).size());
@@ -80,10 +84,12 @@ Forcerca::Forcerca(QWidget *parent) : QDialog(parent) {
     stato().azzeraricerca();
 }
 
-void Forcerca::cercadescrizione() {
+void Forcerca::cercadescrizione()
+{
     const QString t1 = Text1->text().trimmed();
     const QString t2 = Text2->text().trimmed();
-    if (t1.isEmpty() && t2.isEmpty()) return;
+    if (t1.isEmpty() && t2.isEmpty())
+        return;
     Stato &s = stato();
     s.ricerca[0] = t1;
     s.ricerca[1] = t2;
@@ -91,18 +97,21 @@ void Forcerca::cercadescrizione() {
     accept();
 }
 
-void Forcerca::cercarubrica() {
+void Forcerca::cercarubrica()
+{
     Stato &s = stato();
     s.sceltacontatto = 0;
     aprirubrica(this);
     s.contattoricercato = s.numerocontattoscelto;
-    if (s.contattoricercato == 0) return;
+    if (s.contattoricercato == 0)
+        return;
     s.ricerca[0] = Text1->text().trimmed();
     s.ricerca[1] = Text2->text().trimmed();
     accept();
 }
 
-void Forcerca::annulla() {
+void Forcerca::annulla()
+{
     stato().azzeraricerca();
     reject();
 }

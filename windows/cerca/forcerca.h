@@ -6,7 +6,8 @@ class QLineEdit;
 
 // The search window: sets the search texts or the contact whose movements the ledger shows,
 // and closes. It searches nothing itself; the main window reloads the ledger afterwards.
-class Forcerca : public QDialog {
+class Forcerca : public QDialog
+{
     Q_OBJECT
   public:
     explicit Forcerca(QWidget *parent = nullptr);

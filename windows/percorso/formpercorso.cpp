@@ -15,13 +15,15 @@
 namespace {
 
 // The layout is drawn in twips, 15 to a pixel.
-QRect area(int x, int y, int l, int a) {
+QRect area(int x, int y, int l, int a)
+{
     return QRect((x + 7) / 15, (y + 7) / 15, (l + 7) / 15, (a + 7) / 15);
 }
 
 } // namespace
 
-Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window) {
+Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window)
+{
     setObjectName(QStringLiteral("Formpercorso"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -64,20 +66,24 @@ Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(chiudi, &PannelloStato::cliccato, this, &QWidget::close);
 }
 
-void Formpercorso::selc() {
+void Formpercorso::selc()
+{
     stato().percorso = QStringLiteral("c:");
     Text1->setText(stato().percorso);
 }
 
-void Formpercorso::apriseleziona() {
+void Formpercorso::apriseleziona()
+{
     const QString radice =
         radicedati(sceglicartella(this, QStringLiteral("Seleziona il percorso di Rete:")));
-    if (radice.isEmpty()) return;
+    if (radice.isEmpty())
+        return;
     stato().percorso = radice;
     Text1->setText(radice);
 }
 
-void Formpercorso::closeEvent(QCloseEvent *evento) {
+void Formpercorso::closeEvent(QCloseEvent *evento)
+{
     // Written on every close, changed or not; the running program keeps the root either way.
     if (Esito e = scrivipercorso(stato().percorso); !e)
         avviso(this,

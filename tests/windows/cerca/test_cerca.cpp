@@ -15,14 +15,17 @@ namespace {
 // Stands in for the address book: notes how it was opened and picks contatto.
 qint32 contatto = 0;
 qint16 sceltaallapertura = 99;
-void rubricafinta(QWidget *) {
+void rubricafinta(QWidget *)
+{
     sceltaallapertura = stato().sceltacontatto;
     stato().numerocontattoscelto = contatto;
 }
 
-class Cerca : public ::testing::Test {
+class Cerca : public ::testing::Test
+{
   protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         stato().ricerca[0] = stato().ricerca[1] = "vecchio";
         stato().contattoricercato = 9;
         stato().sceltacontatto = -1;
@@ -35,7 +38,8 @@ class Cerca : public ::testing::Test {
 
     QLineEdit *casella(const char *nome) { return f->findChild<QLineEdit *>(nome); }
     void premi(const char *nome) { f->findChild<QAbstractButton *>(nome)->click(); }
-    QString esito() {
+    QString esito()
+    {
         return stato().ricerca[0] + "|" + stato().ricerca[1] + "|" +
                QString::number(stato().contattoricercato) + (f->isVisible() ? " aperta" : "");
     }
@@ -46,7 +50,8 @@ class Cerca : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Cerca, DescriptionSearchNeedsAText) {
+TEST_F(Cerca, DescriptionSearchNeedsAText)
+{
     EXPECT_EQ(esito(), "||0 aperta"); // every opening clears the search
     casella("Text1")->setText("   ");
     premi("Command1");
@@ -57,7 +62,8 @@ TEST_F(Cerca, DescriptionSearchNeedsAText) {
     EXPECT_EQ(f->result(), QDialog::Accepted);
 }
 
-TEST_F(Cerca, ContactSearchKeepsTheTypedTexts) {
+TEST_F(Cerca, ContactSearchKeepsTheTypedTexts)
+{
     casella("Text1")->setText(" rata ");
     premi("cercarubrica");
     EXPECT_EQ(sceltaallapertura, 0);
@@ -67,14 +73,16 @@ TEST_F(Cerca, ContactSearchKeepsTheTypedTexts) {
     EXPECT_EQ(esito(), "rata||7");
 }
 
-TEST_F(Cerca, CancelClearsTheSearch) {
+TEST_F(Cerca, CancelClearsTheSearch)
+{
     stato().ricerca[0] = "rata";
     premi("annulla");
     EXPECT_EQ(esito(), "||0");
     EXPECT_EQ(f->result(), QDialog::Rejected);
 }
 
-TEST_F(Cerca, BoxesTakeTenCharactersInTabOrder) {
+TEST_F(Cerca, BoxesTakeTenCharactersInTabOrder)
+{
     QTest::keyClicks(casella("Text1"), "abcdefghijklmn");
     EXPECT_EQ(casella("Text1")->text(), "abcdefghij");
     EXPECT_EQ(casella("Text2")->maxLength(), 10);

@@ -17,45 +17,55 @@
 namespace {
 
 // Answers the folder dialog by choosing cartella, or cancels it when cartella is empty.
-void scegli(const QString &cartella, QString *titolo = nullptr) {
+void scegli(const QString &cartella, QString *titolo = nullptr)
+{
     quandomodale([cartella, titolo](QWidget *w) {
         auto *dialogo = qobject_cast<QFileDialog *>(w);
         ASSERT_TRUE(dialogo && dialogo->parentWidget()->inherits("Formpercorso"));
-        if (titolo) *titolo = dialogo->windowTitle();
-        if (cartella.isEmpty()) return dialogo->reject();
+        if (titolo)
+            *titolo = dialogo->windowTitle();
+        if (cartella.isEmpty())
+            return dialogo->reject();
         dialogo->setDirectory(cartella);
         static_cast<QDialog *>(dialogo)->accept(); // QFileDialog::accept, protected there
     });
 }
 
-QString testo(const Formpercorso &f) {
+QString testo(const Formpercorso &f)
+{
     return f.findChild<QLineEdit *>("Text1")->text();
 }
 
-void premi(const Formpercorso &f, const char *nome) {
+void premi(const Formpercorso &f, const char *nome)
+{
     f.findChild<QAbstractButton *>(QString::fromLatin1(nome))->click();
 }
 
 // Closes the window with its "X" label, as the user does.
-void chiudi(QPointer<Formpercorso> &f) {
+void chiudi(QPointer<Formpercorso> &f)
+{
     QTest::mouseClick(f->findChild<QLabel *>("Label2"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.isNull(); }));
 }
 
-QList<Formpercorso *> aperte() {
+QList<Formpercorso *> aperte()
+{
     QList<Formpercorso *> finestre;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *p = qobject_cast<Formpercorso *>(w); p && p->isVisible()) finestre.append(p);
+        if (auto *p = qobject_cast<Formpercorso *>(w); p && p->isVisible())
+            finestre.append(p);
     return finestre;
 }
 
-QString impostazioni() {
+QString impostazioni()
+{
     return QDir::homePath() + "/quaderoladati/impoqx.txt";
 }
 
 } // namespace
 
-TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose) {
+TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
+{
     const QString casa = nuovacasa();
     cartellalocale();
     const QString rete = casa + "/rete/";
@@ -86,7 +96,8 @@ TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose) {
     EXPECT_EQ(stato().percorso, rete);
 }
 
-TEST(Percorso, EveryCloseWritesTheRootAndAFailureIsReported) {
+TEST(Percorso, EveryCloseWritesTheRootAndAFailureIsReported)
+{
     nuovacasa();
     scrivibyte(cartellalocale() + "/impoqx.txt", "\"/altrove/\"   ,resto\r\n");
     stato().percorso = "/altrove/";
@@ -111,7 +122,8 @@ TEST(Percorso, EveryCloseWritesTheRootAndAFailureIsReported) {
     EXPECT_EQ(leggibyte(impostazioni()), "\"c:\"\r\n");
 }
 
-TEST(Percorso, MainWindowOpensOneWindowWithoutWaiting) {
+TEST(Percorso, MainWindowOpensOneWindowWithoutWaiting)
+{
     nuovacasa();
     cartellalocale();
     auto *principale = new Formprincipale;
