@@ -2,7 +2,27 @@
 
 #include "store/guasti.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+
+// A write killed between its temporary file and the rename leaves "name.XXXXXX" behind. Once
+// it is old enough that no other workstation can still be writing it, it is removed.
+void puliscitemporanei(const QString &nativo)
+{
+    const QFileInfo finale(nativo);
+    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-600);
+    const QFileInfoList vecchi = finale.absoluteDir().entryInfoList(
+        {finale.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &f : vecchi)
+        if (f.lastModified().toUTC() < limite)
+            QFile::remove(f.absoluteFilePath());
+}
+
+} // namespace
 
 Esito salvafile(const QString &nativo, const QByteArray &dati)
 {
@@ -24,5 +44,6 @@ Esito salvafile(const QString &nativo, const QByteArray &dati)
     }
     if (!file.commit())
         return Esito::fallito(nativo, motivoerrore(file));
+    puliscitemporanei(nativo);
     return {};
 }

@@ -2,6 +2,7 @@
 #include "store/impostazioni.h"
 #include "support/aiuti.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -95,4 +96,18 @@ TEST_F(Testi, SettingsFile)
     EXPECT_EQ(leggipercorso(), "Z:\\");
     scrivibyte(dati + "/impoqx.txt", "");
     EXPECT_EQ(leggipercorso(), "c:");
+}
+
+TEST_F(Testi, StaleTemporaryFilesOfKilledWritesAreRemoved)
+{
+    scrivibyte(ditte() + ".aB3xYz", "1\r\n\"Vecchia\"\r\n");
+    scrivibyte(ditte() + ".Qw12er", "in corso");
+    QFile vecchio(ditte() + ".aB3xYz");
+    ASSERT_TRUE(vecchio.open(QIODevice::ReadWrite));
+    vecchio.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                        QFileDevice::FileModificationTime);
+    vecchio.close();
+    ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
+    EXPECT_FALSE(QFile::exists(ditte() + ".aB3xYz"));
+    EXPECT_TRUE(QFile::exists(ditte() + ".Qw12er")); // maybe another workstation's, still writing
 }

@@ -140,6 +140,11 @@ bool nessunarispostainattesa()
     return coda().isEmpty();
 }
 
+void scartarisposte()
+{
+    coda().clear();
+}
+
 #include <QProcess>
 #include <unistd.h>
 

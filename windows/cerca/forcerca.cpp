@@ -1,8 +1,8 @@
 #include "windows/cerca/forcerca.h"
 
 #include "app/stato.h"
-#include "platform/fuoco.h"
-#include "windows/cerca/aprirubrica.h"
+#include "platform/aspetto.h"
+#include "windows/rubrica/formproduttore.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,12 +10,11 @@
 
 namespace {
 
-// The layout is drawn in twips, 15 to a pixel; a control inside a frame is placed relative
-// to the frame's corner.
-QRect area(int x, int y, int l, int a, QPoint origine = {})
+// The layout gives places from the window's corner; a control inside a frame is placed
+// relative to the frame's corner.
+QRect nellacornice(int x, int y, int l, int a, QPoint cornice)
 {
-    const int ox = origine.x(), oy = origine.y();
-    return QRect((x - ox + 7) / 15, (y - oy + 7) / 15, (l + 7) / 15, (a + 7) / 15);
+    return area(x - cornice.x(), y - cornice.y(), l, a);
 }
 
 QToolButton *pulsante(QWidget *padre, const char *nome, const char *icona, const QRect &r)
@@ -35,7 +34,7 @@ QLineEdit *casella(QWidget *padre, const char *nome, const QRect &r)
     t->setObjectName(QString::fromLatin1(nome));
     t->setGeometry(r);
     t->setMaxLength(10);
-    coloraalfuoco(t);
+    colorasulfuoco(t);
     return t;
 }
 
@@ -55,17 +54,17 @@ Forcerca::Forcerca(QWidget *parent) : QDialog(parent)
     descrizione->setObjectName(QStringLiteral("Frame1"));
     descrizione->setGeometry(area(120, 120, 5175, 1575));
     const QPoint d(120, 120);
-    Text1 = casella(descrizione, "Text1", area(240, 480, 3735, 495, d));
-    Text2 = casella(descrizione, "Text2", area(240, 1080, 3735, 495, d));
-    auto *Command1 =
-        pulsante(descrizione, "Command1", "cercadescrizione", area(4080, 480, 1095, 1095, d));
+    Text1 = casella(descrizione, "Text1", nellacornice(240, 480, 3735, 495, d));
+    Text2 = casella(descrizione, "Text2", nellacornice(240, 1080, 3735, 495, d));
+    auto *Command1 = pulsante(descrizione, "Command1", "cercadescrizione",
+                              nellacornice(4080, 480, 1095, 1095, d));
     Command1->setToolTip(QStringLiteral("Cerca per descrizione"));
 
     auto *rubrica = new QGroupBox(QStringLiteral("Contatti Rubrica"), this);
     rubrica->setObjectName(QStringLiteral("Frame2"));
     rubrica->setGeometry(area(120, 1800, 3855, 975));
     auto *contatto = pulsante(rubrica, "cercarubrica", "contatto",
-                              area(2280, 2040, 1335, 615, QPoint(120, 1800)));
+                              nellacornice(2280, 2040, 1335, 615, QPoint(120, 1800)));
     contatto->setToolTip(QStringLiteral("Cerca per contatto della rubrica"));
 
     auto *chiudi = pulsante(this, "annulla", "annulla", area(4080, 1920, 1095, 855));
@@ -101,7 +100,8 @@ void Forcerca::cercarubrica()
 {
     Stato &s = stato();
     s.sceltacontatto = 0;
-    aprirubrica(this);
+    Formproduttore rubrica(this);
+    rubrica.exec();
     s.contattoricercato = s.numerocontattoscelto;
     if (s.contattoricercato == 0)
         return;

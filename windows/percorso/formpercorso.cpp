@@ -2,6 +2,7 @@
 
 #include "app/etichette.h"
 #include "app/stato.h"
+#include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "store/impostazioni.h"
 #include "windows/percorso/radicedati.h"
@@ -11,16 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-// The layout is drawn in twips, 15 to a pixel.
-QRect area(int x, int y, int l, int a)
-{
-    return QRect((x + 7) / 15, (y + 7) / 15, (l + 7) / 15, (a + 7) / 15);
-}
-
-} // namespace
 
 Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window)
 {

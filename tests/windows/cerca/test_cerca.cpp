@@ -1,7 +1,8 @@
 #include "app/stato.h"
+#include "store/rubrica.h"
 #include "support/aiuti.h"
-#include "windows/cerca/aprirubrica.h"
 #include "windows/cerca/forcerca.h"
+#include "windows/rubrica/formproduttore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,13 +13,17 @@
 
 namespace {
 
-// Stands in for the address book: notes how it was opened and picks contatto.
-qint32 contatto = 0;
-qint16 sceltaallapertura = 99;
-void rubricafinta(QWidget *)
+// Answers the address book: loads contact numero (none when 0) and closes it.
+void rubrica(qint32 numero, qint16 *scelta)
 {
-    sceltaallapertura = stato().sceltacontatto;
-    stato().numerocontattoscelto = contatto;
+    quandomodale([numero, scelta](QWidget *w) {
+        auto *f = qobject_cast<Formproduttore *>(w);
+        ASSERT_TRUE(f);
+        *scelta = stato().sceltacontatto;
+        if (numero)
+            f->carica(numero);
+        f->findChild<QAbstractButton *>("annulla")->click();
+    });
 }
 
 class Cerca : public ::testing::Test
@@ -26,15 +31,14 @@ class Cerca : public ::testing::Test
   protected:
     void SetUp() override
     {
+        nuovacasa();
+        cartellalocale();
         stato().ricerca[0] = stato().ricerca[1] = "vecchio";
         stato().contattoricercato = 9;
         stato().sceltacontatto = -1;
-        contatto = 0;
-        aprirubrica = rubricafinta;
         f = std::make_unique<Forcerca>();
         f->show();
     }
-    void TearDown() override { aprirubrica = originale; }
 
     QLineEdit *casella(const char *nome) { return f->findChild<QLineEdit *>(nome); }
     void premi(const char *nome) { f->findChild<QAbstractButton *>(nome)->click(); }
@@ -44,7 +48,6 @@ class Cerca : public ::testing::Test
                QString::number(stato().contattoricercato) + (f->isVisible() ? " aperta" : "");
     }
 
-    const Aprirubrica originale = aprirubrica;
     std::unique_ptr<Forcerca> f;
 };
 
@@ -64,13 +67,21 @@ TEST_F(Cerca, DescriptionSearchNeedsAText)
 
 TEST_F(Cerca, ContactSearchKeepsTheTypedTexts)
 {
+    Contatto c;
+    for (const char *nome : {"Bianchi", "Rossi Srl"}) {
+        c.ragionesociale = nome;
+        ASSERT_TRUE(aggiungicontatto("c:", c));
+    }
     casella("Text1")->setText(" rata ");
+    qint16 scelta = 99;
+    rubrica(0, &scelta);
     premi("cercarubrica");
-    EXPECT_EQ(sceltaallapertura, 0);
+    EXPECT_EQ(scelta, 0);
     EXPECT_EQ(esito(), "||0 aperta"); // no contact loaded
-    contatto = 7;
+    rubrica(2, &scelta);
     premi("cercarubrica");
-    EXPECT_EQ(esito(), "rata||7");
+    EXPECT_TRUE(nessunarispostainattesa());
+    EXPECT_EQ(esito(), "rata||2");
 }
 
 TEST_F(Cerca, CancelClearsTheSearch)

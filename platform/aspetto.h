@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QRect>
+
+class QWidget;
+
+// Layouts are drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
+constexpr int tw(int twips)
+{
+    return (twips + 7) / 15;
+}
+inline QRect area(int x, int y, int larghezza, int altezza)
+{
+    return QRect(tw(x), tw(y), tw(larghezza), tw(altezza));
+}
+
+// The light yellow of a box that has the focus.
+inline const QColor giallochiaro(255, 255, 192);
+
+// Sets one colour of the widget's palette.
+void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore);
+// The box turns light yellow while it has the focus and white when it loses it.
+void colorasulfuoco(QWidget *w);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it, starts the installed program under Xvfb, waits for
+# its window "Quaderola 1.0", saves a screenshot and closes it. Needs root (or sudo).
+# Usage: scripts/fumo.sh [screenshot.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+foto="${1:-build/fumo.png}"
+sudo_=""
+[ "$(id -u)" -ne 0 ] && sudo_="sudo"
+
+scripts/dipendenze.sh test
+for p in dpkg-dev x11-utils; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -q --no-install-recommends "$p"
+done
+cmake -S . -B build/pacchetto -DCMAKE_BUILD_TYPE=Release -DQUADEROLA_BUILD_TESTS=OFF \
+      -DCMAKE_INSTALL_PREFIX=/usr
+cmake --build build/pacchetto -j2
+(cd build/pacchetto && cpack -G DEB)
+deb=$(ls -t build/pacchetto/quaderola_*.deb | head -n1)
+DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -q "./$deb"
+test -f /usr/share/applications/quaderola.desktop
+test -f /usr/share/icons/hicolor/scalable/apps/quaderola.svg
+
+casa=$(mktemp -d)
+esito=1
+xvfb-run -a -s "-screen 0 1100x780x24" bash -c '
+    HOME="$1" /usr/bin/quaderola & pid=$!
+    for i in $(seq 1 100); do
+        if xwininfo -root -tree | grep -q "\"Quaderola 1.0\""; then
+            sleep 0.5
+            import -window root "$2"
+            kill $pid; wait $pid 2>/dev/null || true
+            exit 0
+        fi
+        sleep 0.1
+    done
+    kill $pid 2>/dev/null; exit 1' _ "$casa" "$foto" && esito=0
+rm -rf "$casa"
+if [ $esito -eq 0 ]; then
+    echo "window \"Quaderola 1.0\" shown; screenshot in $foto"
+else
+    echo "the installed program did not show its window" >&2
+fi
+exit $esito

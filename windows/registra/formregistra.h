@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCalendarWidget;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+struct Movimento;
+
+// The movement entry window: a new movement (movimentocorrente.numero 0) is appended to the
+// month file of its date, a modified one is rewritten in place under its record number. The
+// first description can be picked from the address book, which locks it to the contact's name.
+class Formregistra : public QDialog
+{
+    Q_OBJECT
+  public:
+    explicit Formregistra(QWidget *parent = nullptr);
+
+  public slots:
+    // Opens the address book to pick the contact of the first description.
+    void cerca();
+    // Checks the input, writes the record and closes; on a refusal the window stays open.
+    void registra();
+    // Closes without writing.
+    void annulla();
+
+  protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+  private:
+    void costruisci();
+    void costruiscidescrizione();
+    void costruisciimporto();
+    void carica();
+    // The first failing check's message, or the empty text when the input can be saved.
+    QString controlla(qint64 &importo) const;
+    Movimento movimento(qint64 importo) const;
+    void bloccadescrizione(bool bloccata);
+
+    QCalendarWidget *cale = nullptr;
+    std::array<QLineEdit *, 2> Text1{};
+    QToolButton *pulsantecerca = nullptr;
+    QListWidget *List1 = nullptr;
+    QListWidget *List2 = nullptr;
+    QLineEdit *testimporto = nullptr;
+};
