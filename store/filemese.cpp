@@ -39,6 +39,12 @@ Esito leggimesegrezzo(const QString &file, QByteArray &dati)
     return filemese(file).leggitutto(dati);
 }
 
+Esito leggimeseablocchi(const QString &file,
+                        const std::function<void(const char *, qsizetype)> &usa)
+{
+    return filemese(file).leggiablocchi(usa);
+}
+
 Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti)
 {
     movimenti.clear();

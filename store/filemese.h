@@ -3,6 +3,8 @@
 #include "store/esito.h"
 #include "store/movimento.h"
 
+#include <functional>
+
 // The month files of movements: percorso & "\quaderoladati\mov" & MM & YY.
 // Paths are given as the program forms them; the operations make them native.
 
@@ -14,6 +16,9 @@ Esito leggimovimento(const QString &file, qint32 numero, Movimento &m);
 Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti);
 // The whole records of the file in one read, for readers that filter on raw bytes.
 Esito leggimesegrezzo(const QString &file, QByteArray &dati);
+// The same a block of records at a time (their bytes and how many), for readers that sum.
+Esito leggimeseablocchi(const QString &file,
+                        const std::function<void(const char *, qsizetype)> &usa);
 Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero = nullptr);
 // Record number 0 means a new movement, which is appended.
 Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m);

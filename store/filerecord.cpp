@@ -129,6 +129,27 @@ Esito FileRecord::leggitutto(QByteArray &dati) const
     return {};
 }
 
+Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const
+{
+    constexpr qint64 recordperblocco = 2048; // about 240 KB: read often enough to stay in the cache
+    QFile file(nativo);
+    if (Esito e = apriinlettura(file); !e)
+        return e;
+    BloccoFile blocco(file, BloccoFile::Condiviso);
+    if (!blocco.ok())
+        return Esito::fallito(nativo, motivoblocco(blocco));
+    qint64 restano = file.size() / dimensione * dimensione;
+    QByteArray dati(qMin(restano, recordperblocco * dimensione), Qt::Uninitialized);
+    while (restano > 0) {
+        const qint64 parte = qMin<qint64>(restano, dati.size());
+        if (guasto(Operazione::Lettura, nativo) || file.read(dati.data(), parte) != parte)
+            return errore(file);
+        usa(dati.constData(), qsizetype(parte / dimensione));
+        restano -= parte;
+    }
+    return {};
+}
+
 Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero, qint32 minimo) const
 {
     Q_ASSERT(record.size() == dimensione);

@@ -24,6 +24,9 @@ class FileRecord
     Esito leggi(qint32 numero, QByteArray &record) const;
     // The whole records of the file, read with one read.
     Esito leggitutto(QByteArray &dati) const;
+    // The whole records of the file, handed to usa a block of records at a time (their bytes
+    // and how many), so that a reader summing as it goes finds them still in the cache.
+    Esito leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const;
     // Writes the record at count + 1 and returns that number. A file of fewer than minimo - 1
     // records is left untouched and the call fails: the caller's numbering no longer matches.
     Esito aggiungi(const QByteArray &record, qint32 *numero = nullptr, qint32 minimo = 1) const;

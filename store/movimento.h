@@ -61,6 +61,11 @@ inline qint16 ditta(const char *r)
 {
     return qFromLittleEndian<qint16>(r + 114);
 }
+// Account (low half) and company (high half) in one word, so that a reader tests both at once.
+inline quint32 contoditta(const char *r)
+{
+    return qFromLittleEndian<quint32>(r + 112);
+}
 inline qint16 contatto(const char *r)
 {
     return qFromLittleEndian<qint16>(r + 116);

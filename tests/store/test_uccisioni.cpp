@@ -33,7 +33,8 @@ TEST(Uccisioni, KilledWritesNeverTearAFile)
         QProcess p;
         p.start(QStringLiteral(TORTURA), {dati.chopped(QStringLiteral("quaderoladati").size())});
         ASSERT_TRUE(p.waitForStarted());
-        QThread::usleep(caso.bounded(200, 8000));
+        ASSERT_TRUE(p.waitForReadyRead(30000));
+        QThread::usleep(caso.bounded(0, 15000));
         p.kill();
         ASSERT_TRUE(p.waitForFinished());
 

@@ -1,0 +1,149 @@
+#include "windows/saldi/formsaldi.h"
+
+#include "app/formprincipale.h"
+#include "app/stato.h"
+#include "ledger/periodo.h"
+#include "ledger/saldi.h"
+#include "platform/dialoghi.h"
+#include "platform/soldi.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+// The layout is drawn in twips, 15 to a pixel.
+constexpr int tw(int twips)
+{
+    return (twips + 7) / 15;
+}
+QRect area(int x, int y, int l, int a)
+{
+    return QRect(tw(x), tw(y), tw(l), tw(a));
+}
+
+constexpr int righe = 13; // twelve months and the year
+const int larghezze[] = {1500, 1200, 1200, 1200};
+constexpr Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop;
+
+QFont arialgrassetto()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    return f;
+}
+
+QString nomeconto(int indice)
+{
+    if (Formprincipale *p = Formprincipale::corrente())
+        return p->nomeconto(indice);
+    return indice == 1   ? QStringLiteral("TUTTI")
+           : indice == 2 ? QStringLiteral("CASSA")
+                         : QString();
+}
+
+QTableWidgetItem *cella(const QString &testo)
+{
+    auto *c = new QTableWidgetItem(testo);
+    c->setTextAlignment(allineamento);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return c;
+}
+
+} // namespace
+
+Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Formsaldi"));
+    setWindowTitle(QString());
+    setFixedSize(tw(5280), tw(5220));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(p);
+    costruisci();
+
+    preparagriglia();
+    const Stato &st = stato();
+    Label1->setText(QStringLiteral("SALDI ") + nomeconto(st.contocorrente));
+    SaldiAnno saldi;
+    const Esito e =
+        calcolasaldi(st.percorso, st.annogestione, st.dittacorrente, st.contocorrente, saldi);
+    // Sums cut short by an unreadable month would look complete: show none, say why.
+    if (e) {
+        riempi(saldi);
+    } else {
+        avvisoerrore(this, e);
+    }
+}
+
+void Formsaldi::costruisci()
+{
+    Label1 = new QLabel(QStringLiteral("SALDI"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(area(0, 0, 5295, 330));
+    Label1->setFont(arialgrassetto());
+    Label1->setAutoFillBackground(true);
+    Label1->setBackgroundRole(QPalette::Base);
+    Label1->setIndent(4);
+
+    griglia = new QTableWidget(righe, 4, this);
+    griglia->setObjectName(QStringLiteral("griglia"));
+    griglia->setGeometry(area(0, 360, 5265, 4170));
+    griglia->setFont(arialgrassetto());
+    griglia->horizontalHeader()->setFont(arialgrassetto());
+    griglia->verticalHeader()->hide();
+    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    annulla = new QToolButton(this);
+    annulla->setObjectName(QStringLiteral("annulla"));
+    annulla->setGeometry(area(4200, 4560, 1095, 615));
+    annulla->setIcon(QIcon(QStringLiteral(":/icons/annulla.svg")));
+    annulla->setIconSize(QSize(28, 28));
+    annulla->setToolTip(QStringLiteral("Chiudi"));
+    connect(annulla, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+// Widths, alignment, headings and the month names; the amounts come with riempi.
+void Formsaldi::preparagriglia()
+{
+    const char *titoli[] = {"MESE", "ENTRATE", "USCITE", "SALDO"};
+    QHeaderView *testata = griglia->horizontalHeader();
+    for (int c = 0; c < 4; ++c) {
+        auto *t = new QTableWidgetItem(QLatin1String(titoli[c]));
+        t->setTextAlignment(allineamento);
+        griglia->setHorizontalHeaderItem(c, t);
+        testata->resizeSection(c, tw(larghezze[c]));
+    }
+    // The fixed heading row and the 13 rows share the grid's height.
+    const int altezza = (griglia->height() - 2 * griglia->frameWidth()) / (righe + 1);
+    testata->setFixedHeight(altezza);
+    griglia->verticalHeader()->setMinimumSectionSize(1);
+    griglia->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int r = 1; r <= righe; ++r) {
+        const int k = r == righe ? 0 : r;
+        griglia->setItem(r - 1, 0, cella(nomemese(k)));
+    }
+}
+
+void Formsaldi::riempi(const SaldiAnno &saldi)
+{
+    for (int r = 1; r <= righe; ++r) {
+        const int k = r == righe ? 0 : r;
+        const qint64 saldo = saldi.saldo(k);
+        griglia->setItem(r - 1, 1, cella(fixed(saldi.entratemese[k])));
+        griglia->setItem(r - 1, 2, cella(fixed(saldi.uscitemese[k])));
+        QTableWidgetItem *c = cella(fixed(saldo));
+        if (saldo < 0)
+            c->setForeground(QColor(255, 0, 0));
+        if (saldo > 0)
+            c->setForeground(QColor(0, 0, 255));
+        griglia->setItem(r - 1, 3, c);
+    }
+}

@@ -1,0 +1,198 @@
+#include "windows/stampa/formstampante.h"
+
+#include "app/formprincipale.h"
+#include "app/stato.h"
+#include "platform/dialoghi.h"
+#include "platform/stampante.h"
+#include "windows/stampa/rapporto.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace {
+
+// The layout is drawn in twips, 15 to a pixel.
+constexpr int tw(int twips)
+{
+    return (twips + 7) / 15;
+}
+QRect area(int x, int y, int l, int a)
+{
+    return QRect(tw(x), tw(y), tw(l), tw(a));
+}
+
+constexpr int ruolopdf = Qt::UserRole + 1;
+
+QFont times()
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPointSize(12);
+    return f;
+}
+
+QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, const QRect &r)
+{
+    auto *g = new QGroupBox(titolo, padre);
+    g->setObjectName(QLatin1String(nome));
+    g->setGeometry(r);
+    g->setFont(times());
+    return g;
+}
+
+// A list placed by its position in the window, inside its frame.
+QListWidget *lista(QGroupBox *cornice, const char *nome, const QRect &r)
+{
+    auto *l = new QListWidget(cornice);
+    l->setObjectName(QLatin1String(nome));
+    l->setGeometry(r.translated(-cornice->pos()));
+    l->setFont(times());
+    l->setStyleSheet(QStringLiteral("QListWidget { background: white; }"
+                                    "QListWidget:focus { background: rgb(255, 255, 192); }"));
+    return l;
+}
+
+QAbstractButton *pulsante(QWidget *padre, const char *nome, const char *icona,
+                          const QString &suggerimento, const QRect &r)
+{
+    auto *b = new QToolButton(padre);
+    b->setObjectName(QLatin1String(nome));
+    b->setGeometry(r);
+    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icona))));
+    b->setIconSize(QSize(32, 32));
+    b->setToolTip(suggerimento);
+    b->setAutoFillBackground(true);
+    QPalette p = b->palette();
+    p.setColor(QPalette::Button, Qt::white);
+    b->setPalette(p);
+    return b;
+}
+
+int rigascelta(const QListWidget *l, int predefinita)
+{
+    const QList<QListWidgetItem *> scelte = l->selectedItems();
+    return scelte.isEmpty() ? predefinita : l->row(scelte.first());
+}
+
+QString nomeconto(int indice)
+{
+    if (Formprincipale *p = Formprincipale::corrente())
+        return p->nomeconto(indice);
+    return indice == 1   ? QStringLiteral("TUTTI")
+           : indice == 2 ? QStringLiteral("CASSA")
+                         : QString();
+}
+
+} // namespace
+
+Formstampante::Formstampante(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Formstampante"));
+    setWindowTitle(QString());
+    setFixedSize(tw(5115), tw(4275));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(p);
+    costruisci();
+    caricaliste();
+}
+
+void Formstampante::costruisci()
+{
+    QGroupBox *frame1 =
+        cornice(this, "Frame1", QStringLiteral("Stampante"), area(120, 120, 3735, 3255));
+    Lista = lista(frame1, "Lista", area(240, 480, 3495, 2880));
+    QGroupBox *frame2 =
+        cornice(this, "Frame2", QStringLiteral("Qualità"), area(3960, 120, 1095, 1695));
+    Listaqualita = lista(frame2, "Listaqualita", area(4080, 480, 855, 1170));
+    QGroupBox *frame3 =
+        cornice(this, "Frame3", QStringLiteral("Copie"), area(3960, 1920, 1095, 1455));
+    Listcopie = lista(frame3, "Listcopie", area(4080, 2280, 855, 885));
+    annulla =
+        pulsante(this, "annulla", "annulla", QStringLiteral("Chiudi"), area(120, 3480, 1095, 735));
+    Command1 =
+        pulsante(this, "Command1", "stampa", QStringLiteral("Stampa"), area(3960, 3480, 1095, 735));
+    // Long printer names scroll sideways instead of being cut.
+    Lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Lista->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTabOrder(Lista, Listcopie);
+    setTabOrder(Listcopie, Listaqualita);
+    setTabOrder(Listaqualita, Command1);
+    setTabOrder(Command1, annulla);
+    connect(Command1, &QAbstractButton::clicked, this, &Formstampante::stampa);
+    connect(annulla, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+void Formstampante::caricaliste()
+{
+    Stampante &s = stampante();
+    const QString corrente = s.corrente();
+    for (const QString &nome : s.stampanti()) {
+        Lista->addItem(nome);
+        if (nome == corrente)
+            Lista->setCurrentRow(Lista->count() - 1);
+    }
+    auto *pdf = new QListWidgetItem(vocepdf(), Lista);
+    pdf->setData(ruolopdf, true);
+    Listaqualita->addItems({QStringLiteral("Alta"), QStringLiteral("Media"),
+                            QStringLiteral("Bassa"), QStringLiteral("Bozza")});
+    Listaqualita->setCurrentRow(2);
+    Listcopie->addItems(
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    Listcopie->setCurrentRow(0);
+}
+
+Lavoro Formstampante::lavoro() const
+{
+    const Stato &st = stato();
+    Lavoro l;
+    l.qualita = rigascelta(Listaqualita, 2) - 4;
+    l.copie = rigascelta(Listcopie, 0) + 1;
+    l.titolo = QStringLiteral("CONTO ") + nomeconto(st.contocorrente) + QLatin1Char(' ') +
+               nomeperiodo(st.mesecorrente);
+    l.anno = st.annogestione;
+    return l;
+}
+
+void Formstampante::stampa()
+{
+    const QList<QListWidgetItem *> scelte = Lista->selectedItems();
+    if (scelte.isEmpty())
+        return;
+    if (scelte.first()->data(ruolopdf).toBool()) {
+        stampapdf();
+        return;
+    }
+    Stampante &s = stampante();
+    if (stampamese(s, scelte.first()->text(), stato().tabellamese, lavoro()) ==
+        Esitostampa::interrotta)
+        interrotta(s.motivo());
+}
+
+void Formstampante::stampapdf()
+{
+    QString file = QFileDialog::getSaveFileName(this, vocepdf(),
+                                                QDir::homePath() + QStringLiteral("/stampa.pdf"),
+                                                QStringLiteral("File PDF (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    std::unique_ptr<Stampante> s = stampantepdf(file);
+    if (!stampapagine(*s, stato().tabellamese, lavoro()))
+        interrotta(s->motivo());
+}
+
+// The pages drawn have gone out; a half print must not pass for a whole one.
+void Formstampante::interrotta(const QString &motivo)
+{
+    QString testo = QStringLiteral("La stampa non è stata completata.");
+    if (!motivo.isEmpty())
+        testo += QStringLiteral("\n") + motivo;
+    avviso(this, testo);
+}
