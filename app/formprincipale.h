@@ -98,4 +98,5 @@ class Formprincipale : public QWidget
     QMenu *opetipo = nullptr;
     QPointer<Formbackup> finestrabackup;
     QPointer<Formpercorso> finestrapercorso;
+    int rotellaaccumulata = 0; // wheel turn not yet worth a whole notch
 };

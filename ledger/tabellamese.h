@@ -24,7 +24,9 @@ struct TabellaMese {
     QList<RigaMese> righe = QList<RigaMese>(capacita + 1);
     qint16 numerorighe = 0;
     qint64 totali[2] = {0, 0}; // income, expense
-    qint32 righescartate = 0;  // matching movements dropped at the capacity
+    // Not 0 when matching movements were dropped at the capacity, so the totals do not cover
+    // every movement of the period. The reading stops at the first one dropped.
+    qint32 righescartate = 0;
 
     // Row i, or an empty row (numero 0) beyond the rows in use.
     const RigaMese &riga(int i) const;

@@ -41,12 +41,21 @@ QString decodificatesto(const char *dati, qsizetype n)
     qsizetype inizio = 0;
     while (inizio < n && vuoto(dati[inizio]))
         ++inizio;
+    // Fields are mostly padding: skip trailing blanks eight at a time.
+    quint64 otto = 0;
+    while (n - inizio >= 8 && (std::memcpy(&otto, dati + n - 8, 8), otto == 0x2020202020202020ULL))
+        n -= 8;
     while (n > inizio && vuoto(dati[n - 1]))
         --n;
-    QString testo(n - inizio, Qt::Uninitialized);
-    QChar *d = testo.data();
-    for (qsizetype i = inizio; i < n; ++i)
-        *d++ = QChar(carattere(static_cast<unsigned char>(dati[i])));
+    // Latin-1 is the same code page but for 0x80-0x9F; Qt converts it fast, then those few
+    // characters are put right.
+    QString testo = QString::fromLatin1(dati + inizio, n - inizio);
+    if (testo.isEmpty())
+        return testo;
+    char16_t *d = reinterpret_cast<char16_t *>(testo.data());
+    for (qsizetype i = 0, l = testo.size(); i < l; ++i)
+        if (char16_t(d[i] - 0x80) < 0x20)
+            d[i] = alti[d[i] - 0x80];
     return testo;
 }
 

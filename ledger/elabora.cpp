@@ -1,0 +1,208 @@
+#include "ledger/elabora.h"
+
+#include "ledger/periodo.h"
+#include "ledger/testocercato.h"
+#include "store/codepage.h"
+#include "store/filemese.h"
+
+#include <cstdlib>
+#include <vector>
+
+// A year of movements is read in a few milliseconds; what follows keeps the work on top of the
+// reading small: the numeric tests run on the raw records without branches, texts are decoded
+// only for the rows kept, and the rows are put in date order once, at the end.
+
+namespace {
+
+namespace mv = movimento;
+
+// The tests every record of the period passes through, on the raw bytes, in their order.
+class Selezione
+{
+  public:
+    explicit Selezione(const FiltroMese &f)
+        : ditta(f.dittacorrente), conto(f.contocorrente), contatto(f.contattoricercato),
+          cerca1(f.ricerca[0]), cerca2(f.ricerca[1])
+    {
+    }
+
+    // Company, not deleted, account: what the carried balance counts.
+    bool contabile(const char *r) const
+    {
+        return (mv::ditta(r) == ditta) & (mv::segno(r) != mv::cancellato) &
+               ((conto == 1) | (mv::conto(r) == conto));
+    }
+    // The same with the contact filter: the cheap part of the row tests.
+    bool candidato(const char *r) const
+    {
+        return contabile(r) & ((contatto == 0) | (mv::contatto(r) == contatto));
+    }
+    bool testi(const char *r) const
+    {
+        return cerca1.trovatoin(mv::descrizione1(r), mv::larghezzadescrizione) &&
+               cerca2.trovatoin(mv::descrizione2(r), mv::larghezzadescrizione);
+    }
+    bool ricerca() const { return !cerca1.vuoto() || !cerca2.vuoto() || contatto != 0; }
+
+  private:
+    qint16 ditta, conto;
+    qint32 contatto;
+    TestoCercato cerca1, cerca2;
+};
+
+// Income adds, expense subtracts; any other sign moves nothing.
+qint64 effetto(qint16 segno, qint64 importo)
+{
+    return (segno == mv::entrata ? importo : 0) - (segno == mv::uscita ? importo : 0);
+}
+
+// Reads a month file into dati, whose memory serves every month of one load.
+Esito leggimese(const FiltroMese &f, int mese, QByteArray &dati)
+{
+    return leggimesegrezzo(percorsomese(f.percorso, mese, f.annogestione), dati);
+}
+
+// The balance the earlier months of the year carry into mese.
+Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, QByteArray &dati,
+                      qint64 &saldo)
+{
+    saldo = 0;
+    for (int m = 1; m < mese; ++m) {
+        if (Esito e = leggimese(f, m, dati); !e)
+            return e;
+        // Masks rather than branches: which records count is as random as their order.
+        const char *r = dati.constData();
+        for (const char *fine = r + dati.size(); r < fine; r += mv::dimensione) {
+            const qint64 conta = -qint64(s.contabile(r));
+            const qint64 importo = mv::importo(r) & conta;
+            saldo += (importo & -qint64(mv::segno(r) == mv::entrata)) -
+                     (importo & -qint64(mv::segno(r) == mv::uscita));
+        }
+    }
+    return {};
+}
+
+void rigasaldoprecedente(RigaMese &r, const FiltroMese &f, int mese, qint64 saldo)
+{
+    r.giorno = 1;
+    r.mese = qint16(mese);
+    r.descrizione[0] = QStringLiteral("SALDO PRECEDENTE");
+    r.descrizione[1] = nomeperiodo(mese - 1, f.annogestione);
+    r.importo = std::abs(saldo);
+    r.segno = saldo > 0 ? mv::entrata : mv::uscita;
+    r.saldo = saldo;
+}
+
+void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese)
+{
+    riga.numero = numero;
+    riga.giorno = mv::giorno(r);
+    riga.mese = qint16(mese);
+    riga.descrizione[0] = decodificatesto(mv::descrizione1(r), mv::larghezzadescrizione);
+    riga.descrizione[1] = decodificatesto(mv::descrizione2(r), mv::larghezzadescrizione);
+    riga.importo = mv::importo(r);
+    riga.segno = mv::segno(r);
+    riga.conto = mv::conto(r);
+    riga.contatto = mv::contatto(r);
+}
+
+// Reads the months of the period in order and appends the matching movements to the table in
+// file order, up to the capacity. The first movement past it ends the reading: nothing after it
+// can be shown, and the later months are only opened, as every load leaves each month of its
+// period with a file.
+Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int primo, int ultimo,
+                 QByteArray &dati)
+{
+    std::vector<qint32> candidati;
+    int m = primo;
+    for (; m <= ultimo && t.righescartate == 0; ++m) {
+        if (Esito e = leggimese(f, m, dati); !e)
+            return e;
+        // The numeric tests without branches first, then the texts of those that passed.
+        const qsizetype n = dati.size() / mv::dimensione;
+        candidati.resize(size_t(n));
+        size_t quanti = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            candidati[quanti] = qint32(i);
+            quanti += s.candidato(dati.constData() + i * mv::dimensione);
+        }
+        for (size_t c = 0; c < quanti; ++c) {
+            const char *r = dati.constData() + candidati[c] * mv::dimensione;
+            if (!s.testi(r))
+                continue;
+            if (t.numerorighe >= TabellaMese::capacita) {
+                t.righescartate = 1;
+                break;
+            }
+            ++t.numerorighe;
+            rigamovimento(t.righe[t.numerorighe], r, candidati[c] + 1, m);
+        }
+    }
+    for (qint32 numero = 0; m <= ultimo; ++m)
+        if (Esito e = contamovimenti(percorsomese(f.percorso, m, f.annogestione), numero); !e)
+            return e;
+    return {};
+}
+
+void calcolasaldi(TabellaMese &t)
+{
+    for (int i = 1; i <= t.numerorighe; ++i) {
+        RigaMese &r = t.righe[i];
+        if (r.numero == 0)
+            continue; // the carried balance keeps its own
+        r.saldo = t.righe[i - 1].saldo + effetto(r.segno, r.importo);
+        if (r.segno == mv::entrata)
+            t.totali[0] += r.importo;
+        if (r.segno == mv::uscita)
+            t.totali[1] += r.importo;
+    }
+}
+
+bool vuota(const RigaMese &r)
+{
+    return r.numero == 0 && r.giorno == 0 && r.mese == 0 && r.importo == 0 && r.segno == 0 &&
+           r.saldo == 0 && r.conto == 0 && r.contatto == 0 && r.descrizione[0].isNull() &&
+           r.descrizione[1].isNull();
+}
+
+// Every row back to empty, keeping the memory of the rows and touching only those in use.
+void svuota(TabellaMese &t)
+{
+    t.righe.resize(TabellaMese::capacita + 1);
+    for (RigaMese &r : t.righe)
+        if (!vuota(r))
+            r = RigaMese();
+    t.numerorighe = 0;
+    t.totali[0] = t.totali[1] = 0;
+    t.righescartate = 0;
+}
+
+} // namespace
+
+Esito elabora(TabellaMese &t, const FiltroMese &f)
+{
+    svuota(t);
+    const bool mese = f.mesecorrente >= 1 && f.mesecorrente <= 12;
+    const int primo = mese ? f.mesecorrente : 1;
+    const int ultimo = mese ? f.mesecorrente : 12;
+    const Selezione s(f);
+
+    QByteArray dati;
+    if (!s.ricerca() && primo != 1) {
+        qint64 saldo = 0;
+        if (Esito e = saldoprecedente(f, s, primo, dati, saldo); !e)
+            return e;
+        if (saldo != 0) {
+            t.numerorighe = 1;
+            rigasaldoprecedente(t.righe[1], f, primo, saldo);
+            t.totali[saldo > 0 ? 0 : 1] = std::abs(saldo);
+        }
+    }
+    if (Esito e = leggirighe(t, f, s, primo, ultimo, dati); !e) {
+        svuota(t);
+        return e;
+    }
+    ordinatabella(t);
+    calcolasaldi(t);
+    return {};
+}
