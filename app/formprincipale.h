@@ -79,6 +79,7 @@ class Formprincipale : public QWidget
     void costruiscitoolbar(const QStringList &conti);
     void costruiscimenu();
     void premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale);
+    void aggiungicontialtrui(qint32 primo, qint32 ultimoscritto);
 
     PannelloStato *pannelloditta = nullptr;
     PannelloStato *pannelloanno = nullptr;

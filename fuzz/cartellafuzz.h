@@ -21,8 +21,8 @@ inline void scrivifuzz(const QString &nome, const uint8_t *dati, size_t n)
         f.write(reinterpret_cast<const char *>(dati), qint64(n));
 }
 
-#define FUZZ_CHECK(condizione)                                                                 \
-    do {                                                                                       \
-        if (!(condizione))                                                                     \
-            __builtin_trap();                                                                  \
+#define FUZZ_CHECK(condizione)                                                                     \
+    do {                                                                                           \
+        if (!(condizione))                                                                         \
+            __builtin_trap();                                                                      \
     } while (0)

@@ -6,8 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
-    const QString testo =
-        QString::fromLatin1(reinterpret_cast<const char *>(dati), qsizetype(n));
+    const QString testo = QString::fromLatin1(reinterpret_cast<const char *>(dati), qsizetype(n));
     const Importo i = leggiimporto(testo);
     if (i.fuoriscala)
         FUZZ_CHECK(i.valore == 0 && !i.zero);

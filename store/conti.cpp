@@ -40,7 +40,13 @@ Esito scriviconto(const QString &percorso, qint32 numero, const QString &nome)
     return fileconti(percorso).riscrivi(numero, record(nome));
 }
 
-Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero)
+Esito aggiungiconto(const QString &percorso, const QString &nome, qint32 *numero, qint32 minimo)
 {
-    return fileconti(percorso).aggiungi(record(nome), numero);
+    return fileconti(percorso).aggiungi(record(nome), numero, minimo);
+}
+
+QString nomecontoregistrato(const QString &nome)
+{
+    const QByteArray r = record(nome);
+    return decodificatesto(r.constData(), r.size());
 }

@@ -150,7 +150,7 @@ Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype
     return {};
 }
 
-Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero) const
+Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero, qint32 minimo) const
 {
     Q_ASSERT(record.size() == dimensione);
     QFile file(nativo);
@@ -161,6 +161,13 @@ Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero) const
         return Esito::fallito(nativo, motivoblocco(blocco));
     const qint64 lunghezza = file.size();
     const qint64 contati = lunghezza / dimensione;
+    if (contati + 1 < minimo)
+        return Esito::fallito(nativo, QStringLiteral("Il file contiene %1 record, il programma ne "
+                                                     "attendeva almeno %2: è stato sostituito o "
+                                                     "il percorso dei dati è cambiato. Riavviare "
+                                                     "il programma.")
+                                          .arg(contati)
+                                          .arg(minimo - 1));
     if (!scrivia(file, contati * dimensione, record)) {
         Esito e = errore(file);
         ridimensiona(file, lunghezza); // never leave half a record behind

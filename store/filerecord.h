@@ -27,8 +27,9 @@ class FileRecord
     // The whole records of the file, handed to usa a block of records at a time (their bytes
     // and how many), so that a reader summing as it goes finds them still in the cache.
     Esito leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const;
-    // Writes the record at count + 1 and returns that number.
-    Esito aggiungi(const QByteArray &record, qint32 *numero = nullptr) const;
+    // Writes the record at count + 1 and returns that number. A file of fewer than minimo - 1
+    // records is left untouched and the call fails: the caller's numbering no longer matches.
+    Esito aggiungi(const QByteArray &record, qint32 *numero = nullptr, qint32 minimo = 1) const;
     // Overwrites record numero (1 to count + 1); on a failed write the old bytes are put back.
     Esito riscrivi(qint32 numero, const QByteArray &record) const;
     // Reads record numero, lets cambia alter it and writes it back, all under one lock.
