@@ -4,6 +4,7 @@
 #include "app/etichette.h"
 #include "app/stato.h"
 #include "ledger/periodo.h"
+#include "platform/aspetto.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -23,40 +24,13 @@ static void caricaicone()
 
 namespace {
 
-// The layout is drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
-constexpr int tw(int twips)
-{
-    return (twips + 7) / 15;
-}
-QRect area(int x, int y, int l, int a)
-{
-    return QRect(tw(x), tw(y), tw(l), tw(a));
-}
-
 constexpr int larghezzafinestra = 15400;
 constexpr int altezzafinestra = 10650;
 const QColor grigioscuro(64, 64, 64);
 
-QFont carattere(const QString &famiglia, qreal punti, bool grassetto)
-{
-    QFont f(famiglia);
-    f.setStyleHint(famiglia.startsWith(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
-void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore)
-{
-    QPalette p = w->palette();
-    p.setColor(ruolo, colore);
-    w->setPalette(p);
-}
-
 void sfondobianco(QWidget *w)
 {
-    w->setAutoFillBackground(true);
-    colora(w, QPalette::Window, Qt::white);
+    sfondo(w, Qt::white);
 }
 
 QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor &colore)
@@ -64,8 +38,7 @@ QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor 
     auto *f = new QFrame(padre);
     f->setObjectName(nome);
     f->setGeometry(r);
-    f->setAutoFillBackground(true);
-    colora(f, QPalette::Window, colore);
+    sfondo(f, colore);
     return f;
 }
 
@@ -199,7 +172,8 @@ void Formprincipale::costruiscirighe()
         c->setText(QStringLiteral("-"));
         c->setAlignment(allineamento | Qt::AlignVCenter);
         c->setIndent(4);
-        sfondobianco(c);
+        // Every other row lightly shaded, so the eye follows a row across the columns.
+        sfondo(c, k % 2 ? QColor(241, 244, 248) : QColor(Qt::white));
         colora(c, QPalette::WindowText, Qt::black);
         connect(c, &CellaRiga::premuta, this, &Formprincipale::premutariga);
         return c;
@@ -288,6 +262,14 @@ void Formprincipale::costruiscitoolbar(const QStringList &conti)
         QStringLiteral("Per Aggiungere - Modificare  un Conto usa il tasto Destro "));
     Toolbar1->setContextMenuPolicy(Qt::CustomContextMenu);
     Toolbar1->setFont(carattere(QStringLiteral("Arial"), 10, true));
+    Toolbar1->setStyleSheet(QStringLiteral(
+        "QToolBar#Toolbar1 { background: #e4e9ef; border-top: 1px solid #b8c2cc;"
+        " spacing: 4px; padding: 3px; }"
+        "QToolBar#Toolbar1 QToolButton { background: #f7f9fb; border: 1px solid #aab4bf;"
+        " border-radius: 3px; padding: 4px 14px; }"
+        "QToolBar#Toolbar1 QToolButton:hover { background: white; border-color: #2f5d8a; }"
+        "QToolBar#Toolbar1 QToolButton:checked { background: #2f5d8a; color: white;"
+        " border-color: #24476b; }"));
     gruppoconti = new QActionGroup(this);
     gruppoconti->setExclusive(true);
 

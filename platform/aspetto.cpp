@@ -35,3 +35,18 @@ void colorasulfuoco(QWidget *w)
     colora(w, QPalette::Base, Qt::white);
     w->installEventFilter(new ColoreFuoco(w));
 }
+
+QFont carattere(const QString &famiglia, qreal punti, bool grassetto)
+{
+    QFont f(famiglia);
+    f.setStyleHint(famiglia.startsWith(QLatin1String("Times")) ? QFont::Serif : QFont::SansSerif);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+void sfondo(QWidget *w, const QColor &colore)
+{
+    w->setAutoFillBackground(true);
+    colora(w, QPalette::Window, colore);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPalette>
 #include <QRect>
 
@@ -19,6 +20,11 @@ inline QRect area(int x, int y, int larghezza, int altezza)
 // The light yellow of a box that has the focus.
 inline const QColor giallochiaro(255, 255, 192);
 
+// A font by family and size in points; Times and Arial fall back to the system's serif and
+// sans-serif faces where they are not installed.
+QFont carattere(const QString &famiglia, qreal punti, bool grassetto = false);
+// Fills the widget's background with the colour.
+void sfondo(QWidget *w, const QColor &colore);
 // Sets one colour of the widget's palette.
 void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore);
 // The box turns light yellow while it has the focus and white when it loses it.

@@ -1,5 +1,7 @@
 #include "windows/backup/formbackup.h"
 
+#include "platform/aspetto.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,16 +15,6 @@ static void caricaicone()
 }
 
 namespace {
-
-// The layout is drawn in twips, 15 to a pixel at 96 dpi.
-constexpr int tw(int twips)
-{
-    return (twips + 7) / 15;
-}
-QRect area(int x, int y, int l, int a)
-{
-    return QRect(tw(x), tw(y), tw(l), tw(a));
-}
 
 constexpr int larghezza = 4935;
 constexpr int altezza = 4230;

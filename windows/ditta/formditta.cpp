@@ -4,50 +4,13 @@
 #include "platform/dialoghi.h"
 #include "store/ditte.h"
 
+#include "platform/aspetto.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
-
-namespace {
-
-// Twips to pixels at 15 twips per pixel.
-QRect area(int x, int y, int l, int a)
-{
-    return QRect((x + 7) / 15, (y + 7) / 15, (l + 7) / 15, (a + 7) / 15);
-}
-
-// Paints the list light yellow while it has the focus and white otherwise.
-class ColoreFuoco : public QObject
-{
-  public:
-    explicit ColoreFuoco(QWidget *w) : QObject(w)
-    {
-        colora(w, Qt::white);
-        w->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::FocusIn)
-            colora(static_cast<QWidget *>(o), QColor(255, 255, 192));
-        if (e->type() == QEvent::FocusOut)
-            colora(static_cast<QWidget *>(o), Qt::white);
-        return false;
-    }
-
-  private:
-    static void colora(QWidget *w, const QColor &colore)
-    {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, colore);
-        w->setPalette(p);
-    }
-};
-
-} // namespace
 
 Formditta::Formditta(QWidget *parent) : QDialog(parent)
 {
@@ -59,7 +22,7 @@ Formditta::Formditta(QWidget *parent) : QDialog(parent)
     Lista->setObjectName(QStringLiteral("Lista"));
     Lista->setGeometry(area(120, 120, 4320, 4560));
     Lista->setSelectionMode(QAbstractItemView::SingleSelection);
-    new ColoreFuoco(Lista);
+    colorasulfuoco(Lista);
     // Selection, not the current item: the list makes its first entry current when it takes
     // the focus, and that must not choose a company.
     connect(Lista, &QListWidget::itemSelectionChanged, this, &Formditta::selezionaditta);

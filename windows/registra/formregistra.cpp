@@ -1,6 +1,7 @@
 #include "windows/registra/formregistra.h"
 
 #include "app/formprincipale.h"
+#include "app/nomiconti.h"
 #include "app/stato.h"
 #include "ledger/importo.h"
 #include "platform/aspetto.h"
@@ -54,18 +55,6 @@ QGroupBox *cornice(QWidget *padre, const char *nome, const QString &titolo, cons
 QRect dentro(const QWidget *cornice, const QRect &r)
 {
     return r.translated(-cornice->pos());
-}
-
-// Account names: the main window's account buttons from "CASSA" on, or, with no main window,
-// "CASSA" and the account list, which is what those buttons show.
-QStringList nomiconti()
-{
-    if (Formprincipale *f = Formprincipale::corrente())
-        return f->nomiconti();
-    QStringList nomi;
-    leggiconti(stato().percorso, nomi);
-    nomi.prepend(QStringLiteral("CASSA"));
-    return nomi;
 }
 
 void azzerascelta()

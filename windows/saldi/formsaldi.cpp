@@ -1,9 +1,11 @@
 #include "windows/saldi/formsaldi.h"
 
 #include "app/formprincipale.h"
+#include "app/nomiconti.h"
 #include "app/stato.h"
 #include "ledger/periodo.h"
 #include "ledger/saldi.h"
+#include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
 
@@ -13,16 +15,6 @@
 #include <QToolButton>
 
 namespace {
-
-// The layout is drawn in twips, 15 to a pixel.
-constexpr int tw(int twips)
-{
-    return (twips + 7) / 15;
-}
-QRect area(int x, int y, int l, int a)
-{
-    return QRect(tw(x), tw(y), tw(l), tw(a));
-}
 
 constexpr int righe = 13; // twelve months and the year
 const int larghezze[] = {1500, 1200, 1200, 1200};
@@ -35,15 +27,6 @@ QFont arialgrassetto()
     f.setPointSizeF(9.75);
     f.setBold(true);
     return f;
-}
-
-QString nomeconto(int indice)
-{
-    if (Formprincipale *p = Formprincipale::corrente())
-        return p->nomeconto(indice);
-    return indice == 1   ? QStringLiteral("TUTTI")
-           : indice == 2 ? QStringLiteral("CASSA")
-                         : QString();
 }
 
 QTableWidgetItem *cella(const QString &testo)
@@ -61,10 +44,7 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Formsaldi"));
     setWindowTitle(QString());
     setFixedSize(tw(5280), tw(5220));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(p);
+    sfondo(this, QColor(192, 192, 192));
     costruisci();
 
     preparagriglia();

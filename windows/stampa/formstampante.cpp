@@ -1,7 +1,9 @@
 #include "windows/stampa/formstampante.h"
 
 #include "app/formprincipale.h"
+#include "app/nomiconti.h"
 #include "app/stato.h"
+#include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/stampante.h"
 #include "windows/stampa/rapporto.h"
@@ -14,16 +16,6 @@
 #include <QToolButton>
 
 namespace {
-
-// The layout is drawn in twips, 15 to a pixel.
-constexpr int tw(int twips)
-{
-    return (twips + 7) / 15;
-}
-QRect area(int x, int y, int l, int a)
-{
-    return QRect(tw(x), tw(y), tw(l), tw(a));
-}
 
 constexpr int ruolopdf = Qt::UserRole + 1;
 
@@ -78,15 +70,6 @@ int rigascelta(const QListWidget *l, int predefinita)
     return scelte.isEmpty() ? predefinita : l->row(scelte.first());
 }
 
-QString nomeconto(int indice)
-{
-    if (Formprincipale *p = Formprincipale::corrente())
-        return p->nomeconto(indice);
-    return indice == 1   ? QStringLiteral("TUTTI")
-           : indice == 2 ? QStringLiteral("CASSA")
-                         : QString();
-}
-
 } // namespace
 
 Formstampante::Formstampante(QWidget *parent) : QDialog(parent)
@@ -94,10 +77,7 @@ Formstampante::Formstampante(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Formstampante"));
     setWindowTitle(QString());
     setFixedSize(tw(5115), tw(4275));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(p);
+    sfondo(this, QColor(192, 192, 192));
     costruisci();
     caricaliste();
 }
