@@ -65,6 +65,18 @@ struct Disco : ::testing::Test {
         return testo;
     }
 
+    // Adds a company in the company window; returns the message shown.
+    static QString aggiungiditta(const QString &nome)
+    {
+        Formditta d;
+        QString testo;
+        rispondiinput(nome);
+        accettamessaggio(&testo);
+        QTest::mouseClick(d.findChild<QAbstractButton *>("aggiungi"), Qt::LeftButton);
+        scartarisposte();
+        return testo;
+    }
+
     // After a failed save the window is still there with everything typed.
     void inputintatto(Formregistra &r)
     {
@@ -118,12 +130,7 @@ TEST_F(Disco, ReadOnlyDataFolderRefusesEveryWrite)
     EXPECT_TRUE(salvamovimento(r).contains("mov03"));
     inputintatto(r);
 
-    Formditta d;
-    QString errore;
-    rispondiinput("Beta");
-    accettamessaggio(&errore);
-    QTest::mouseClick(d.findChild<QAbstractButton *>("aggiungi"), Qt::LeftButton);
-    scartarisposte();
+    QString errore = aggiungiditta("Beta");
     EXPECT_TRUE(errore.contains("listditta")) << errore.toStdString();
 
     errore.clear();
@@ -211,12 +218,7 @@ TEST_F(Disco, FullDiskKeepsEveryFileWhole)
     EXPECT_TRUE(salvamovimento(r).contains("mov03"));
     inputintatto(r);
 
-    Formditta d;
-    QString errore;
-    rispondiinput("Beta");
-    accettamessaggio(&errore);
-    QTest::mouseClick(d.findChild<QAbstractButton *>("aggiungi"), Qt::LeftButton);
-    scartarisposte();
+    QString errore = aggiungiditta("Beta");
     EXPECT_TRUE(errore.contains("listditta")) << errore.toStdString();
 
     for (auto i = attese.cbegin(); i != attese.cend(); ++i)
