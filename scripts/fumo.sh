@@ -12,7 +12,7 @@ sudo_=""
 [ "$(id -u)" -ne 0 ] && sudo_="sudo"
 
 scripts/dipendenze.sh test
-for p in dpkg-dev x11-utils; do
+for p in dpkg-dev x11-utils imagemagick; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
         DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -q --no-install-recommends "$p"
 done
