@@ -1,3 +1,4 @@
+#include "app/formprincipale.h"
 #include "app/stato.h"
 #include "platform/date.h"
 #include "store/filemese.h"
@@ -18,8 +19,47 @@
 
 namespace {
 
+QLineEdit *casella(QWidget *f, const char *nome)
+{
+    return f->findChild<QLineEdit *>(nome);
+}
+
+void clicca(QListWidget *l, int riga)
+{
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(riga)).center());
+}
+
+// Picks the date (unless invalid) and types the descriptions and the amount, as a user would.
+void compila(QWidget *f, const QString &d1, const QString &d2, const QString &importo,
+             const QDate &data = QDate(2008, 3, 5))
+{
+    if (data.isValid())
+        f->findChild<QCalendarWidget *>("cale")->setSelectedDate(data);
+    QTest::keyClicks(casella(f, "Text1_0"), d1);
+    QTest::keyClicks(casella(f, "Text1_1"), d2);
+    QTest::keyClicks(casella(f, "testimporto"), importo);
+}
+
+// Presses registra; returns the text of the message it showed, or "".
+QString salva(QWidget *f)
+{
+    QString testo;
+    accettamessaggio(&testo);
+    QTest::mouseClick(f->findChild<QAbstractButton *>("registra"), Qt::LeftButton);
+    scartarisposte(); // the save has run to its end: an answer left over means no message
+    return testo;
+}
+
+QList<Movimento> letti(int m, const QString &anno = "08")
+{
+    QList<Movimento> l;
+    EXPECT_TRUE(leggimovimenti(percorsomese("c:", m, anno), l));
+    return l;
+}
+
 struct Registra : ::testing::Test {
     QString dati;
+    Formregistra *f = nullptr;
     void SetUp() override
     {
         nuovacasa();
@@ -28,165 +68,135 @@ struct Registra : ::testing::Test {
         stato().annogestione = "08";
         stato().dittacorrente = 3;
     }
-    QString mese(int m) const { return percorsomese("c:", m, "08"); }
-    QList<Movimento> letti(int m) const
+    void TearDown() override { delete f; }
+    // A fresh entry window, shown.
+    Formregistra &nuova()
     {
-        QList<Movimento> l;
-        EXPECT_TRUE(leggimovimenti(mese(m), l));
-        return l;
+        delete f;
+        f = new Formregistra;
+        f->show();
+        return *f;
     }
+    QCalendarWidget *cale() const { return f->findChild<QCalendarWidget *>("cale"); }
+    QListWidget *lista(const char *nome) const { return f->findChild<QListWidget *>(nome); }
 };
 
-QLineEdit *casella(QWidget &f, const char *nome)
+// Answers the entry window opened by the main window: notes what it was given, types and saves.
+void compilaesalva(const QString &d1, const QString &d2, const QString &importo,
+                   MovimentoCorrente *visto)
 {
-    return f.findChild<QLineEdit *>(nome);
-}
-QCalendarWidget *cale(QWidget &f)
-{
-    return f.findChild<QCalendarWidget *>("cale");
-}
-void clicca(QListWidget *l, int riga)
-{
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(riga)).center());
-}
-
-// Picks the date and types the descriptions and the amount, as a user would.
-void compila(QWidget &f, const QString &d1, const QString &d2, const QString &importo,
-             const QDate &data = QDate(2008, 3, 5))
-{
-    cale(f)->setSelectedDate(data);
-    QTest::keyClicks(casella(f, "Text1_0"), d1);
-    QTest::keyClicks(casella(f, "Text1_1"), d2);
-    QTest::keyClicks(casella(f, "testimporto"), importo);
-}
-
-// Presses registra; returns the text of the message it showed, or "".
-QString salva(QWidget &f)
-{
-    QString testo;
-    accettamessaggio(&testo);
-    QTest::mouseClick(f.findChild<QAbstractButton *>("registra"), Qt::LeftButton);
-    scartarisposte(); // the save has run to its end: an answer left over means no message
-    return testo;
+    quandomodale([=](QWidget *w) {
+        ASSERT_TRUE(qobject_cast<Formregistra *>(w));
+        *visto = stato().movimentocorrente;
+        compila(w, d1, d2, importo, QDate());
+        salva(w);
+    });
 }
 
 } // namespace
 
-TEST_F(Registra, OnlyTheFirstFailingCheckIsShownAndNothingIsWritten)
+TEST_F(Registra, OnlyTheFirstFailingCheckIsShownAndAmountsAreReadExactly)
 {
-    const QDate marzo(2008, 3, 5);
+    const QDate marzo(2008, 3, 5), anno09(2009, 3, 5);
+    // A refused save keeps the window and what was typed; an accepted one appends the amount.
     const struct {
         const char *d1, *d2, *importo;
         QDate data;
-        const char *messaggio;
+        const char *messaggio, *mostrato;
+        qint64 salvato;
     } casi[] = {
-        {"", "", "", marzo, "Manca la Prima Descrizione!"},
-        {"   ", "Saldo", "5", marzo, "Manca la Prima Descrizione!"},
-        {"Fattura", "  ", "5", marzo, "Manca la Seconda Descrizione!"},
-        {"Fattura", "Saldo", "", QDate(2009, 1, 1), "Importo pari a Zero!"},
-        {"Fattura", "Saldo", "0.00", marzo, "Importo pari a Zero!"},
-        {"Fattura", "Saldo", "-", marzo, "Importo pari a Zero!"},
-        {"Fattura", "Saldo", ".", marzo, "Importo pari a Zero!"},
-        {"Fattura", "Saldo", "0.00001", marzo, "Importo pari a Zero!"},
-        {"Fattura", "Saldo", "99999999999999999999", marzo, "Importo troppo grande!"},
-        {"Fattura", "Saldo", "5", QDate(2009, 3, 5),
-         "Anno errato! Puoi modificare solo il giorno."},
+        {"", "", "", marzo, "Manca la Prima Descrizione!", "", 0},
+        {"   ", "Saldo", "5", marzo, "Manca la Prima Descrizione!", "5", 0},
+        {"Fattura", "  ", "5", marzo, "Manca la Seconda Descrizione!", "5", 0},
+        {"Fattura", "Saldo", "", QDate(2009, 1, 1), "Importo pari a Zero!", "", 0},
+        {"Fattura", "Saldo", "0.00", marzo, "Importo pari a Zero!", "0.00", 0},
+        {"Fattura", "Saldo", "-", marzo, "Importo pari a Zero!", "-", 0},
+        {"Fattura", "Saldo", ".", marzo, "Importo pari a Zero!", ".", 0},
+        {"Fattura", "Saldo", "0.00001", marzo, "Importo pari a Zero!", "0.00001", 0},
+        {"Fattura", "Saldo", "99999999999999999999", marzo, "Importo troppo grande!",
+         "99999999999999999999", 0},
+        {"Fattura", "Saldo", "5", anno09, "Anno errato! Puoi modificare solo il giorno.", "5", 0},
+        {"Fattura", "Saldo", "12.5", marzo, "", "12.5", 125000},
+        {"Fattura", "Saldo", "-7", marzo, "", "-7", -70000},
+        {"Fattura", "Saldo", "1.2.3", marzo, "", "1.2.3", 12000},
+        {"Fattura", "Saldo", "0.15", marzo, "", "0.15", 1500},
+        {"Fattura", "Saldo", "1,5", marzo, "", "15", 150000}, // the comma never appears
     };
+    QList<qint64> salvati;
     for (const auto &c : casi) {
-        Formregistra f;
-        f.show();
-        compila(f, c.d1, c.d2, c.importo, c.data);
+        compila(&nuova(), c.d1, c.d2, c.importo, c.data);
+        EXPECT_EQ(casella(f, "testimporto")->text(), c.mostrato);
         EXPECT_EQ(salva(f), c.messaggio) << c.d1 << "|" << c.d2 << "|" << c.importo;
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(casella(f, "Text1_1")->text(), c.d2);
+        if (c.salvato)
+            salvati.append(c.salvato);
+        else
+            EXPECT_TRUE(f->isVisible() && casella(f, "Text1_1")->text() == c.d2);
     }
-    EXPECT_TRUE(letti(3).isEmpty());
+    QList<qint64> letto;
+    for (const Movimento &m : letti(3))
+        letto.append(m.importo);
+    EXPECT_EQ(letto, salvati);
 }
 
-TEST_F(Registra, AmountsAreReadExactlyAndOnlyNumberKeysReachTheBox)
+TEST_F(Registra, OnlyNumberKeysReachTheAmount)
 {
-    const struct {
-        const char *digitato, *mostrato;
-        qint64 salvato;
-    } casi[] = {{"12.5", "12.5", 125000},
-                {"-7", "-7", -70000},
-                {"1.2.3", "1.2.3", 12000},
-                {"0.15", "0.15", 1500},
-                {"1,5", "15", 150000}};
-    for (const auto &c : casi) {
-        Formregistra f;
-        f.show();
-        compila(f, "Fattura", "Saldo", c.digitato);
-        EXPECT_EQ(casella(f, "testimporto")->text(), c.mostrato);
-        EXPECT_EQ(salva(f), "");
-    }
-    const QList<Movimento> l = letti(3);
-    ASSERT_EQ(l.size(), qsizetype(std::size(casi)));
-    for (qsizetype i = 0; i < l.size(); ++i)
-        EXPECT_EQ(l[i].importo, casi[i].salvato) << casi[i].digitato;
-
     // Paste, cut, select-all, Enter and a non-ASCII character never reach it either.
-    Formregistra f;
-    f.show();
-    QLineEdit *importo = casella(f, "testimporto");
+    QLineEdit *importo = casella(&nuova(), "testimporto");
     QGuiApplication::clipboard()->setText("777");
     QTest::keyClicks(importo, "12");
     QTest::keyClick(importo, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(importo, Qt::Key_Insert, Qt::ShiftModifier);
     QTest::keyClick(importo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(importo, Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(importo, Qt::Key_Return);
     QTest::sendKeyEvent(QTest::Click, importo, Qt::Key_unknown, QStringLiteral("€"), {});
     QTest::keyClick(importo, Qt::Key_Backspace);
     EXPECT_EQ(importo->text(), "1");
-    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f->isVisible());
 }
 
 TEST_F(Registra, NewMovementStartsOnTodayAndGoesToTheMonthOfItsDate)
 {
     scrivibyte(dati + "/listconto", "BANCA" + QByteArray(45, ' ') + "POSTA" + QByteArray(45, ' '));
     stato().numerocontattoscelto = 9; // left over from an earlier window
-    Formregistra f;
-    f.show();
-    auto *segno = f.findChild<QListWidget *>("List1");
-    auto *conti = f.findChild<QListWidget *>("List2");
-    EXPECT_EQ(cale(f)->selectedDate(), oggi());
-    EXPECT_EQ(segno->currentItem()->text(), "ENTRATE");
-    ASSERT_EQ(conti->count(), 3);
-    EXPECT_EQ(conti->currentItem()->text(), "CASSA");
+    nuova();
+    EXPECT_EQ(cale()->selectedDate(), oggi());
+    EXPECT_EQ(lista("List1")->currentItem()->text(), "ENTRATE");
+    ASSERT_EQ(lista("List2")->count(), 3);
+    EXPECT_EQ(lista("List2")->currentItem()->text(), "CASSA");
     EXPECT_EQ(stato().numerocontattoscelto, 0);
 
     compila(f, "  Fattura 12  ", "Saldo marzo", "12.5", QDate(2008, 11, 30));
-    clicca(segno, 1);
-    clicca(conti, 2);
+    clicca(lista("List1"), 1);
+    clicca(lista("List2"), 2);
     EXPECT_EQ(salva(f), "");
     EXPECT_TRUE(letti(3).isEmpty());
     const Movimento atteso{30, "Fattura 12", "Saldo marzo", 1, 125000, 4, 3, 0};
     EXPECT_EQ(letti(11), QList<Movimento>{atteso});
 }
 
-TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonth)
+TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsContact)
 {
-    Movimento m{5, "Primo", "Dopo", 1, 12345678, 2, 3, 0}; // 1234.5678
+    const Movimento m{5, "Primo", "Dopo", 1, 12345678, 2, 3, 7}; // 1234.5678, contact 7
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(aggiungimovimento(mese(3), m));
-    stato().movimentocorrente = {2, 5, 3, m.importo, m.descrizione1, m.descrizione2, 1, 2, 0};
-    Formregistra f;
-    f.show();
-    EXPECT_EQ(cale(f)->selectedDate(), QDate(2008, 3, 5));
+        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, "08"), m));
+    stato().movimentocorrente = {2, 5, 3, m.importo, m.descrizione1, m.descrizione2, 1, 2, 7};
+    nuova();
+    EXPECT_EQ(cale()->selectedDate(), QDate(2008, 3, 5));
     EXPECT_EQ(casella(f, "Text1_0")->text(), "Primo");
+    EXPECT_TRUE(casella(f, "Text1_0")->isReadOnly()); // locked to the contact's name
     EXPECT_EQ(casella(f, "testimporto")->text(), "1234.57");
-    EXPECT_EQ(f.findChild<QListWidget *>("List1")->currentRow(), 1);
-    cale(f)->setSelectedDate(QDate(2008, 4, 5));
+    EXPECT_EQ(lista("List1")->currentRow(), 1);
+    cale()->setSelectedDate(QDate(2008, 4, 5));
     EXPECT_EQ(salva(f), "Mese errato! Puoi modificare solo il giorno.");
     EXPECT_TRUE(letti(4).isEmpty());
 
-    cale(f)->setSelectedDate(QDate(2008, 3, 20));
+    cale()->setSelectedDate(QDate(2008, 3, 20));
     EXPECT_EQ(salva(f), "");
     Movimento atteso = m;
     atteso.giorno = 20;
     atteso.importo = 12345700; // saved as shown
     EXPECT_EQ(letti(3), QList<Movimento>({m, atteso, m}));
+    EXPECT_EQ(stato().numerocontattoscelto, 0);
 }
 
 TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
@@ -196,10 +206,8 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
         c.ragionesociale = nome;
         ASSERT_TRUE(aggiungicontatto("c:", c));
     }
-    Formregistra f;
-    f.show();
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    nuova().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
     QLineEdit *d1 = casella(f, "Text1_0");
     QLineEdit *d2 = casella(f, "Text1_1");
     QTest::mouseClick(d1, Qt::LeftButton);
@@ -212,9 +220,9 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
         clicca(w->findChild<QListWidget *>("Listacerca"), 1);
         QTest::mouseClick(w->findChild<QAbstractButton *>("annulla"), Qt::LeftButton);
     });
-    QTest::mouseClick(f.findChild<QAbstractButton *>("cerca"), Qt::LeftButton);
+    QTest::mouseClick(f->findChild<QAbstractButton *>("cerca"), Qt::LeftButton);
     EXPECT_EQ(d1->text(), "Rosa Srl");
-    EXPECT_EQ(f.focusWidget(), d2);
+    EXPECT_EQ(f->focusWidget(), d2);
     EXPECT_EQ(d1->palette().color(QPalette::Base), QColor(Qt::white));
     QTest::keyClicks(d1, "xyz");
     EXPECT_EQ(d1->text(), "Rosa Srl");
@@ -223,7 +231,7 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
     quandomodale([](QWidget *w) { w->close(); });
     QTest::keyClick(d1, Qt::Key_Return);
     EXPECT_EQ(d1->text(), "");
-    EXPECT_EQ(f.focusWidget(), d1);
+    EXPECT_EQ(f->focusWidget(), d1);
     QTest::keyClick(d2, Qt::Key_Return); // opens nothing
     compila(f, "Altro", "Saldo", "3");
     EXPECT_EQ(salva(f), "");
@@ -231,31 +239,71 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
     EXPECT_EQ(letti(3).value(0).contatto, 0);
 }
 
-TEST_F(Registra, ModifiedMovementWithAContactKeepsIt)
-{
-    const Movimento m{9, "Rossi Mario", "Fattura", 0, 5000, 2, 3, 7};
-    ASSERT_TRUE(aggiungimovimento(mese(6), m));
-    stato().movimentocorrente = {1, 9, 6, 5000, "Rossi Mario", "Fattura", 0, 2, 7};
-    Formregistra f;
-    f.show();
-    EXPECT_TRUE(casella(f, "Text1_0")->isReadOnly());
-    EXPECT_EQ(salva(f), "");
-    EXPECT_EQ(letti(6), QList<Movimento>{m});
-    EXPECT_EQ(stato().numerocontattoscelto, 0);
-}
-
 TEST_F(Registra, AFileThatCannotBeWrittenKeepsTheWindowOpenForARetry)
 {
     if (!bloccacartella(dati))
         GTEST_SKIP() << "cannot make a read-only folder here";
-    Formregistra f;
-    f.show();
-    compila(f, "Fattura", "Saldo", "8");
+    compila(&nuova(), "Fattura", "Saldo", "8");
     const QString messaggio = salva(f);
     sbloccacartella(dati);
     EXPECT_TRUE(messaggio.contains("mov0308")) << messaggio.toStdString();
-    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(casella(f, "testimporto")->text(), "8");
     EXPECT_EQ(salva(f), "");
     EXPECT_EQ(letti(3).size(), 1);
+}
+
+TEST(ComandiMovimento, NewMovementNeedsACompanyThenClearsTheSearchAndAppends)
+{
+    nuovacasa();
+    Formprincipale f;
+    stato().ricerca[0] = "affitto";
+    QString testo;
+    accettamessaggio(&testo);
+    QTest::mouseClick(f.findChild<QAbstractButton *>("nuovo"), Qt::LeftButton);
+    EXPECT_EQ(testo, "Selezionare una Ditta per continuare");
+
+    stato().dittacorrente = 1;
+    stato().movimentocorrente.numero = 4; // left over: a new movement must not rewrite it
+    MovimentoCorrente visto;
+    compilaesalva("Incasso", "Contanti", "40", &visto);
+    QTest::mouseClick(f.findChild<QAbstractButton *>("nuovo"), Qt::LeftButton);
+    EXPECT_EQ(visto.numero, 0);
+    EXPECT_EQ(stato().ricerca[0], "");
+    const QList<Movimento> l = letti(oggi().month(), stato().annogestione);
+    ASSERT_EQ(l.size(), 1);
+    EXPECT_EQ(l[0].importo, 400000);
+}
+
+TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndForgetsItAfterwards)
+{
+    nuovacasa();
+    Formprincipale f;
+    Stato &s = stato();
+    s.dittacorrente = 1;
+    const Movimento m{5, "Affitto", "Marzo", 1, 250000, 2, 1, 0};
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, s.annogestione), m));
+    s.tabellamese.righe[1] = {2, 5, 3, {"Affitto", "Marzo"}, 250000, 1, 0, 2, 0};
+    s.tabellamese.numerorighe = 1;
+    s.ricerca[1] = "Marzo";
+
+    QString testo;
+    accettamessaggio(&testo);
+    f.rigaselezionata = 3; // an empty row
+    f.findChild<QAction *>("modificamovimento")->trigger();
+    EXPECT_EQ(testo, "Selezionare Movimento");
+
+    f.rigaselezionata = 1;
+    MovimentoCorrente visto;
+    compilaesalva(" sede", "", "", &visto);
+    f.findChild<QAction *>("modificamovimento")->trigger();
+    EXPECT_EQ(visto.numero, 2);
+    EXPECT_EQ(visto.mese, 3);
+    EXPECT_EQ(s.movimentocorrente.numero, 0);
+    EXPECT_EQ(f.rigaselezionata, 0);
+    EXPECT_EQ(s.ricerca[1], "Marzo"); // a filtered view stays filtered
+    Movimento modificato = m;
+    modificato.descrizione1 = "Affitto sede";
+    EXPECT_EQ(letti(3, s.annogestione), QList<Movimento>({m, modificato}));
 }

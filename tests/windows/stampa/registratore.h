@@ -3,6 +3,7 @@
 #include "platform/stampante.h"
 
 #include <QList>
+#include <algorithm>
 
 // A print service that records every drawing with its position. Text is 0.2 cm a character
 // (0.25 in bold) and a line 0.5 cm high.
@@ -25,27 +26,11 @@ class Registratore : public Stampante
 
     QStringList stampanti() const override { return nomi; }
     QString corrente() const override { return attuale; }
-    bool scegli(const QString &n) override
-    {
-        scelta = attuale = n;
-        return true;
-    }
-    bool qualita(int c) override
-    {
-        qualitadata = c;
-        return true;
-    }
-    bool copie(int n) override
-    {
-        copiedate = n;
-        return true;
-    }
+    bool scegli(const QString &n) override { return (scelta = attuale = n), true; }
+    bool qualita(int c) override { return (qualitadata = c), true; }
+    bool copie(int n) override { return (copiedate = n), true; }
     bool carattere(const QString &, double, bool b) override { return grassetto(b); }
-    bool grassetto(bool b) override
-    {
-        neretto = b;
-        return true;
-    }
+    bool grassetto(bool b) override { return (neretto = b), true; }
     bool centimetri() override { return true; }
     double larghezza() const override { return W; }
     double altezza() const override { return H; }
@@ -67,23 +52,13 @@ class Registratore : public Stampante
     }
     bool linea(double x1, double y1, double x2, double y2) override
     {
-        if (!registra({Operazione::linea, x1, y1, x2, y2, {}, neretto}))
-            return false;
-        posizione(x2, y2);
-        return true;
+        return registra({Operazione::linea, x1, y1, x2, y2, {}, neretto}) && sposta(x2, y2);
     }
     bool nuovapagina() override
     {
-        if (!registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto}))
-            return false;
-        posizione(0, 0);
-        return true;
+        return registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto}) && sposta(0, 0);
     }
-    bool fine() override
-    {
-        ++fini;
-        return true;
-    }
+    bool fine() override { return ++fini, true; }
     QString motivo() const override { return "La stampante è spenta."; }
 
     QList<Operazione> tipo(Operazione::Tipo t) const
@@ -96,10 +71,7 @@ class Registratore : public Stampante
     }
     bool stampato(const QString &testo) const
     {
-        for (const Operazione &o : fatte)
-            if (o.scritto == testo)
-                return true;
-        return false;
+        return std::any_of(fatte.begin(), fatte.end(), [&](auto &o) { return o.scritto == testo; });
     }
 
   private:
@@ -110,6 +82,7 @@ class Registratore : public Stampante
         fatte.append(o);
         return true;
     }
+    bool sposta(double x, double y) { return posizione(x, y), true; }
     bool neretto = false;
     double px = 0, py = 0;
 };

@@ -8,15 +8,7 @@ namespace {
 
 RigaMese riga(qint16 giorno, const QString &d0, qint16 segno, qint64 euro, qint64 saldo)
 {
-    RigaMese r;
-    r.giorno = giorno;
-    r.mese = 3;
-    r.descrizione[0] = d0;
-    r.descrizione[1] = "seconda " + d0;
-    r.segno = segno;
-    r.importo = euro * 10000;
-    r.saldo = saldo * 10000;
-    return r;
+    return {0, giorno, 3, {d0, "seconda " + d0}, euro * 10000, segno, saldo * 10000};
 }
 
 TabellaMese tabella(QList<RigaMese> righe)
@@ -38,87 +30,71 @@ TabellaMese tabella(int n)
 
 const Lavoro lavoro{-2, 1, "CONTO CASSA Marzo 2008", "08"};
 
-struct Atteso {
-    const char *testo;
-    double x, y;
-    bool grassetto;
-};
-
-void confronta(const QList<Operazione> &fatti, qsizetype da, std::initializer_list<Atteso> attesi)
-{
-    for (const Atteso &a : attesi) {
-        const Operazione &o = fatti[da++];
-        EXPECT_EQ(o.scritto, QString::fromUtf8(a.testo));
-        EXPECT_NEAR(o.x, a.x, 1e-9) << a.testo;
-        EXPECT_NEAR(o.y, a.y, 1e-9) << a.testo;
-        EXPECT_EQ(o.grassetto, a.grassetto) << a.testo;
-    }
-}
-
-// A rule across the table at y, or six rules from y - altezza to y at the column borders.
+// A rule across the table at y.
 void orizzontale(const Operazione &o, double y)
 {
     EXPECT_TRUE(o.x == 0.5 && o.x2 == 17.5 && o.y == y && o.y2 == y) << o.x << " " << o.y;
 }
-void telaio(const QList<Operazione> &l, qsizetype da, double y, double altezza)
-{
-    for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5}) {
-        const Operazione &o = l[da++];
-        EXPECT_TRUE(qAbs(o.x - x) < 1e-9 && o.x2 == o.x && qAbs(o.y - (y - altezza)) < 1e-9 &&
-                    o.y2 == y)
-            << x;
-    }
-}
 
 } // namespace
 
-TEST(Rapporto, OneRowIsOnePageWithEveryPositionOfAnEighteenCentimetreWidth)
-{
-    Registratore r;
-    const TabellaMese t = tabella({riga(5, "Fattura 12", 0, 100, 100)});
-    ASSERT_EQ(stampamese(r, "Ufficio", t, lavoro), Esitostampa::completata);
-    EXPECT_EQ(r.scelta, "Ufficio");
-    EXPECT_EQ(r.fini, 1);
-    const QList<Operazione> s = r.tipo(Operazione::testo);
-    ASSERT_EQ(s.size(), 12);
-    confronta(s, 0,
-              {{"CONTO CASSA Marzo 2008", (18 - 22 * 0.25) / 2, 0.5, true},
-               {"Pag. 1", 18 - 6 * 0.2 - 0.5, 1.0, false},
-               {"DATA", 1.1, 2.0, true},
-               {"DESCRIZIONE", 4.7, 2.0, true},
-               {"ENTRATE", 9.5, 2.0, true},
-               {"USCITE", 12.5, 2.0, true},
-               {"SALDO", 15.5, 2.0, true},
-               {"05/03/08", 0.8, 3.0, false},
-               {"Fattura 12", 2.5, 3.0, true},
-               {"seconda Fattura 12", 2.5, 3.5, false},
-               {"€ 100,00", 9.5, 3.5, false},
-               {"€ 100,00", 17.5 - 8 * 0.2, 3.5, false}}); // ends at W - 0.5
-
-    const QList<Operazione> l = r.tipo(Operazione::linea);
-    ASSERT_EQ(l.size(), 15);
-    orizzontale(l[0], 1.5);
-    telaio(l, 1, 3.0, 1.5);
-    orizzontale(l[7], 3.0);
-    telaio(l, 8, 4.0, 0.99);
-    orizzontale(l[14], 4.0); // the closing rule
-    EXPECT_TRUE(r.tipo(Operazione::pagina).isEmpty());
-}
-
-TEST(Rapporto, ExpensesHaveTheirColumnAndOnlyNegativeBalancesAreBold)
+TEST(Rapporto, EveryPositionOfAnEighteenCentimetreWidthAndBoldOnlyForNegativeBalances)
 {
     Registratore r;
     const TabellaMese t =
-        tabella({riga(1, "SALDO PRECEDENTE", 1, 150, -50), riga(9, "Incasso", 0, 80, 30)});
-    ASSERT_EQ(stampamese(r, "Laser", t, lavoro), Esitostampa::completata);
-    confronta(r.tipo(Operazione::testo), 10,
-              {{"€ 150,00", 12.5, 3.5, false},
-               {"€ -50,00", 17.5 - 8 * 0.25, 3.5, true},
-               {"09/03/08", 0.8, 4.0, false},
-               {"Incasso", 2.5, 4.0, true},
-               {"seconda Incasso", 2.5, 4.5, false},
-               {"€ 80,00", 9.5, 4.5, false},
-               {"€ 30,00", 17.5 - 7 * 0.2, 4.5, false}});
+        tabella({riga(5, "Fattura 12", 1, 150, -50), riga(9, "Incasso", 0, 80, 30)});
+    ASSERT_EQ(stampamese(r, "Ufficio", t, lavoro), Esitostampa::completata);
+    EXPECT_EQ(r.scelta, "Ufficio");
+    EXPECT_EQ(r.fini, 1);
+    const struct {
+        const char *testo;
+        double x, y;
+        bool grassetto;
+    } attesi[] = {{"CONTO CASSA Marzo 2008", (18 - 22 * 0.25) / 2, 0.5, true},
+                  {"Pag. 1", 18 - 6 * 0.2 - 0.5, 1.0, false},
+                  {"DATA", 1.1, 2.0, true},
+                  {"DESCRIZIONE", 4.7, 2.0, true},
+                  {"ENTRATE", 9.5, 2.0, true},
+                  {"USCITE", 12.5, 2.0, true},
+                  {"SALDO", 15.5, 2.0, true},
+                  {"05/03/08", 0.8, 3.0, false},
+                  {"Fattura 12", 2.5, 3.0, true},
+                  {"seconda Fattura 12", 2.5, 3.5, false},
+                  {"€ 150,00", 12.5, 3.5, false},
+                  {"€ -50,00", 17.5 - 8 * 0.25, 3.5, true}, // ends at W - 0.5
+                  {"09/03/08", 0.8, 4.0, false},
+                  {"Incasso", 2.5, 4.0, true},
+                  {"seconda Incasso", 2.5, 4.5, false},
+                  {"€ 80,00", 9.5, 4.5, false},
+                  {"€ 30,00", 17.5 - 7 * 0.2, 4.5, false}};
+    const QList<Operazione> s = r.tipo(Operazione::testo);
+    ASSERT_EQ(s.size(), qsizetype(std::size(attesi)));
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const auto &a = attesi[i];
+        EXPECT_EQ(s[i].scritto, QString::fromUtf8(a.testo));
+        EXPECT_NEAR(s[i].x, a.x, 1e-9) << a.testo;
+        EXPECT_NEAR(s[i].y, a.y, 1e-9) << a.testo;
+        EXPECT_EQ(s[i].grassetto, a.grassetto) << a.testo;
+    }
+
+    // Each band: a rule across, then the six column borders from the top of the band down to y.
+    const struct {
+        double sopra, y, altezza;
+    } bande[] = {{1.5, 3.0, 1.5}, {3.0, 4.0, 0.99}, {4.0, 5.0, 0.99}};
+    const QList<Operazione> l = r.tipo(Operazione::linea);
+    ASSERT_EQ(l.size(), 22);
+    qsizetype n = 0;
+    for (const auto &b : bande) {
+        orizzontale(l[n++], b.sopra);
+        for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5}) {
+            const Operazione &o = l[n++];
+            EXPECT_TRUE(qAbs(o.x - x) < 1e-9 && o.x2 == o.x &&
+                        qAbs(o.y - (b.y - b.altezza)) < 1e-9 && o.y2 == b.y)
+                << x << " " << b.y;
+        }
+    }
+    orizzontale(l[n], 5.0); // the closing rule
+    EXPECT_TRUE(r.tipo(Operazione::pagina).isEmpty());
 }
 
 TEST(Rapporto, ThePageBreakIsTestedAfterEveryRowTheLastIncluded)
@@ -142,7 +118,7 @@ TEST(Rapporto, ThePageBreakIsTestedAfterEveryRowTheLastIncluded)
     }
 }
 
-TEST(Rapporto, AFailureEndsTheDocumentWhereItStood)
+TEST(Rapporto, AFailureEndsTheDocumentWhereItStoodAndAnUnknownPrinterPrintsNothing)
 {
     Registratore r;
     r.falliscidopo = 45; // inside the third row
