@@ -65,7 +65,9 @@ void cerca(const Formprincipale &f, const QString &t1)
 
 } // namespace
 
-TEST(ComandoCerca, SearchShowsOnlyTheMatchesAndCancelDoesNotReload)
+// A search shows only the matches with their own totals and no carried balance; cancelling
+// clears it without reloading. A renamed account keeps its movements.
+TEST(ComandoCerca, SearchShowsOnlyTheMatchesAndRenamedAccountsKeepTheirMovements)
 {
     archivio();
     Formprincipale f;
@@ -76,13 +78,7 @@ TEST(ComandoCerca, SearchShowsOnlyTheMatchesAndCancelDoesNotReload)
     cerca(f, "");
     EXPECT_EQ(stato().ricerca[0], "");
     EXPECT_EQ(video(f), "Fattura ROSSI srl, Rossi anticipo = 50,00 5,00 45,00");
-}
 
-TEST(ComandoCerca, RenamedAccountKeepsItsMovements)
-{
-    archivio();
-    Formprincipale f;
-    f.findChild<QAbstractButton *>("aprimese_3")->click();
     f.findChild<QAction *>("Toolbar1_3")->trigger();
     rispondiinput("Carta");
     f.findChild<QAction *>("rinominatipo")->trigger();

@@ -22,10 +22,27 @@ struct Ditte : ::testing::Test {
     }
     void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
     QByteArray lista() const { return leggibyte(dati + "/listditta"); }
-    static QListWidget *elenco(Formditta &d) { return d.findChild<QListWidget *>("Lista"); }
-    static void premi(Formditta &d, const char *nome)
+    static std::string scelta()
     {
+        return (QString::number(stato().dittacorrente) + " " + stato().nomeditta).toStdString();
+    }
+    static QListWidget *elenco(Formditta &d) { return d.findChild<QListWidget *>("Lista"); }
+    // Presses the button, accepting the message box it shows, if any, and keeping its text.
+    static void premi(Formditta &d, const char *nome, QString *messaggio = nullptr)
+    {
+        if (messaggio)
+            accettamessaggio(messaggio);
         d.findChild<QAbstractButton *>(QLatin1String(nome))->click();
+    }
+    // Presses "aggiungi" or "modifica" answering its input box with nome (empty = Cancel);
+    // returns the input box's title.
+    static QString chiedi(Formditta &d, const char *pulsante, const QString &nome,
+                          QString *messaggio = nullptr)
+    {
+        QString titolo;
+        rispondiinput(nome, &titolo);
+        premi(d, pulsante, messaggio);
+        return titolo;
     }
 };
 
@@ -35,57 +52,48 @@ TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing)
 {
     Formditta d;
     d.show();
-    EXPECT_EQ(d.windowTitle(), "");
     EXPECT_EQ(elenco(d)->count(), 0);
     QString messaggio;
-    accettamessaggio(&messaggio);
-    premi(d, "annulla");
+    premi(d, "annulla", &messaggio);
     EXPECT_EQ(messaggio, "Selezionare una Ditta per continuare");
     EXPECT_TRUE(d.isVisible());
 
-    QString titolo;
-    rispondiinput("  Alfa ", &titolo);
-    premi(d, "aggiungi");
-    EXPECT_EQ(titolo, "Aggiunta nuova Ditta");
+    EXPECT_EQ(chiedi(d, "aggiungi", "  Alfa "), "Aggiunta nuova Ditta");
     EXPECT_EQ(lista(), "1\r\n\"Alfa\"\r\n");
-    EXPECT_EQ(stato().dittacorrente, 1);
-    EXPECT_EQ(stato().nomeditta, "Alfa");
+    EXPECT_EQ(scelta(), "1 Alfa");
     EXPECT_EQ(elenco(d)->currentRow(), 0);
     premi(d, "annulla");
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
-TEST_F(Ditte, RenameRewritesTheListInOrder)
+// Renaming rewrites the list in place, adding appends; names with a double quote, which the
+// list cannot hold, are refused.
+TEST_F(Ditte, RenameAndAddRewriteTheListInOrder)
 {
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta", "Gamma"}));
     stato().dittacorrente = 2;
     Formditta d;
     EXPECT_EQ(elenco(d)->currentRow(), 1);
-    EXPECT_EQ(stato().nomeditta, "Beta");
+    EXPECT_EQ(scelta(), "2 Beta");
+    const QByteArray prima = lista();
+    EXPECT_EQ(chiedi(d, "modifica", ""), "Modifica Ditta Beta"); // cancelled
+    QString messaggio;
+    chiedi(d, "aggiungi", "Bar \"Da Gigi\"", &messaggio);
+    EXPECT_TRUE(messaggio.contains("virgolette")) << messaggio.toStdString();
+    chiedi(d, "modifica", "Al\"fa", &messaggio);
+    EXPECT_EQ(lista(), prima);
+    EXPECT_EQ(elenco(d)->count(), 3);
 
-    QString titolo;
-    rispondiinput("", &titolo); // cancelled: nothing written
-    premi(d, "modifica");
-    EXPECT_EQ(titolo, "Modifica Ditta Beta");
-    EXPECT_EQ(lista(), "3\r\n\"Alfa\"\r\n\"Beta\"\r\n\"Gamma\"\r\n");
-
-    rispondiinput(" Delta ");
-    premi(d, "modifica");
+    chiedi(d, "modifica", " Delta ");
     EXPECT_EQ(lista(), "3\r\n\"Alfa\"\r\n\"Delta\"\r\n\"Gamma\"\r\n");
-    EXPECT_EQ(stato().dittacorrente, 2);
-    EXPECT_EQ(stato().nomeditta, "Delta");
-
-    rispondiinput("Epsilon");
-    premi(d, "aggiungi");
+    EXPECT_EQ(scelta(), "2 Delta");
+    chiedi(d, "aggiungi", "Epsilon");
     EXPECT_EQ(lista(), "4\r\n\"Alfa\"\r\n\"Delta\"\r\n\"Gamma\"\r\n\"Epsilon\"\r\n");
-    EXPECT_EQ(stato().dittacorrente, 4);
-    EXPECT_EQ(stato().nomeditta, "Epsilon");
-
+    EXPECT_EQ(scelta(), "4 Epsilon");
     QTest::mouseClick(elenco(d)->viewport(), Qt::LeftButton, {},
                       elenco(d)->visualItemRect(elenco(d)->item(0)).center());
-    EXPECT_EQ(stato().dittacorrente, 1);
-    EXPECT_EQ(stato().nomeditta, "Alfa");
+    EXPECT_EQ(scelta(), "1 Alfa");
 }
 
 TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
@@ -96,11 +104,9 @@ TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
     Formditta d;
     d.show();
     EXPECT_TRUE(elenco(d)->selectedItems().isEmpty());
-    EXPECT_EQ(stato().dittacorrente, 3);
-    EXPECT_EQ(stato().nomeditta, "Altrove");
+    EXPECT_EQ(scelta(), "3 Altrove");
     QString messaggio;
-    accettamessaggio(&messaggio);
-    premi(d, "modifica");
+    premi(d, "modifica", &messaggio);
     EXPECT_EQ(messaggio, "Selezionare Ditta da Rinominare");
     premi(d, "annulla"); // a company is current, so the window closes
     EXPECT_FALSE(d.isVisible());
@@ -113,48 +119,31 @@ TEST_F(Ditte, TheThousandthCompanyIsTheLast)
         nomi << QStringLiteral("Ditta %1").arg(i);
     ASSERT_TRUE(scrividitte("c:", nomi));
     Formditta d;
-    rispondiinput("Ultima");
-    premi(d, "aggiungi");
+    chiedi(d, "aggiungi", "Ultima");
     EXPECT_EQ(elenco(d)->count(), 1000);
-    EXPECT_EQ(stato().dittacorrente, 1000);
+    EXPECT_EQ(scelta(), "1000 Ultima");
     const QByteArray piena = lista();
     EXPECT_TRUE(piena.startsWith("1000\r\n"));
     QString messaggio;
-    accettamessaggio(&messaggio);
-    premi(d, "aggiungi");
+    premi(d, "aggiungi", &messaggio);
     EXPECT_EQ(messaggio, "Limite Raggiunto");
     EXPECT_EQ(lista(), piena);
 }
 
-TEST_F(Ditte, NamesTheListCannotHoldAndFailedWritesChangeNothing)
+TEST_F(Ditte, FailedWritesChangeNothing)
 {
     ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
     stato().dittacorrente = 1;
     Formditta d;
-    const QByteArray prima = lista();
-    QString messaggio;
-    rispondiinput("Bar \"Da Gigi\"");
-    accettamessaggio(&messaggio);
-    premi(d, "aggiungi");
-    EXPECT_TRUE(messaggio.contains("virgolette")) << messaggio.toStdString();
-    rispondiinput("Al\"fa");
-    accettamessaggio();
-    premi(d, "modifica");
-    EXPECT_EQ(lista(), prima);
-    EXPECT_EQ(elenco(d)->count(), 1);
-
     if (!bloccacartella(dati))
         GTEST_SKIP() << "the folder cannot be locked here";
-    rispondiinput("Beta");
-    accettamessaggio(&messaggio);
-    premi(d, "aggiungi");
+    QString messaggio;
+    chiedi(d, "aggiungi", "Beta", &messaggio);
     sbloccacartella(dati);
     EXPECT_TRUE(messaggio.contains("listditta")) << messaggio.toStdString();
-    EXPECT_EQ(lista(), prima);
     EXPECT_EQ(elenco(d)->count(), 1);
     EXPECT_EQ(stato().dittacorrente, 1);
-    rispondiinput("Gamma"); // the list kept as it was: the next name is company 2
-    premi(d, "aggiungi");
+    chiedi(d, "aggiungi", "Gamma"); // the list kept as it was: the next name is company 2
     EXPECT_EQ(lista(), "2\r\n\"Alfa\"\r\n\"Gamma\"\r\n");
 }
 
@@ -167,9 +156,8 @@ TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice)
     quandomodale([](QWidget *w) {
         auto *d = qobject_cast<Formditta *>(w);
         ASSERT_TRUE(d);
-        auto *l = d->findChild<QListWidget *>("Lista");
-        l->setCurrentRow(1);
-        d->findChild<QAbstractButton *>("annulla")->click();
+        elenco(*d)->setCurrentRow(1);
+        premi(*d, "annulla");
     });
     QTest::mouseClick(f.findChild<QLabel *>("StatusBar2_1"), Qt::LeftButton);
     EXPECT_EQ(stato().dittacorrente, 2);

@@ -92,7 +92,8 @@ TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
     EXPECT_EQ(testo(*f), rete);
     chiudi(f);
     EXPECT_EQ(leggibyte(impostazioni()), "\"" + rete.toUtf8() + "\"\r\n");
-    Formprincipale prossimoavvio;
+    stato().percorso = "c:";
+    Formprincipale prossimoavvio; // reads the root written
     EXPECT_EQ(stato().percorso, rete);
 }
 
