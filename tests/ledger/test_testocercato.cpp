@@ -11,8 +11,7 @@
 TEST(TestoCercato, AgreesWithQStringOnTheDecodedField)
 {
     const QByteArray alfabeto("aArRsS \xE0\xC0\x9A\x8A\xFF\x9F\xB5\xDF"
-                              "1",
-                              18);
+                              "1");
     QRandomGenerator caso(11);
     auto pezzo = [&](int n) {
         QByteArray b;
