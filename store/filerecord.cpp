@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
@@ -52,6 +53,24 @@ Esito apriinscrittura(QFile &file)
         return errore(file);
     return {};
 }
+
+// The file opened and locked for the length of one operation: shared for readers, exclusive
+// for writers. esito says whether both succeeded.
+struct Aperto {
+    QFile file;
+    std::optional<BloccoFile> blocco;
+    Esito esito;
+
+    Aperto(const QString &nativo, BloccoFile::Tipo tipo) : file(nativo)
+    {
+        esito = tipo == BloccoFile::Esclusivo ? apriinscrittura(file) : apriinlettura(file);
+        if (!esito)
+            return;
+        blocco.emplace(file, tipo);
+        if (!blocco->ok())
+            esito = Esito::fallito(nativo, motivoblocco(*blocco));
+    }
+};
 
 // Reads n bytes at the offset; false when fewer came.
 bool leggida(QFile &file, qint64 posizione, qint64 n, QByteArray &dati)
@@ -100,12 +119,10 @@ Esito FileRecord::conta(qint32 &numero) const
 
 Esito FileRecord::leggi(qint32 numero, QByteArray &record) const
 {
-    QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e)
-        return e;
-    BloccoFile blocco(file, BloccoFile::Condiviso);
-    if (!blocco.ok())
-        return Esito::fallito(nativo, motivoblocco(blocco));
+    Aperto aperto(nativo, BloccoFile::Condiviso);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
     if (numero < 1 || file.size() / dimensione < numero)
         return Esito::fallito(nativo, QStringLiteral("Il record %1 non esiste.").arg(numero));
     if (!leggida(file, qint64(numero - 1) * dimensione, dimensione, record))
@@ -116,12 +133,10 @@ Esito FileRecord::leggi(qint32 numero, QByteArray &record) const
 Esito FileRecord::leggitutto(QByteArray &dati) const
 {
     dati.clear();
-    QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e)
-        return e;
-    BloccoFile blocco(file, BloccoFile::Condiviso);
-    if (!blocco.ok())
-        return Esito::fallito(nativo, motivoblocco(blocco));
+    Aperto aperto(nativo, BloccoFile::Condiviso);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
     if (!leggida(file, 0, file.size() / dimensione * dimensione, dati)) {
         dati.clear();
         return errore(file);
@@ -132,12 +147,10 @@ Esito FileRecord::leggitutto(QByteArray &dati) const
 Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const
 {
     constexpr qint64 recordperblocco = 2048; // about 240 KB: read often enough to stay in the cache
-    QFile file(nativo);
-    if (Esito e = apriinlettura(file); !e)
-        return e;
-    BloccoFile blocco(file, BloccoFile::Condiviso);
-    if (!blocco.ok())
-        return Esito::fallito(nativo, motivoblocco(blocco));
+    Aperto aperto(nativo, BloccoFile::Condiviso);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
     qint64 restano = file.size() / dimensione * dimensione;
     QByteArray dati(qMin(restano, recordperblocco * dimensione), Qt::Uninitialized);
     while (restano > 0) {
@@ -153,12 +166,10 @@ Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype
 Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero, qint32 minimo) const
 {
     Q_ASSERT(record.size() == dimensione);
-    QFile file(nativo);
-    if (Esito e = apriinscrittura(file); !e)
-        return e;
-    BloccoFile blocco(file, BloccoFile::Esclusivo);
-    if (!blocco.ok())
-        return Esito::fallito(nativo, motivoblocco(blocco));
+    Aperto aperto(nativo, BloccoFile::Esclusivo);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
     const qint64 lunghezza = file.size();
     const qint64 contati = lunghezza / dimensione;
     if (contati + 1 < minimo)
@@ -185,12 +196,10 @@ Esito FileRecord::riscrivi(qint32 numero, const QByteArray &record) const
 
 Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const
 {
-    QFile file(nativo);
-    if (Esito e = apriinscrittura(file); !e)
-        return e;
-    BloccoFile blocco(file, BloccoFile::Esclusivo);
-    if (!blocco.ok())
-        return Esito::fallito(nativo, motivoblocco(blocco));
+    Aperto aperto(nativo, BloccoFile::Esclusivo);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
     const qint64 lunghezza = file.size();
     const qint64 contati = lunghezza / dimensione;
     // Past count + 1 a write would leave a gap of zero bytes that reads as garbage records.
