@@ -141,6 +141,10 @@ void Formregistra::costruisciimporto()
     List2->setObjectName(QStringLiteral("List2"));
     List2->setGeometry(dentro(frame3, area(3480, 1920, 1575, 885)));
     List2->setFont(timesnewroman());
+    // The box is narrow: long account names are elided rather than scrolled sideways, and
+    // the full name shows as a tooltip.
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List2->setTextElideMode(Qt::ElideRight);
 
     auto *frame1 =
         cornice(this, "Frame1", QStringLiteral("Importo €"), area(5280, 1560, 3255, 1335));
@@ -172,6 +176,8 @@ void Formregistra::carica()
     List1->setCurrentRow(0);
     azzerascelta();
     List2->addItems(nomiconti());
+    for (int i = 0; i < List2->count(); ++i)
+        List2->item(i)->setToolTip(List2->item(i)->text());
     List2->setCurrentRow(0);
 
     const MovimentoCorrente &m = stato().movimentocorrente;
