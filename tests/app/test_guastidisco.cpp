@@ -53,8 +53,7 @@ struct Disco : ::testing::Test {
     // Types a movement into the entry window and saves it; returns the message shown.
     QString salvamovimento(Formregistra &r)
     {
-        r.findChild<QCalendarWidget *>("cale")->setSelectedDate(
-            QDate(oggi().year(), 3, 10));
+        r.findChild<QCalendarWidget *>("cale")->setSelectedDate(QDate(oggi().year(), 3, 10));
         r.findChild<QLineEdit *>("Text1_0")->setText("Fattura Rossi");
         r.findChild<QLineEdit *>("Text1_1")->setText("Saldo");
         r.findChild<QLineEdit *>("testimporto")->setText("12.5");
