@@ -98,8 +98,8 @@ void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese)
     riga.numero = numero;
     riga.giorno = mv::giorno(r);
     riga.mese = qint16(mese);
-    riga.descrizione[0] = decodificatesto(mv::descrizione1(r), mv::larghezzadescrizione);
-    riga.descrizione[1] = decodificatesto(mv::descrizione2(r), mv::larghezzadescrizione);
+    riga.descrizione[0] = Descrizione::grezza(mv::descrizione1(r));
+    riga.descrizione[1] = Descrizione::grezza(mv::descrizione2(r));
     riga.importo = mv::importo(r);
     riga.segno = mv::segno(r);
     riga.conto = mv::conto(r);
@@ -161,8 +161,8 @@ void calcolasaldi(TabellaMese &t)
 bool vuota(const RigaMese &r)
 {
     return r.numero == 0 && r.giorno == 0 && r.mese == 0 && r.importo == 0 && r.segno == 0 &&
-           r.saldo == 0 && r.conto == 0 && r.contatto == 0 && r.descrizione[0].isNull() &&
-           r.descrizione[1].isNull();
+           r.saldo == 0 && r.conto == 0 && r.contatto == 0 && r.descrizione[0].isEmpty() &&
+           r.descrizione[1].isEmpty();
 }
 
 // Every row back to empty, keeping the memory of the rows and touching only those in use.

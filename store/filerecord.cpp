@@ -72,13 +72,14 @@ struct Aperto {
     }
 };
 
-// Reads n bytes at the offset; false when fewer came.
+// Reads n bytes at the offset into dati, reusing its memory (a reader going through twelve
+// month files keeps one buffer); false when fewer came.
 bool leggida(QFile &file, qint64 posizione, qint64 n, QByteArray &dati)
 {
     if (guasto(Operazione::Lettura, file.fileName()) || !file.seek(posizione))
         return false;
-    dati = file.read(n);
-    return dati.size() == n;
+    dati.resize(n);
+    return file.read(dati.data(), n) == n;
 }
 
 // Writes the bytes at the offset; false when not all of them reached the file. A failing
@@ -132,7 +133,7 @@ Esito FileRecord::leggi(qint32 numero, QByteArray &record) const
 
 Esito FileRecord::leggitutto(QByteArray &dati) const
 {
-    dati.clear();
+    dati.resize(0); // keeps the memory for the next file
     Aperto aperto(nativo, BloccoFile::Condiviso);
     if (!aperto.esito)
         return aperto.esito;

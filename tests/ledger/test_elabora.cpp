@@ -60,8 +60,8 @@ struct Registro : ::testing::Test {
         for (int i = 1; i <= t.numerorighe; ++i) {
             const RigaMese &r = t.riga(i);
             d << QString::asprintf("#%d %d/%d %s|%s %c%lld =%lld", r.numero, r.giorno, r.mese,
-                                   r.descrizione[0].toUtf8().constData(),
-                                   r.descrizione[1].toUtf8().constData(),
+                                   r.descrizione[0].testo().toUtf8().constData(),
+                                   r.descrizione[1].testo().toUtf8().constData(),
                                    "+-?"[qMin<int>(r.segno, 2)], r.importo / euro, r.saldo / euro);
         }
         return QString::asprintf("%s = %lld %lld", d.join(", ").toUtf8().constData(),
