@@ -4,6 +4,10 @@
 
 #include <QByteArray>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The case-folded character of every byte of the code page.
@@ -65,7 +69,6 @@ bool TestoCercato::confronta(const unsigned char *inizio) const
 #if defined(__GNUC__)
 namespace {
 typedef unsigned char v16 __attribute__((vector_size(16)));
-typedef unsigned long long v2 __attribute__((vector_size(16)));
 
 v16 carica(const unsigned char *p)
 {
@@ -74,10 +77,17 @@ v16 carica(const unsigned char *p)
     return v;
 }
 
-bool qualcuno(v16 m)
+// One bit per place whose byte matched.
+unsigned bit(v16 m)
 {
-    const v2 w = (v2)m;
-    return (w[0] | w[1]) != 0;
+#if defined(__SSE2__)
+    return unsigned(_mm_movemask_epi8((__m128i)m));
+#else
+    unsigned b = 0;
+    for (int k = 0; k < 16; ++k)
+        b |= unsigned(m[k] != 0) << k;
+    return b;
+#endif
 }
 } // namespace
 #endif
@@ -110,18 +120,13 @@ bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const
             }
             return m;
         };
-        v16 tutti = {};
-        qsizetype oltre = i;
-        for (; oltre <= ultimo && oltre + 16 + seguente <= larghezza; oltre += 16)
-            tutti |= maschera(oltre);
-        if (qualcuno(tutti))
-            for (; i < oltre; i += 16) {
-                const v16 m = maschera(i);
-                for (qsizetype j = i; j < i + 16 && j <= ultimo; ++j)
-                    if (m[j - i] && confronta(campo + j))
-                        return true;
+        // Only the places where both characters match are compared in full, one bit each.
+        for (; i <= ultimo && i + 16 + seguente <= larghezza; i += 16)
+            for (unsigned b = bit(maschera(i)); b != 0; b &= b - 1) {
+                const qsizetype j = i + __builtin_ctz(b);
+                if (j <= ultimo && confronta(campo + j))
+                    return true;
             }
-        i = oltre;
     }
 #endif
     for (; i <= ultimo; ++i)
