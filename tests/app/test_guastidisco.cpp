@@ -76,6 +76,18 @@ struct Disco : ::testing::Test {
         return testo;
     }
 
+    // A new movement and a new company are both refused with the file named, and the entry
+    // window keeps what was typed.
+    void movimentoedittarifiutati()
+    {
+        Formregistra r;
+        r.show();
+        EXPECT_TRUE(salvamovimento(r).contains("mov03"));
+        inputintatto(r);
+        const QString errore = aggiungiditta("Beta");
+        EXPECT_TRUE(errore.contains("listditta")) << errore.toStdString();
+    }
+
     // After a failed save the window is still there with everything typed.
     void inputintatto(Formregistra &r)
     {
@@ -124,15 +136,9 @@ TEST_F(Disco, ReadOnlyDataFolderRefusesEveryWrite)
         GTEST_SKIP() << "this file system cannot make a folder read-only for this user";
     const auto prima = istantanea();
 
-    Formregistra r;
-    r.show();
-    EXPECT_TRUE(salvamovimento(r).contains("mov03"));
-    inputintatto(r);
+    movimentoedittarifiutati();
+    QString errore;
 
-    QString errore = aggiungiditta("Beta");
-    EXPECT_TRUE(errore.contains("listditta")) << errore.toStdString();
-
-    errore.clear();
     rispondiinput("Banca");
     accettamessaggio(&errore);
     f.findChild<QAction *>("aggiungitipo")->trigger();
@@ -212,13 +218,7 @@ TEST_F(Disco, FullDiskKeepsEveryFileWhole)
     stato().annogestione = annoyy(oggi());
     stato().dittacorrente = 1;
 
-    Formregistra r;
-    r.show();
-    EXPECT_TRUE(salvamovimento(r).contains("mov03"));
-    inputintatto(r);
-
-    QString errore = aggiungiditta("Beta");
-    EXPECT_TRUE(errore.contains("listditta")) << errore.toStdString();
+    movimentoedittarifiutati();
 
     for (auto i = attese.cbegin(); i != attese.cend(); ++i)
         EXPECT_EQ(leggibyte(pieno + "/" + i.key()), i.value()) << i.key().toStdString();

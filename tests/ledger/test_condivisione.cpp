@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-// Four workstations append 2,500 movements each to one month file while a fifth loads the
-// ledger again and again: every load shows only whole records, and at the end there are
-// 10,000 records, each exactly once.
+// Four workstations append 2,500 movements each to one month file (the append holds a lock
+// while it reads the length and writes) while a fifth loads the ledger again and again: every
+// load shows only whole records, and at the end there are 10,000 records, each exactly once.
 TEST(Condivisione, FourWritersAndOneReaderOnOneMonthFile)
 {
     nuovacasa();
