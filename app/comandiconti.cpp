@@ -44,7 +44,13 @@ void Formprincipale::aggiungicontialtrui(qint32 primo, qint32 ultimoscritto)
     QStringList nomi;
     if (Esito e = leggiconti(stato().percorso, nomi); !e)
         avvisoerrore(this, e);
-    for (qint32 r = primo; r < ultimoscritto; ++r)
+    aggiungibottoni(nomi, primo, ultimoscritto);
+}
+
+// Buttons for records primo to fine - 1 of the account list nomi.
+void Formprincipale::aggiungibottoni(const QStringList &nomi, qint32 primo, qint32 fine)
+{
+    for (qint32 r = primo; r < fine; ++r)
         aggiungibottoneconto(nomi.value(r - 1));
 }
 

@@ -27,7 +27,7 @@ void Formprincipale::nuovo()
 void Formprincipale::modificamovimento()
 {
     Stato &s = stato();
-    const RigaMese &riga = s.tabellamese.riga(scroll->value() + rigaselezionata);
+    const RigaMese &riga = s.tabellamese.riga(rigascelta());
     if (riga.numero == 0) {
         avviso(this, QStringLiteral("Selezionare Movimento"));
         return;

@@ -6,6 +6,7 @@
 #include "ledger/elabora.h"
 #include "platform/date.h"
 #include "platform/dialoghi.h"
+#include "platform/sentinella.h"
 #include "platform/soldi.h"
 #include "store/filemese.h"
 #include "windows/ditta/formditta.h"
@@ -77,9 +78,21 @@ QString datariga(const RigaMese &r, const QString &anno)
 
 void Formprincipale::elabora()
 {
-    TabellaMese &t = stato().tabellamese;
-    const Esito esito = ::elabora(t, filtrocorrente());
+    caricato = filtrocorrente();
+    registrocaricato = true;
+    sorvegliafile();
+    const Esito esito = ::elabora(stato().tabellamese, caricato);
+    sentinella->creativuoti();
+    mostratabella(1);
+    if (!esito)
+        avvisoerrore(this, esito);
+}
 
+// Totals, the notice of dropped rows and the scroll range of the month table, then its rows
+// from valorescroll (kept within the range).
+void Formprincipale::mostratabella(int valorescroll)
+{
+    const TabellaMese &t = stato().tabellamese;
     const qint64 finale = t.riga(t.numerorighe).saldo;
     Label7->setText(fixed(t.totali[0]));
     Label8->setText(fixed(t.totali[1]));
@@ -98,14 +111,17 @@ void Formprincipale::elabora()
         const QSignalBlocker blocco(scroll); // one redraw below, not one per setter
         if (t.numerorighe > 0) {
             scroll->setRange(1, t.numerorighe);
-            scroll->setValue(1);
+            scroll->setValue(valorescroll);
         } else {
             scroll->setRange(0, 0);
         }
     }
     aggiornavideo();
-    if (!esito)
-        avvisoerrore(this, esito);
+}
+
+int Formprincipale::rigascelta() const
+{
+    return rigaselezionata < 0 ? 0 : scroll->value() + rigaselezionata;
 }
 
 void Formprincipale::aggiornavideo()
@@ -229,7 +245,7 @@ void Formprincipale::cambiaanno()
 void Formprincipale::cancellamovimento()
 {
     opemov->hide(); // also when the command comes from elsewhere than the menu itself
-    const RigaMese riga = stato().tabellamese.riga(scroll->value() + rigaselezionata);
+    const RigaMese riga = stato().tabellamese.riga(rigascelta());
     if (riga.numero == 0) {
         avviso(this, QStringLiteral("Selezionare Movimento"));
         return;

@@ -73,6 +73,7 @@ Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
     costruiscitoolbar(conti);
     costruiscimenu();
     aggiornastato();
+    sorvegliafile();
 }
 
 Formprincipale::~Formprincipale()

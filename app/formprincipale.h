@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/elabora.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -17,6 +19,7 @@ class QScrollBar;
 class QToolBar;
 class Formbackup;
 class Formpercorso;
+class Sentinella;
 
 // The main window: status bar, the seven picture buttons, the sixteen ledger rows with their
 // totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
@@ -47,7 +50,7 @@ class Formprincipale : public QWidget
     // Captions of the buttons from index 2 to the last: the accounts a movement can carry.
     QStringList nomiconti() const;
 
-    int rigaselezionata = 0; // screen position of the row last pressed
+    int rigaselezionata = 0; // screen position of the row last pressed; -1 none
 
   public slots:
     void aprimese(int periodo);
@@ -80,6 +83,17 @@ class Formprincipale : public QWidget
     void costruiscimenu();
     void premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale);
     void aggiungicontialtrui(qint32 primo, qint32 ultimoscritto);
+    void aggiungibottoni(const QStringList &nomi, qint32 primo, qint32 fine);
+    // The table row the row commands act on; 0 (no movement) when none is selected.
+    int rigascelta() const;
+    void mostratabella(int valorescroll);
+
+    // Keeping the screen current with what other workstations write to the shared archive.
+    void sorvegliafile();
+    void controllacondiviso(const QStringList &cambiati);
+    void aggiornaconti();
+    void aggiornaditta();
+    void ricaricaregistro();
 
     PannelloStato *pannelloditta = nullptr;
     PannelloStato *pannelloanno = nullptr;
@@ -99,4 +113,8 @@ class Formprincipale : public QWidget
     QPointer<Formbackup> finestrabackup;
     QPointer<Formpercorso> finestrapercorso;
     int rotellaaccumulata = 0; // wheel turn not yet worth a whole notch
+    Sentinella *sentinella = nullptr;
+    QString percorsosorvegliato; // the data root of the files watched
+    FiltroMese caricato;         // what the rows on screen were loaded with
+    bool registrocaricato = false;
 };
