@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -42,7 +43,7 @@ struct Condiviso : ::testing::Test {
 
 } // namespace
 
-TEST_F(Condiviso, MovementsAppendedElsewhereShowWithTheSelectionKept)
+TEST_F(Condiviso, MovementsAppendedElsewhereShowKeepingSelectionAndScroll)
 {
     QTest::mousePress(f->findChild<QLabel *>("descri1_0"), Qt::LeftButton); // Sel, record 1
     altrapostazione(200); // 0,00 to 0,0199 euro; eight of them dated the 1st
@@ -50,6 +51,10 @@ TEST_F(Condiviso, MovementsAppendedElsewhereShowWithTheSelectionKept)
     EXPECT_EQ(testo("descri1_0"), "P1");
     EXPECT_EQ(testo("descri1_8"), "Sel");
     EXPECT_EQ(f->rigaselezionata, 8);
+    f->findChild<QScrollBar *>("scroll")->setValue(150);
+    altrapostazione(28); // 0,0378 euro more
+    EXPECT_TRUE(QTest::qWaitFor([&] { return testo("Label7") == "7,03"; }, 3000));
+    EXPECT_EQ(f->findChild<QScrollBar *>("scroll")->value(), 150);
 }
 
 TEST_F(Condiviso, NothingReloadsUnderTheEntryWindow)
