@@ -36,6 +36,9 @@ QChartView *graficoanno(QWidget *padre, const SaldiAnno *saldi)
     auto *mesi = new QBarCategoryAxis;
     for (int m = 1; m <= 12; ++m)
         mesi->append(nomemese(m).left(3));
+    QFont piccolo = mesi->labelsFont();
+    piccolo.setPointSizeF(7); // twelve names side by side, none cut short
+    mesi->setLabelsFont(piccolo);
     auto *importi = new QValueAxis;
     importi->setLabelFormat(QStringLiteral("%.0f"));
     grafico->addAxis(mesi, Qt::AlignBottom);
