@@ -18,7 +18,7 @@
 namespace {
 
 struct Esporta : ::testing::Test {
-    QString file = nuovacasa() + "/cassa.csv";
+    QString casa = nuovacasa(), file = casa + "/cassa.csv";
     void mese(int m, const QList<Movimento> &movimenti)
     {
         QByteArray dati;
@@ -61,8 +61,8 @@ TEST_F(Esporta, WritesEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
              {4, "Altra ditta", "", 0, 10000, 2, 2, 0}});
     Stato &st = stato();
     st.annogestione = "26", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
-    ASSERT_TRUE(esportaregistro(file, stato().filtro(), {"", "TUTTI", "CASSA", "Banca"}));
-    EXPECT_EQ(leggibyte(file).toStdString(),
+    ASSERT_TRUE(esportaregistro(casa + "/marzo.csv", st.filtro(), {"", "TUTTI", "CASSA", "Banca"}));
+    EXPECT_EQ(leggibyte(casa + "/marzo.csv").toStdString(),
               "\xEF\xBB\xBF"
               "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
               "01/03/2026;SALDO PRECEDENTE;Febbraio 2026;;1234,50;-1234,50;\r\n"
@@ -75,11 +75,12 @@ TEST_F(Esporta, WritesEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
     mese(1, incassi);
     mese(2, incassi);
     st.contocorrente = 2, st.mesecorrente = 0;
-    EXPECT_EQ(esporta(), QDir::homePath() + "/CASSA_Anno_2026.csv");
+    EXPECT_EQ(esporta(), casa + "/CASSA_Anno_2026.csv");
     const QList<QByteArray> righe = leggibyte(file).split('\n');
-    ASSERT_EQ(righe.size(), 34003); // heading, rows, totals and the end of the last line
+    ASSERT_EQ(righe.size(),
+              34004); // heading, rows, March's CASSA row, totals, end of the last line
     EXPECT_EQ(righe[34000], "01/02/2026;Incasso;;1,00;;34000,00;CASSA\r");
-    EXPECT_EQ(righe[34001], "Totali;;;34000,00;0,00;34000,00;\r");
+    EXPECT_EQ(righe[34002], "Totali;;;34000,00;50,50;33949,50;\r");
 
     ASSERT_TRUE(QFile::remove(file));
     impostaguasto([](Operazione o, const QString &) { return o == Operazione::Scrittura; });
@@ -87,7 +88,7 @@ TEST_F(Esporta, WritesEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
     esporta(&messaggio);
     impostaguasto(nullptr);
     EXPECT_TRUE(messaggio.contains(file)) << messaggio.toStdString();
-    EXPECT_EQ(QDir::home().entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir::home().entryList(QDir::Files | QDir::Hidden), QStringList{"marzo.csv"});
 }
 
 TEST_F(Esporta, ThePreviewShowsThePagesThatPrint)
