@@ -29,13 +29,16 @@ void FoglioCsv::scrivi(const QString &campo)
     if (!primo)
         byte += ';';
     primo = false;
-    const bool virgolette = campo.contains(QLatin1Char(';')) || campo.contains(QLatin1Char('"')) ||
-                            campo.contains(QLatin1Char('\n')) || campo.contains(QLatin1Char('\r'));
+    const QByteArray utf8 = campo.toUtf8();
+    bool virgolette = false;
+    for (char c : utf8)
+        virgolette |= c == ';' || c == '"' || c == '\n' || c == '\r';
     if (!virgolette) {
-        byte += campo.toUtf8();
+        byte += utf8;
         return;
     }
-    QString doppie = campo;
-    doppie.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    byte += '"' + doppie.toUtf8() + '"';
+    byte += '"';
+    for (char c : utf8)
+        byte += c == '"' ? QByteArrayView("\"\"") : QByteArrayView(&c, 1);
+    byte += '"';
 }
