@@ -77,8 +77,8 @@ TEST_F(Esporta, WritesEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
     st.contocorrente = 2, st.mesecorrente = 0;
     EXPECT_EQ(esporta(), casa + "/CASSA_Anno_2026.csv");
     const QList<QByteArray> righe = leggibyte(file).split('\n');
-    ASSERT_EQ(righe.size(),
-              34004); // heading, rows, March's CASSA row, totals, end of the last line
+    // The heading, the rows with March's CASSA row, the totals, the end of the last line.
+    ASSERT_EQ(righe.size(), 34004);
     EXPECT_EQ(righe[34000], "01/02/2026;Incasso;;1,00;;34000,00;CASSA\r");
     EXPECT_EQ(righe[34002], "Totali;;;34000,00;50,50;33949,50;\r");
 
