@@ -50,21 +50,6 @@ void adatta(QLabel *l, const QFont &base)
         l->setFont(f);
 }
 
-FiltroMese filtrocorrente()
-{
-    const Stato &s = stato();
-    FiltroMese f;
-    f.percorso = s.percorso;
-    f.annogestione = s.annogestione;
-    f.dittacorrente = s.dittacorrente;
-    f.contocorrente = s.contocorrente;
-    f.mesecorrente = s.mesecorrente;
-    f.ricerca[0] = s.ricerca[0];
-    f.ricerca[1] = s.ricerca[1];
-    f.contattoricercato = s.contattoricercato;
-    return f;
-}
-
 // "DD/MM/YY" from the row's day and month and the management year.
 QString datariga(const RigaMese &r, const QString &anno)
 {
@@ -78,7 +63,7 @@ QString datariga(const RigaMese &r, const QString &anno)
 
 void Formprincipale::elabora()
 {
-    caricato = filtrocorrente();
+    caricato = stato().filtro();
     registrocaricato = true;
     sorvegliafile();
     const Esito esito = ::elabora(stato().tabellamese, caricato);

@@ -15,6 +15,20 @@ void Stato::azzeraricerca()
     contattoricercato = 0;
 }
 
+FiltroMese Stato::filtro() const
+{
+    FiltroMese f;
+    f.percorso = percorso;
+    f.annogestione = annogestione;
+    f.dittacorrente = dittacorrente;
+    f.contocorrente = contocorrente;
+    f.mesecorrente = mesecorrente;
+    f.ricerca[0] = ricerca[0];
+    f.ricerca[1] = ricerca[1];
+    f.contattoricercato = contattoricercato;
+    return f;
+}
+
 QString nomeperiodo(int periodo)
 {
     return nomeperiodo(periodo, stato().annogestione);

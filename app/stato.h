@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/tabellamese.h"
+#include "ledger/elabora.h"
 
 #include <QString>
 
@@ -36,6 +36,9 @@ struct Stato {
 
     // Clears the search: both texts and the contact filter.
     void azzeraricerca();
+    // What the ledger of the main window is built from: data root, year, company, account,
+    // period and search.
+    FiltroMese filtro() const;
 };
 
 Stato &stato();

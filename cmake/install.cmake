@@ -7,6 +7,8 @@ install(FILES ${QUADEROLA_ROOT}/dist/quaderola.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${QUADEROLA_ROOT}/app/icons/quaderola.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# Debian's place for the licence of a package: GNU GPL 3 or later (Qt Charts is GPL-3).
+install(FILES ${QUADEROLA_ROOT}/dist/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME quaderola)
 set(CPACK_PACKAGE_VENDOR "Quaderola")
@@ -16,7 +18,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The Qt libraries it links come from shlibdeps; the plugins it loads at run time (the X11
+# The Qt libraries it links (Widgets, PrintSupport, Charts) come from shlibdeps; the plugins it loads at run time (the X11
 # platform and the SVG pictures) are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")

@@ -5,6 +5,7 @@
 #include "store/codepage.h"
 #include "store/filemese.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -106,12 +107,22 @@ void rigamovimento(RigaMese &riga, const char *r, qint32 numero, int mese)
     riga.contatto = mv::contatto(r);
 }
 
+// Room for the rows a month may add, within the capacity; doubling keeps a long export from
+// moving the rows at every month.
+void fairspazio(TabellaMese &t, size_t candidati, qint32 capacita)
+{
+    const qint64 serve = std::min<qint64>(t.numerorighe + qint64(candidati), capacita) + 1;
+    if (serve > t.righe.size())
+        t.righe.resize(
+            std::min<qint64>(std::max<qint64>(serve, 2 * t.righe.size()), qint64(capacita) + 1));
+}
+
 // Reads the months of the period in order and appends the matching movements to the table in
 // file order, up to the capacity. The first movement past it ends the reading: nothing after it
 // can be shown, and the later months are only opened, as every load leaves each month of its
 // period with a file.
 Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int primo, int ultimo,
-                 QByteArray &dati)
+                 qint32 capacita, QByteArray &dati)
 {
     std::vector<qint32> candidati;
     int m = primo;
@@ -126,11 +137,12 @@ Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int pr
             candidati[quanti] = qint32(i);
             quanti += s.candidato(dati.constData() + i * mv::dimensione);
         }
+        fairspazio(t, quanti, capacita);
         for (size_t c = 0; c < quanti; ++c) {
             const char *r = dati.constData() + candidati[c] * mv::dimensione;
             if (!s.testi(r))
                 continue;
-            if (t.numerorighe >= TabellaMese::capacita) {
+            if (t.numerorighe >= capacita) {
                 t.righescartate = 1;
                 break;
             }
@@ -179,7 +191,7 @@ void svuota(TabellaMese &t)
 
 } // namespace
 
-Esito elabora(TabellaMese &t, const FiltroMese &f)
+Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita)
 {
     svuota(t);
     const bool mese = f.mesecorrente >= 1 && f.mesecorrente <= 12;
@@ -198,7 +210,7 @@ Esito elabora(TabellaMese &t, const FiltroMese &f)
             t.totali[saldo > 0 ? 0 : 1] = std::abs(saldo);
         }
     }
-    if (Esito e = leggirighe(t, f, s, primo, ultimo, dati); !e) {
+    if (Esito e = leggirighe(t, f, s, primo, ultimo, capacita, dati); !e) {
         svuota(t);
         return e;
     }

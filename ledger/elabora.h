@@ -19,8 +19,9 @@ struct FiltroMese {
 // Rebuilds the month table of the period from the month files: the carried balance of the
 // earlier months when no search is in force, the matching movements in date order, the running
 // balance and the totals. When a month file cannot be read the table is left empty and the
-// failure is returned; nothing is written.
-Esito elabora(TabellaMese &t, const FiltroMese &f);
+// failure is returned; nothing is written. capacita: the rows kept at most; the screen keeps
+// TabellaMese::capacita, an export TabellaMese::senzalimite, and the table grows to hold them.
+Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita = TabellaMese::capacita);
 
 // Puts rows 1 to numerorighe in the order that inserting them one by one with ordina, as they
 // stand, would give: by month, then day, rows of the same day in their present order.

@@ -49,10 +49,12 @@ struct RigaMese {
 // The rows of the shown period, 1 to numerorighe; row 0 stays empty so that its saldo (0) is
 // the balance before row 1.
 struct TabellaMese {
-    static constexpr int capacita = 5000;
+    static constexpr int capacita = 5000; // what the screen holds
+    // The capacity of a table that keeps every matching movement (an export).
+    static constexpr qint32 senzalimite = 0x7FFFFFFF;
 
     QList<RigaMese> righe = QList<RigaMese>(capacita + 1);
-    qint16 numerorighe = 0;
+    qint32 numerorighe = 0;    // 32 bits: an export of a year can pass 32767 rows
     qint64 totali[2] = {0, 0}; // income, expense
     // Not 0 when matching movements were dropped at the capacity, so the totals do not cover
     // every movement of the period. The reading stops at the first one dropped.

@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 const QString attenzione = QStringLiteral("Attenzione!");
@@ -38,6 +40,20 @@ QString chiedi(QWidget *padre, const QString &titolo, const QString &domanda)
     if (box.exec() != QDialog::Accepted)
         return {};
     return box.textValue();
+}
+
+QString salvacome(QWidget *padre, const QString &titolo, const QString &nome,
+                  const QString &estensione)
+{
+    QString pulito = nome;
+    pulito.replace(QRegularExpression(QStringLiteral("[\\s/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    const QString proposto =
+        QDir::homePath() + QLatin1Char('/') + pulito + QLatin1Char('.') + estensione;
+    QString file = QFileDialog::getSaveFileName(padre, titolo, proposto,
+                                                titolo + QStringLiteral(" (*.%1)").arg(estensione));
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
+        file += QLatin1Char('.') + estensione;
+    return file;
 }
 
 QString sceglicartella(QWidget *padre, const QString &titolo)

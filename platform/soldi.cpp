@@ -31,3 +31,8 @@ QString fixedpunto(qint64 importo)
 {
     return formatta(importo, QLatin1Char('.'));
 }
+
+QString fixedvirgola(qint64 importo)
+{
+    return formatta(importo, QLatin1Char(','));
+}

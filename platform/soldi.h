@@ -11,3 +11,6 @@ QString fixed(qint64 importo);
 
 // The same with a point as separator, for the amount box of the entry window ("123.50").
 QString fixedpunto(qint64 importo);
+
+// The same with a comma whatever the locale, for the files an Italian spreadsheet reads.
+QString fixedvirgola(qint64 importo);

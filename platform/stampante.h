@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+
+class QWidget;
 
 // The print service the printed report needs, in the terms the report is laid out in:
 // centimetres from the top left corner of the printable area, a drawing position that texts and
@@ -56,3 +59,8 @@ Stampante &stampante();
 void usastampante(Stampante *sostituta);
 // A service that writes the pages into a PDF file instead of a printer.
 std::unique_ptr<Stampante> stampantepdf(const QString &file);
+// Shows the pages disegna draws, exactly as they would print on the installed printer named
+// nome (a PDF file when there is none of that name), in the print preview, from which the user
+// can also print them. False when a drawing failed.
+bool anteprima(QWidget *padre, const QString &nome,
+               const std::function<bool(Stampante &)> &disegna);

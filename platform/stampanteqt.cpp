@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -12,11 +13,25 @@ namespace {
 constexpr double cmperpollice = 2.54;
 constexpr double spessorelinea = 0.02; // cm: a thin rule that still shows in draft quality
 
+// A job on the printer described by info, or a PDF file. The layout depends only on the
+// printable area: a portrait page suits it.
+std::unique_ptr<QPrinter> nuovastampante(const QPrinterInfo &info, bool pdf)
+{
+    auto p = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (pdf)
+        p->setOutputFormat(QPrinter::PdfFormat);
+    p->setPageOrientation(QPageLayout::Portrait);
+    p->setDocName(QStringLiteral("Quaderola"));
+    return p;
+}
+
 class StampanteQt : public Stampante
 {
   public:
     StampanteQt() = default;
     explicit StampanteQt(const QString &file) : filepdf(file) { nuovolavoro(QPrinterInfo()); }
+    // Draws on a printer someone else owns and ends: the print preview's.
+    explicit StampanteQt(QPrinter &altrui) : stampa(&altrui), esterna(true) { preparalavoro(); }
     ~StampanteQt() override { fine(); }
 
     QStringList stampanti() const override { return QPrinterInfo::availablePrinterNames(); }
@@ -134,7 +149,7 @@ class StampanteQt : public Stampante
     bool fine() override
     {
         if (!pittore) {
-            stampa.reset();
+            lascia();
             return true;
         }
         bool ok = pittore->end();
@@ -143,9 +158,9 @@ class StampanteQt : public Stampante
             fallisci(QStringLiteral("Il lavoro non è stato accettato."));
         ok = controlla() && ok;
         // A queue removed while the pages were drawn cannot have received them.
-        if (ok && filepdf.isEmpty() && QPrinterInfo::printerInfo(scelta).isNull())
+        if (ok && !esterna && filepdf.isEmpty() && QPrinterInfo::printerInfo(scelta).isNull())
             ok = fallisci(QStringLiteral("La stampante %1 non è più disponibile.").arg(scelta));
-        stampa.reset();
+        lascia();
         return ok;
     }
 
@@ -154,17 +169,22 @@ class StampanteQt : public Stampante
   private:
     void nuovolavoro(const QPrinterInfo &info)
     {
-        stampa = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        if (!filepdf.isEmpty()) {
-            stampa->setOutputFormat(QPrinter::PdfFormat);
+        propria = nuovastampante(info, !filepdf.isEmpty());
+        stampa = propria.get();
+        if (!filepdf.isEmpty())
             stampa->setOutputFileName(filepdf);
-        }
-        // The layout depends only on the printable area: a portrait page suits it.
-        stampa->setPageOrientation(QPageLayout::Portrait);
-        stampa->setDocName(QStringLiteral("Quaderola"));
+        preparalavoro();
+    }
+    void preparalavoro()
+    {
         font = QFont(QStringLiteral("arial"));
         posizione(0, 0);
         errore.clear();
+    }
+    void lascia()
+    {
+        stampa = nullptr;
+        propria.reset();
     }
 
     bool fallisci(const QString &testo)
@@ -191,7 +211,7 @@ class StampanteQt : public Stampante
         if (!stampa)
             return fallisci(nessuna());
         pittore = std::make_unique<QPainter>();
-        if (!pittore->begin(stampa.get())) {
+        if (!pittore->begin(stampa)) {
             pittore.reset();
             return fallisci(
                 filepdf.isEmpty()
@@ -214,7 +234,7 @@ class StampanteQt : public Stampante
     QRectF area() const { return stampa ? stampa->pageRect(QPrinter::Millimeter) : QRectF(); }
     QFontMetricsF metriche() const
     {
-        return stampa ? QFontMetricsF(font, stampa.get()) : QFontMetricsF(font);
+        return stampa ? QFontMetricsF(font, stampa) : QFontMetricsF(font);
     }
     double dpi() const { return stampa ? stampa->resolution() : 96.0; }
     double punti(double cm) const { return cm / cmperpollice * dpi(); }
@@ -222,7 +242,9 @@ class StampanteQt : public Stampante
 
     QString filepdf;
     QString scelta;
-    std::unique_ptr<QPrinter> stampa;
+    std::unique_ptr<QPrinter> propria; // the job's own printer; none for a preview's
+    QPrinter *stampa = nullptr;
+    bool esterna = false;
     std::unique_ptr<QPainter> pittore;
     QFont font;
     double px = 0;
@@ -251,4 +273,19 @@ void usastampante(Stampante *nuova)
 std::unique_ptr<Stampante> stampantepdf(const QString &file)
 {
     return std::make_unique<StampanteQt>(file);
+}
+
+bool anteprima(QWidget *padre, const QString &nome, const std::function<bool(Stampante &)> &disegna)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
+    const std::unique_ptr<QPrinter> p = nuovastampante(info, info.isNull());
+    QPrintPreviewDialog finestra(p.get(), padre);
+    finestra.setObjectName(QStringLiteral("anteprima"));
+    bool ok = true;
+    QObject::connect(&finestra, &QPrintPreviewDialog::paintRequested, [&](QPrinter *pagine) {
+        StampanteQt s(*pagine);
+        ok = disegna(s) && ok;
+    });
+    finestra.exec();
+    return ok;
 }

@@ -3,11 +3,16 @@
 #include "app/formprincipale.h"
 #include "app/nomiconti.h"
 #include "app/stato.h"
+#include "ledger/esportazione.h"
 #include "ledger/periodo.h"
-#include "ledger/saldi.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
+#include "store/salvafile.h"
+#include "windows/saldi/graficoanno.h"
+
+#include <QChartView>
+#include <QDir>
 
 #include <QHeaderView>
 #include <QLabel>
@@ -16,7 +21,8 @@
 
 namespace {
 
-constexpr int righe = 13; // twelve months and the year
+constexpr int righe = 13;              // twelve months and the year
+constexpr int larghezzagrafico = 7260; // twips beside the grid
 const int larghezze[] = {1500, 1200, 1200, 1200};
 constexpr Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -43,16 +49,18 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Formsaldi"));
     setWindowTitle(QString());
-    setFixedSize(tw(5280), tw(5220));
+    setFixedSize(tw(5280 + larghezzagrafico), tw(5220));
     sfondo(this, QColor(192, 192, 192));
     costruisci();
 
     preparagriglia();
     const Stato &st = stato();
     Label1->setText(QStringLiteral("SALDI ") + nomeconto(st.contocorrente));
-    SaldiAnno saldi;
     const Esito e =
         calcolasaldi(st.percorso, st.annogestione, st.dittacorrente, st.contocorrente, saldi);
+    grafico = graficoanno(this, e ? &saldi : nullptr);
+    grafico->setGeometry(area(5340, 0, larghezzagrafico - 60, 5220));
+    esporta->setEnabled(bool(e));
     // Sums cut short by an unreadable month would look complete: show none, say why.
     if (e) {
         riempi(saldi);
@@ -88,6 +96,25 @@ void Formsaldi::costruisci()
     annulla->setIconSize(QSize(28, 28));
     annulla->setToolTip(QStringLiteral("Chiudi"));
     connect(annulla, &QAbstractButton::clicked, this, &QDialog::reject);
+
+    auto *b = new QToolButton(this);
+    esporta = b;
+    b->setObjectName(QStringLiteral("esporta"));
+    b->setGeometry(area(3000, 4560, 1095, 615));
+    b->setText(QStringLiteral("Esporta"));
+    b->setToolTip(QStringLiteral("Esporta in un file CSV"));
+    connect(b, &QAbstractButton::clicked, this, &Formsaldi::esportacsv);
+}
+
+void Formsaldi::esportacsv()
+{
+    const QString nome = QStringLiteral("Saldi ") + nomeconto(stato().contocorrente) +
+                         QLatin1Char(' ') + nomeperiodo(0);
+    const QString file = salvacome(this, QStringLiteral("File CSV"), nome, QStringLiteral("csv"));
+    if (file.isEmpty())
+        return;
+    if (Esito e = salvafile(QDir::toNativeSeparators(file), csvsaldi(saldi)); !e)
+        avvisoerrore(this, e);
 }
 
 // Widths, alignment, headings and the month names; the amounts come with riempi.

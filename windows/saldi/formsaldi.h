@@ -1,19 +1,26 @@
 #pragma once
 
+#include "ledger/saldi.h"
+
 #include <QDialog>
 
 class QAbstractButton;
+class QChartView;
 class QLabel;
 class QTableWidget;
-struct SaldiAnno;
 
 // The balances window: income, expense and their difference for each month of the year and for
-// the whole year, of the current company and account. Filled once when it is made.
+// the whole year, of the current company and account, in a grid and beside it as a chart.
+// Filled once when it is made; the grid can be written into a spreadsheet file.
 class Formsaldi : public QDialog
 {
     Q_OBJECT
   public:
     explicit Formsaldi(QWidget *parent = nullptr);
+
+  public slots:
+    // Writes the grid into a spreadsheet file the user chooses.
+    void esportacsv();
 
   private:
     void costruisci();
@@ -23,4 +30,7 @@ class Formsaldi : public QDialog
     QLabel *Label1 = nullptr;
     QTableWidget *griglia = nullptr;
     QAbstractButton *annulla = nullptr;
+    QAbstractButton *esporta = nullptr;
+    QChartView *grafico = nullptr;
+    SaldiAnno saldi;
 };

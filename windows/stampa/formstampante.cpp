@@ -3,21 +3,22 @@
 #include "app/formprincipale.h"
 #include "app/nomiconti.h"
 #include "app/stato.h"
+#include "ledger/esportazione.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/stampante.h"
 #include "windows/stampa/rapporto.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QToolButton>
 
 namespace {
 
-constexpr int ruolopdf = Qt::UserRole + 1;
+// What an entry after the printers writes: a PDF or a CSV file.
+constexpr int ruolofile = Qt::UserRole + 1;
+enum File { nessuno, pdf, csv };
 
 QFont times()
 {
@@ -104,7 +105,15 @@ void Formstampante::costruisci()
     setTabOrder(Listcopie, Listaqualita);
     setTabOrder(Listaqualita, Command1);
     setTabOrder(Command1, annulla);
+    bottoneanteprima = pulsante(this, "anteprima", "cerca", QStringLiteral("Anteprima"),
+                                area(2040, 3480, 1095, 735));
+    bottoneanteprima->setText(QStringLiteral("Anteprima"));
+    bottoneanteprima->setIconSize(QSize(20, 20));
+    qobject_cast<QToolButton *>(bottoneanteprima)->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setTabOrder(Command1, bottoneanteprima);
+    setTabOrder(bottoneanteprima, annulla);
     connect(Command1, &QAbstractButton::clicked, this, &Formstampante::stampa);
+    connect(bottoneanteprima, &QAbstractButton::clicked, this, &Formstampante::anteprima);
     connect(annulla, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
@@ -117,8 +126,8 @@ void Formstampante::caricaliste()
         if (nome == corrente)
             Lista->setCurrentRow(Lista->count() - 1);
     }
-    auto *pdf = new QListWidgetItem(vocepdf(), Lista);
-    pdf->setData(ruolopdf, true);
+    (new QListWidgetItem(vocepdf(), Lista))->setData(ruolofile, File::pdf);
+    (new QListWidgetItem(vocecsv(), Lista))->setData(ruolofile, File::csv);
     Listaqualita->addItems({QStringLiteral("Alta"), QStringLiteral("Media"),
                             QStringLiteral("Bassa"), QStringLiteral("Bozza")});
     Listaqualita->setCurrentRow(2);
@@ -144,9 +153,11 @@ void Formstampante::stampa()
     const QList<QListWidgetItem *> scelte = Lista->selectedItems();
     if (scelte.isEmpty())
         return;
-    if (scelte.first()->data(ruolopdf).toBool()) {
-        stampapdf();
-        return;
+    switch (scelte.first()->data(ruolofile).toInt()) {
+    case File::pdf:
+        return stampapdf();
+    case File::csv:
+        return esportacsv();
     }
     Stampante &s = stampante();
     if (stampamese(s, scelte.first()->text(), stato().tabellamese, lavoro()) ==
@@ -156,16 +167,41 @@ void Formstampante::stampa()
 
 void Formstampante::stampapdf()
 {
-    QString file = QFileDialog::getSaveFileName(this, vocepdf(),
-                                                QDir::homePath() + QStringLiteral("/stampa.pdf"),
-                                                QStringLiteral("File PDF (*.pdf)"));
+    const QString file =
+        salvacome(this, vocepdf(), QStringLiteral("stampa"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return;
-    if (QFileInfo(file).suffix().isEmpty())
-        file += QStringLiteral(".pdf");
     std::unique_ptr<Stampante> s = stampantepdf(file);
     if (!stampapagine(*s, stato().tabellamese, lavoro()))
         interrotta(s->motivo());
+}
+
+// The ledger the main window shows, every matching movement also past what the screen holds.
+void Formstampante::esportacsv()
+{
+    const Stato &st = stato();
+    const QString nome =
+        nomeconto(st.contocorrente) + QLatin1Char('_') + nomeperiodo(st.mesecorrente);
+    const QString file = salvacome(this, vocecsv(), nome, QStringLiteral("csv"));
+    if (file.isEmpty())
+        return;
+    QStringList conti = {QString(), nomeconto(1)};
+    conti += nomiconti();
+    if (Esito e = esportaregistro(file, st.filtro(), conti); !e)
+        avvisoerrore(this, e);
+}
+
+// The same pages the printer would get; nothing without a destination chosen.
+void Formstampante::anteprima()
+{
+    const QList<QListWidgetItem *> scelte = Lista->selectedItems();
+    if (scelte.isEmpty() || scelte.first()->data(ruolofile).toInt() == File::csv)
+        return;
+    const bool file = scelte.first()->data(ruolofile).toInt() == File::pdf;
+    const Lavoro l = lavoro();
+    const TabellaMese &t = stato().tabellamese;
+    ::anteprima(this, file ? QString() : scelte.first()->text(),
+                [&](Stampante &s) { return stampapagine(s, t, l); });
 }
 
 // The pages drawn have gone out; a half print must not pass for a whole one.

@@ -16,15 +16,20 @@ class Formstampante : public QDialog
 
     // The entry after the installed printers that writes the report into a PDF file.
     static QString vocepdf() { return QStringLiteral("File PDF"); }
+    // The entry below it that writes the ledger into a spreadsheet file instead.
+    static QString vocecsv() { return QStringLiteral("File CSV"); }
 
   public slots:
     void stampa();
+    // Shows the pages of the report as the chosen printer would print them.
+    void anteprima();
 
   private:
     void costruisci();
     void caricaliste();
     Lavoro lavoro() const;
     void stampapdf();
+    void esportacsv();
     void interrotta(const QString &motivo);
 
     QListWidget *Lista = nullptr;
@@ -32,4 +37,5 @@ class Formstampante : public QDialog
     QListWidget *Listcopie = nullptr;
     QAbstractButton *Command1 = nullptr;
     QAbstractButton *annulla = nullptr;
+    QAbstractButton *bottoneanteprima = nullptr;
 };

@@ -69,14 +69,14 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
 {
     r.attuale = "Sparita"; // not among the printers: nothing preselected, nothing printed
     Formstampante nessuna;
-    EXPECT_EQ(voci(nessuna, "Lista"), QStringList({"Ufficio", "Laser", "File PDF"}));
+    EXPECT_EQ(voci(nessuna, "Lista"), QStringList({"Ufficio", "Laser", "File PDF", "File CSV"}));
     stampa(nessuna);
     EXPECT_TRUE(r.fatte.isEmpty() && r.scelta.isEmpty() && r.fini == 0);
 
     r.attuale = "Laser";
     Formstampante f;
     f.show();
-    EXPECT_EQ(voci(f, "Lista"), QStringList({"Ufficio", "*Laser", "File PDF"}));
+    EXPECT_EQ(voci(f, "Lista"), QStringList({"Ufficio", "*Laser", "File PDF", "File CSV"}));
     EXPECT_EQ(voci(f, "Listaqualita"), QStringList({"Alta", "Media", "*Bassa", "Bozza"}));
     EXPECT_EQ(voci(f, "Listcopie"), QStringList({"*1", "2", "3", "4"}));
     seleziona(f, "Lista", "Ufficio");
