@@ -105,7 +105,7 @@ void Formprincipale::elabora()
     }
     aggiornavideo();
     if (!esito)
-        avvisoerrore(this, esito);
+        avviso(this, esito.messaggio());
 }
 
 void Formprincipale::aggiornavideo()
@@ -238,7 +238,7 @@ void Formprincipale::cancellamovimento()
         return;
     const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
     if (Esito e = ::cancellamovimento(file, riga.numero); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return;
     }
     rigaselezionata = 0;
