@@ -21,5 +21,8 @@ int main(int argc, char *argv[])
                 finestra.aprimese(0);
             QCoreApplication::quit();
         });
-    return app.exec();
+    const int codice = app.exec();
+    // The windows closed as the program ended are only waiting to be deleted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return codice;
 }

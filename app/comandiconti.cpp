@@ -1,6 +1,7 @@
 // Accounts, search and data location.
 #include "app/formprincipale.h"
 
+#include "app/azioneconto.h"
 #include "app/stato.h"
 #include "platform/dialoghi.h"
 #include "store/conti.h"
@@ -29,7 +30,7 @@ void Formprincipale::aggiungitipo()
     const qint32 atteso = qint32(gruppoconti->actions().size()) - 1;
     qint32 numero = 0;
     if (Esito e = aggiungiconto(stato().percorso, nome, &numero, atteso); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return;
     }
     if (numero > atteso)
@@ -43,7 +44,7 @@ void Formprincipale::aggiungicontialtrui(qint32 primo, qint32 ultimoscritto)
 {
     QStringList nomi;
     if (Esito e = leggiconti(stato().percorso, nomi); !e)
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
     aggiungibottoni(nomi, primo, ultimoscritto);
 }
 
@@ -71,10 +72,10 @@ void Formprincipale::rinominatipo()
         return;
     // The caption changes only once the record holds the new name.
     if (Esito e = scriviconto(stato().percorso, conto - 2, nome); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return;
     }
-    bottone->setText(nome);
+    static_cast<AzioneConto *>(bottone)->rinomina(nome); // every account button is one
 }
 
 void Formprincipale::cerca()

@@ -70,7 +70,7 @@ void Formprincipale::elabora()
     sentinella->creativuoti();
     mostratabella(1);
     if (!esito)
-        avvisoerrore(this, esito);
+        avviso(this, esito.messaggio());
 }
 
 // Totals, the notice of dropped rows and the scroll range of the month table, then its rows
@@ -239,7 +239,7 @@ void Formprincipale::cancellamovimento()
         return;
     const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
     if (Esito e = ::cancellamovimento(file, riga.numero); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return;
     }
     rigaselezionata = 0;

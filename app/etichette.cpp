@@ -2,7 +2,11 @@
 
 #include <QMouseEvent>
 
-CellaRiga::CellaRiga(int posizione, QWidget *parent) : QLabel(parent), k(posizione) {}
+// A description is shown as typed, even when it looks like markup.
+CellaRiga::CellaRiga(int posizione, QWidget *parent) : QLabel(parent), k(posizione)
+{
+    setTextFormat(Qt::PlainText);
+}
 
 void CellaRiga::mousePressEvent(QMouseEvent *evento)
 {

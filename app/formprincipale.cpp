@@ -1,6 +1,7 @@
 #include "app/formprincipale.h"
 
 #include "app/avvio.h"
+#include "app/azioneconto.h"
 #include "app/etichette.h"
 #include "app/stato.h"
 #include "ledger/periodo.h"
@@ -102,6 +103,8 @@ void Formprincipale::costruiscistato()
         p->setFrameShadow(QFrame::Sunken);
         p->setIndent(6);
         p->setCursor(Qt::PointingHandCursor);
+        // A company's name as typed, even when it looks like markup.
+        p->setTextFormat(Qt::PlainText);
     }
     connect(pannelloditta, &PannelloStato::cliccato, this, &Formprincipale::cambiaditta);
     connect(pannelloanno, &PannelloStato::cliccato, this, &Formprincipale::cambiaanno);
@@ -173,8 +176,7 @@ void Formprincipale::costruiscirighe()
         c->setText(QStringLiteral("-"));
         c->setAlignment(allineamento | Qt::AlignVCenter);
         c->setIndent(4);
-        // Every other row lightly shaded, so the eye follows a row across the columns.
-        sfondo(c, k % 2 ? QColor(241, 244, 248) : QColor(Qt::white));
+        sfondobianco(c);
         colora(c, QPalette::WindowText, Qt::black);
         connect(c, &CellaRiga::premuta, this, &Formprincipale::premutariga);
         return c;
@@ -283,9 +285,10 @@ void Formprincipale::costruiscitoolbar(const QStringList &conti)
 QAction *Formprincipale::aggiungibottoneconto(const QString &nome)
 {
     const int indice = int(gruppoconti->actions().size()) + 1;
-    auto *a = new QAction(nome, this);
+    auto *a = new AzioneConto(nome, this);
     a->setObjectName(QStringLiteral("Toolbar1_%1").arg(indice));
     a->setCheckable(true);
+    a->setToolTip(Toolbar1->toolTip()); // the hint is the toolbar's, not the name again
     gruppoconti->addAction(a);
     Toolbar1->addAction(a);
     if (QWidget *w = Toolbar1->widgetForAction(a))

@@ -33,6 +33,8 @@ struct Stato {
     qint32 numerocontattoscelto = 0;
     qint16 sceltacontatto = 0; // -1 when the address book is opened to pick a contact
     TabellaMese tabellamese;
+    // Set once a backup command has ended the program: no window writes anything after that.
+    bool terminato = false;
 
     // Clears the search: both texts and the contact filter.
     void azzeraricerca();

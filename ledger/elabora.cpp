@@ -57,29 +57,29 @@ qint64 effetto(qint16 segno, qint64 importo)
     return (segno == mv::entrata ? importo : 0) - (segno == mv::uscita ? importo : 0);
 }
 
-// Reads a month file into dati, whose memory serves every month of one load.
-Esito leggimese(const FiltroMese &f, int mese, QByteArray &dati)
+// Reads a month file a block of records at a time, each used while it is still in the cache.
+Esito leggimese(const FiltroMese &f, int mese,
+                const std::function<void(const char *, qsizetype)> &usa)
 {
-    return leggimesegrezzo(percorsomese(f.percorso, mese, f.annogestione), dati);
+    return leggimeseablocchi(percorsomese(f.percorso, mese, f.annogestione), usa);
 }
 
 // The balance the earlier months of the year carry into mese.
-Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, QByteArray &dati,
-                      qint64 &saldo)
+Esito saldoprecedente(const FiltroMese &f, const Selezione &s, int mese, qint64 &saldo)
 {
     saldo = 0;
-    for (int m = 1; m < mese; ++m) {
-        if (Esito e = leggimese(f, m, dati); !e)
-            return e;
-        // Masks rather than branches: which records count is as random as their order.
-        const char *r = dati.constData();
-        for (const char *fine = r + dati.size(); r < fine; r += mv::dimensione) {
+    // Masks rather than branches: which records count is as random as their order.
+    const auto somma = [&](const char *r, qsizetype n) {
+        for (const char *fine = r + n * mv::dimensione; r < fine; r += mv::dimensione) {
             const qint64 conta = -qint64(s.contabile(r));
             const qint64 importo = mv::importo(r) & conta;
             saldo += (importo & -qint64(mv::segno(r) == mv::entrata)) -
                      (importo & -qint64(mv::segno(r) == mv::uscita));
         }
-    }
+    };
+    for (int m = 1; m < mese; ++m)
+        if (Esito e = leggimese(f, m, somma); !e)
+            return e;
     return {};
 }
 
@@ -117,38 +117,50 @@ void fairspazio(TabellaMese &t, size_t candidati, qint32 capacita)
             std::min<qint64>(std::max<qint64>(serve, 2 * t.righe.size()), qint64(capacita) + 1));
 }
 
+// Appends to the table the movements of a block of n records that pass the tests; the first of
+// the block is record primo + 1 of month mese. The first movement past the capacity ends it.
+void scegli(TabellaMese &t, const Selezione &s, const char *blocco, qsizetype n, qint32 primo,
+            int mese, qint32 capacita, std::vector<qint32> &candidati)
+{
+    // The numeric tests without branches first, then the texts of those that passed.
+    candidati.resize(size_t(n));
+    size_t quanti = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        candidati[quanti] = qint32(i);
+        quanti += s.candidato(blocco + i * mv::dimensione);
+    }
+    fairspazio(t, quanti, capacita);
+    for (size_t c = 0; c < quanti; ++c) {
+        const char *r = blocco + candidati[c] * mv::dimensione;
+        if (!s.testi(r))
+            continue;
+        if (t.numerorighe >= capacita) {
+            t.righescartate = 1;
+            return;
+        }
+        ++t.numerorighe;
+        rigamovimento(t.righe[t.numerorighe], r, primo + candidati[c] + 1, mese);
+    }
+}
+
 // Reads the months of the period in order and appends the matching movements to the table in
 // file order, up to the capacity. The first movement past it ends the reading: nothing after it
 // can be shown, and the later months are only opened, as every load leaves each month of its
 // period with a file.
 Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int primo, int ultimo,
-                 qint32 capacita, QByteArray &dati)
+                 qint32 capacita)
 {
     std::vector<qint32> candidati;
     int m = primo;
     for (; m <= ultimo && t.righescartate == 0; ++m) {
-        if (Esito e = leggimese(f, m, dati); !e)
+        qint32 letti = 0; // records of the month before the block
+        const auto usa = [&](const char *blocco, qsizetype n) {
+            if (t.righescartate == 0)
+                scegli(t, s, blocco, n, letti, m, capacita, candidati);
+            letti += qint32(n);
+        };
+        if (Esito e = leggimese(f, m, usa); !e)
             return e;
-        // The numeric tests without branches first, then the texts of those that passed.
-        const qsizetype n = dati.size() / mv::dimensione;
-        candidati.resize(size_t(n));
-        size_t quanti = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            candidati[quanti] = qint32(i);
-            quanti += s.candidato(dati.constData() + i * mv::dimensione);
-        }
-        fairspazio(t, quanti, capacita);
-        for (size_t c = 0; c < quanti; ++c) {
-            const char *r = dati.constData() + candidati[c] * mv::dimensione;
-            if (!s.testi(r))
-                continue;
-            if (t.numerorighe >= capacita) {
-                t.righescartate = 1;
-                break;
-            }
-            ++t.numerorighe;
-            rigamovimento(t.righe[t.numerorighe], r, candidati[c] + 1, m);
-        }
     }
     for (qint32 numero = 0; m <= ultimo; ++m)
         if (Esito e = contamovimenti(percorsomese(f.percorso, m, f.annogestione), numero); !e)
@@ -199,10 +211,9 @@ Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita)
     const int ultimo = mese ? f.mesecorrente : 12;
     const Selezione s(f);
 
-    QByteArray dati;
     if (!s.ricerca() && primo != 1) {
         qint64 saldo = 0;
-        if (Esito e = saldoprecedente(f, s, primo, dati, saldo); !e)
+        if (Esito e = saldoprecedente(f, s, primo, saldo); !e)
             return e;
         if (saldo != 0) {
             t.numerorighe = 1;
@@ -210,7 +221,7 @@ Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita)
             t.totali[saldo > 0 ? 0 : 1] = std::abs(saldo);
         }
     }
-    if (Esito e = leggirighe(t, f, s, primo, ultimo, capacita, dati); !e) {
+    if (Esito e = leggirighe(t, f, s, primo, ultimo, capacita); !e) {
         svuota(t);
         return e;
     }

@@ -3,6 +3,7 @@
 #include "store/codepage.h"
 
 #include <QByteArray>
+#include <algorithm>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -41,17 +42,22 @@ TestoCercato::TestoCercato(const QString &testo)
         ago.push_back(c.unicode());
     if (ago.empty())
         return;
-    // A letter has its two cases; a character that no byte stands for, or one that three bytes
-    // stand for, is left to the plain comparison.
+    // A letter has its two cases, in this code page a bit apart but for "ÿ"; a character that no
+    // byte stands for, or one that three bytes stand for, is left to the plain comparison.
     blocchi = true;
-    for (size_t k = 0; k < iniziali.size() && k < ago.size(); ++k) {
+    sedicine[2].fill(0xff); // a text of one character: any byte passes the second test
+    sedicine[3].fill(0xff);
+    for (size_t k = 0; k < 2 && k < ago.size(); ++k) {
         std::vector<unsigned char> byte;
         for (int b = 0; b < 256; ++b)
             if (piegati()[size_t(b)] == ago[k])
                 byte.push_back(static_cast<unsigned char>(b));
-        blocchi = blocchi && !byte.empty() && byte.size() <= 2;
-        if (!byte.empty())
-            iniziali[k] = {byte.front(), byte.back()};
+        const unsigned bit = byte.empty() ? 0 : unsigned(byte.front() ^ byte.back());
+        blocchi = blocchi && !byte.empty() && byte.size() <= 2 && (bit & (bit - 1)) == 0;
+        if (!byte.empty()) {
+            sedicine[2 * k].fill(static_cast<unsigned char>(bit));
+            sedicine[2 * k + 1].fill(static_cast<unsigned char>(byte.front() | bit));
+        }
     }
     // A match can reach into the padding only through a blank at one end of the text.
     rifila = bianco(ago.front()) || bianco(ago.back());
@@ -105,28 +111,29 @@ bool TestoCercato::cerca(const unsigned char *campo, qsizetype larghezza) const
     const qsizetype ultimo = fine - n; // the last place the text can start
     qsizetype i = inizio;
 #if defined(__GNUC__)
-    // Sixteen places at a time: only where the first two characters match is the rest compared,
-    // and a field where they match nowhere costs one branch.
+    // Sixteen places at a time, up to four times sixteen before a branch: only where the first
+    // two characters match is the rest compared, and a field where they match nowhere costs one
+    // branch. A window reads the byte after its sixteen places too, never past the field.
     if (blocchi) {
-        const qsizetype seguente = n >= 2 ? 1 : 0;
-        const v16 a0 = v16{} + iniziali[0][0], a1 = v16{} + iniziali[0][1];
-        const v16 b0 = v16{} + iniziali[1][0], b1 = v16{} + iniziali[1][1];
-        auto maschera = [&](qsizetype k) {
-            const v16 v = carica(campo + k);
-            v16 m = (v16)(v == a0) | (v16)(v == a1);
-            if (seguente) {
-                const v16 w = carica(campo + k + 1);
-                m &= (v16)(w == b0) | (v16)(w == b1);
+        const v16 bit0 = carica(sedicine[0].data()), byte0 = carica(sedicine[1].data());
+        const v16 bit1 = carica(sedicine[2].data()), byte1 = carica(sedicine[3].data());
+        while (i <= ultimo && i + 17 <= larghezza) {
+            const qsizetype finestre =
+                std::min({(larghezza - i - 1) / 16, (ultimo - i) / 16 + 1, qsizetype(4)});
+            quint64 b = 0;
+            for (qsizetype w = 0; w < finestre; ++w) {
+                const unsigned char *p = campo + i + 16 * w;
+                const v16 m =
+                    (v16)((carica(p) | bit0) == byte0) & (v16)((carica(p + 1) | bit1) == byte1);
+                b |= quint64(bit(m)) << (16 * w);
             }
-            return m;
-        };
-        // Only the places where both characters match are compared in full, one bit each.
-        for (; i <= ultimo && i + 16 + seguente <= larghezza; i += 16)
-            for (unsigned b = bit(maschera(i)); b != 0; b &= b - 1) {
-                const qsizetype j = i + __builtin_ctz(b);
+            for (; b != 0; b &= b - 1) {
+                const qsizetype j = i + __builtin_ctzll(b);
                 if (j <= ultimo && confronta(campo + j))
                     return true;
             }
+            i += 16 * finestre;
+        }
     }
 #endif
     for (; i <= ultimo; ++i)

@@ -26,9 +26,12 @@ class TestoCercato
     bool confronta(const unsigned char *inizio) const;
 
     std::vector<char16_t> ago; // the text, case-folded
-    // The bytes that stand for the first and the second character of the text, two each (the
-    // same byte twice when one is enough); blocchi tells whether that covers them all.
-    std::array<std::array<unsigned char, 2>, 2> iniziali{};
+    // For the first and the second character of the text, sixteen times over: the bit in which
+    // the two bytes that stand for it differ (0 when one byte does), and the byte with that bit
+    // set. A byte b stands for the character when (b | bit) == byte, so sixteen places of a
+    // field are tested at once. For a text of one character the second test passes every byte.
+    // blocchi tells whether this covers every byte that stands for them.
+    alignas(16) std::array<std::array<unsigned char, 16>, 4> sedicine{};
     bool blocchi = false;
     bool rifila = false; // the text begins or ends with a blank, so the padding matters
 };

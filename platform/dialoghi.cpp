@@ -1,7 +1,5 @@
 #include "platform/dialoghi.h"
 
-#include "store/esito.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,11 +15,6 @@ void avviso(QWidget *padre, const QString &testo)
 {
     QMessageBox box(QMessageBox::Warning, attenzione, testo, QMessageBox::Ok, padre);
     box.exec();
-}
-
-void avvisoerrore(QWidget *padre, const Esito &esito)
-{
-    avviso(padre, esito.messaggio());
 }
 
 bool conferma(QWidget *padre, const QString &testo)

@@ -3,15 +3,12 @@
 #include <QString>
 
 class QWidget;
-struct Esito;
 
 // The program's message boxes, input boxes and folder dialog. Every box is modal (exec), so
 // a test finds it as QApplication::activeModalWidget().
 
-// "Attenzione!", warning icon, OK only.
+// "Attenzione!", warning icon, OK only; also a failed file operation, given its message.
 void avviso(QWidget *padre, const QString &testo);
-// A failed file operation: "Attenzione!" naming the file and the reason.
-void avvisoerrore(QWidget *padre, const Esito &esito);
 // "Conferma", OK and Cancel, no icon; true on OK.
 bool conferma(QWidget *padre, const QString &testo);
 // An input box that starts empty; the empty text on Cancel.

@@ -164,6 +164,7 @@ void Formbackup::fallisce(const Testi &testi, const Esito &esito)
 void Formbackup::terminaprogramma()
 {
     avviso(this, QStringLiteral("Riavviare il programma"));
+    stato().terminato = true;
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }

@@ -64,7 +64,7 @@ void Formditta::caricadati()
     lettura = leggiditte(stato().percorso, nomiditte);
     if (!lettura) {
         nomiditte.clear();
-        avvisoerrore(this, lettura);
+        avviso(this, lettura.messaggio());
         return;
     }
     numeroditte = qint16(nomiditte.size());
@@ -79,7 +79,7 @@ void Formditta::caricadati()
 bool Formditta::salvadati()
 {
     if (Esito e = scrividitte(stato().percorso, nomiditte); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return false;
     }
     caricadati();
@@ -108,7 +108,7 @@ bool Formditta::listaletta()
 {
     if (lettura)
         return true;
-    avvisoerrore(this, lettura);
+    avviso(this, lettura.messaggio());
     return false;
 }
 

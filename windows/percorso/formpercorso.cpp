@@ -18,6 +18,7 @@ Formpercorso::Formpercorso(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("Formpercorso"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_DeleteOnClose);
+    stato().terminato = false; // a window that opens belongs to a running program
     setFixedSize(area(0, 0, 6015, 1875).size());
 
     auto *etichetta = new QLabel(QStringLiteral("Percorso Attuale"), this);
@@ -76,6 +77,11 @@ void Formpercorso::apriseleziona()
 void Formpercorso::closeEvent(QCloseEvent *evento)
 {
     // Written on every close, changed or not; the running program keeps the root either way.
+    // Not when a backup command ended the program: the data folder now is what it left.
+    if (stato().terminato) {
+        evento->accept();
+        return;
+    }
     if (Esito e = scrivipercorso(stato().percorso); !e)
         avviso(this,
                e.messaggio() + QStringLiteral("\n\nIl percorso scelto vale fino alla chiusura del "

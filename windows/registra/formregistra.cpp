@@ -281,7 +281,7 @@ void Formregistra::registra()
         numero == 0 ? aggiungimovimento(file, m) : riscrivimovimento(file, numero, m);
     if (!esito) {
         // Everything typed stays in the window, so the user can try again.
-        avvisoerrore(this, esito);
+        avviso(this, esito.messaggio());
         return;
     }
     azzerascelta();

@@ -201,7 +201,7 @@ void Formproduttore::carica(qint32 numero)
         return;
     Contatto c;
     if (const Esito e = leggicontatto(stato().percorso, numero, c); !e) {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
         return;
     }
     contattocorrente = numero;
@@ -248,7 +248,7 @@ void Formproduttore::scrivi(int modo)
     const Esito e = modo == 0 ? aggiungicontatto(stato().percorso, c, &numero)
                               : riscrivicontatto(stato().percorso, numero, c);
     if (!e) {
-        avvisoerrore(this, e); // the form keeps what was typed
+        avviso(this, e.messaggio()); // the form keeps what was typed
         return;
     }
     svuotacampi();

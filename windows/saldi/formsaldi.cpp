@@ -65,7 +65,7 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
     if (e) {
         riempi(saldi);
     } else {
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
     }
 }
 
@@ -75,6 +75,7 @@ void Formsaldi::costruisci()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(area(0, 0, 5295, 330));
     Label1->setFont(arialgrassetto());
+    Label1->setTextFormat(Qt::PlainText); // the account's name as typed
     Label1->setAutoFillBackground(true);
     Label1->setBackgroundRole(QPalette::Base);
     Label1->setIndent(4);
@@ -114,7 +115,7 @@ void Formsaldi::esportacsv()
     if (file.isEmpty())
         return;
     if (Esito e = salvafile(QDir::toNativeSeparators(file), csvsaldi(saldi)); !e)
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
 }
 
 // Widths, alignment, headings and the month names; the amounts come with riempi.

@@ -188,7 +188,7 @@ void Formstampante::esportacsv()
     QStringList conti = {QString(), nomeconto(1)};
     conti += nomiconti();
     if (Esito e = esportaregistro(file, st.filtro(), conti); !e)
-        avvisoerrore(this, e);
+        avviso(this, e.messaggio());
 }
 
 // The same pages the printer would get; nothing without a destination chosen.

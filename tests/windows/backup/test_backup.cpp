@@ -212,7 +212,10 @@ TEST_F(Backup, TheMainWindowReusesOneBackupWindow)
     auto *pulsante = principale.findChild<QAbstractButton *>("backup");
     pulsante->click();
     pulsante->click();
-    const auto finestre = principale.findChildren<Formbackup *>();
+    QList<Formbackup *> finestre; // top-level windows: the backup window has no parent
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("Formbackup"))
+            finestre.append(static_cast<Formbackup *>(w));
     ASSERT_EQ(finestre.size(), 1);
     EXPECT_TRUE(finestre[0]->isVisible() && finestre[0]->isWindow());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
