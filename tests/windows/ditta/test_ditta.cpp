@@ -1,25 +1,12 @@
 #include "app/formprincipale.h"
-#include "app/stato.h"
 #include "store/ditte.h"
-#include "support/aiuti.h"
+#include "support/finestre.h"
 #include "windows/ditta/formditta.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
 struct Ditte : ::testing::Test {
-    QString dati;
-    void SetUp() override
-    {
-        nuovacasa();
-        dati = cartellalocale();
-        stato() = Stato();
-    }
+    QString dati = nuovoarchivio();
     void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
     QByteArray lista() const { return leggibyte(dati + "/listditta"); }
     static std::string scelta()
@@ -27,22 +14,14 @@ struct Ditte : ::testing::Test {
         return (QString::number(stato().dittacorrente) + " " + stato().nomeditta).toStdString();
     }
     static QListWidget *elenco(Formditta &d) { return d.findChild<QListWidget *>("Lista"); }
-    // Presses the button, accepting the message box it shows, if any, and keeping its text.
-    static void premi(Formditta &d, const char *nome, QString *messaggio = nullptr)
-    {
-        if (messaggio)
-            accettamessaggio(messaggio);
-        d.findChild<QAbstractButton *>(QLatin1String(nome))->click();
-    }
     // Presses "aggiungi" or "modifica" answering its input box with nome (empty = Cancel);
-    // returns the input box's title.
-    static QString chiedi(Formditta &d, const char *pulsante, const QString &nome,
-                          QString *messaggio = nullptr)
+    // returns the input box's title and the message that followed.
+    static QString chiedi(Formditta &d, const char *pulsante, const QString &nome)
     {
         QString titolo;
         rispondiinput(nome, &titolo);
-        premi(d, pulsante, messaggio);
-        return titolo;
+        const QString m = messaggio([&] { clicca(&d, pulsante); });
+        return titolo + m;
     }
 };
 
@@ -52,17 +31,13 @@ TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing)
 {
     Formditta d;
     d.show();
-    EXPECT_EQ(elenco(d)->count(), 0);
-    QString messaggio;
-    premi(d, "annulla", &messaggio);
-    EXPECT_EQ(messaggio, "Selezionare una Ditta per continuare");
+    EXPECT_EQ(messaggio([&] { clicca(&d, "annulla"); }), "Selezionare una Ditta per continuare");
     EXPECT_TRUE(d.isVisible());
-
     EXPECT_EQ(chiedi(d, "aggiungi", "  Alfa "), "Aggiunta nuova Ditta");
     EXPECT_EQ(lista(), "1\r\n\"Alfa\"\r\n");
     EXPECT_EQ(scelta(), "1 Alfa");
     EXPECT_EQ(elenco(d)->currentRow(), 0);
-    premi(d, "annulla");
+    clicca(&d, "annulla");
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
@@ -74,28 +49,23 @@ TEST_F(Ditte, RenameAndAddRewriteTheListInOrder)
     ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta", "Gamma"}));
     stato().dittacorrente = 2;
     Formditta d;
-    EXPECT_EQ(elenco(d)->currentRow(), 1);
     EXPECT_EQ(scelta(), "2 Beta");
     const QByteArray prima = lista();
     EXPECT_EQ(chiedi(d, "modifica", ""), "Modifica Ditta Beta"); // cancelled
-    QString messaggio;
-    chiedi(d, "aggiungi", "Bar \"Da Gigi\"", &messaggio);
-    EXPECT_TRUE(messaggio.contains("virgolette")) << messaggio.toStdString();
-    chiedi(d, "modifica", "Al\"fa", &messaggio);
+    EXPECT_TRUE(chiedi(d, "aggiungi", "Bar \"Da Gigi\"").contains("virgolette"));
+    EXPECT_TRUE(chiedi(d, "modifica", "Al\"fa").contains("virgolette"));
     EXPECT_EQ(lista(), prima);
-    EXPECT_EQ(elenco(d)->count(), 3);
-
     chiedi(d, "modifica", " Delta ");
-    EXPECT_EQ(lista(), "3\r\n\"Alfa\"\r\n\"Delta\"\r\n\"Gamma\"\r\n");
     EXPECT_EQ(scelta(), "2 Delta");
     chiedi(d, "aggiungi", "Epsilon");
     EXPECT_EQ(lista(), "4\r\n\"Alfa\"\r\n\"Delta\"\r\n\"Gamma\"\r\n\"Epsilon\"\r\n");
     EXPECT_EQ(scelta(), "4 Epsilon");
-    QTest::mouseClick(elenco(d)->viewport(), Qt::LeftButton, {},
-                      elenco(d)->visualItemRect(elenco(d)->item(0)).center());
+    clicca(elenco(d), 0);
     EXPECT_EQ(scelta(), "1 Alfa");
 }
 
+// A company past the end of the list (another data root) selects nothing and cannot be
+// renamed, but lets the window close.
 TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
 {
     ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
@@ -105,46 +75,34 @@ TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
     d.show();
     EXPECT_TRUE(elenco(d)->selectedItems().isEmpty());
     EXPECT_EQ(scelta(), "3 Altrove");
-    QString messaggio;
-    premi(d, "modifica", &messaggio);
-    EXPECT_EQ(messaggio, "Selezionare Ditta da Rinominare");
-    premi(d, "annulla"); // a company is current, so the window closes
+    EXPECT_EQ(messaggio([&] { clicca(&d, "modifica"); }), "Selezionare Ditta da Rinominare");
+    clicca(&d, "annulla");
     EXPECT_FALSE(d.isVisible());
 }
 
-TEST_F(Ditte, TheThousandthCompanyIsTheLast)
+// The thousandth company is the last; a list that cannot be written keeps what it held, in the
+// file and in the window.
+TEST_F(Ditte, TheThousandthCompanyIsTheLastAndAFailedWriteChangesNothing)
 {
     QStringList nomi;
-    for (int i = 1; i <= 999; ++i)
+    for (int i = 1; i <= 998; ++i)
         nomi << QStringLiteral("Ditta %1").arg(i);
     ASSERT_TRUE(scrividitte("c:", nomi));
-    Formditta d;
-    chiedi(d, "aggiungi", "Ultima");
-    EXPECT_EQ(elenco(d)->count(), 1000);
-    EXPECT_EQ(scelta(), "1000 Ultima");
-    const QByteArray piena = lista();
-    EXPECT_TRUE(piena.startsWith("1000\r\n"));
-    QString messaggio;
-    premi(d, "aggiungi", &messaggio);
-    EXPECT_EQ(messaggio, "Limite Raggiunto");
-    EXPECT_EQ(lista(), piena);
-}
-
-TEST_F(Ditte, FailedWritesChangeNothing)
-{
-    ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
     stato().dittacorrente = 1;
     Formditta d;
-    if (!bloccacartella(dati))
-        GTEST_SKIP() << "the folder cannot be locked here";
-    QString messaggio;
-    chiedi(d, "aggiungi", "Beta", &messaggio);
-    sbloccacartella(dati);
-    EXPECT_TRUE(messaggio.contains("listditta")) << messaggio.toStdString();
-    EXPECT_EQ(elenco(d)->count(), 1);
-    EXPECT_EQ(stato().dittacorrente, 1);
-    chiedi(d, "aggiungi", "Gamma"); // the list kept as it was: the next name is company 2
-    EXPECT_EQ(lista(), "2\r\n\"Alfa\"\r\n\"Gamma\"\r\n");
+    if (bloccacartella(dati)) {
+        EXPECT_TRUE(chiedi(d, "aggiungi", "Beta").contains("listditta"));
+        sbloccacartella(dati);
+        EXPECT_EQ(elenco(d)->count(), 998);
+        EXPECT_EQ(stato().dittacorrente, 1);
+    }
+    chiedi(d, "aggiungi", "Penultima");
+    chiedi(d, "aggiungi", "Ultima");
+    EXPECT_EQ(scelta(), "1000 Ultima");
+    const QByteArray piena = lista();
+    EXPECT_TRUE(piena.startsWith("1000\r\n") && piena.endsWith("\"Penultima\"\r\n\"Ultima\"\r\n"));
+    EXPECT_EQ(messaggio([&] { clicca(&d, "aggiungi"); }), "Limite Raggiunto");
+    EXPECT_EQ(lista(), piena);
 }
 
 TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice)
@@ -154,14 +112,12 @@ TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice)
     f.show();
     stato().ricerca[1] = "x";
     quandomodale([](QWidget *w) {
-        auto *d = qobject_cast<Formditta *>(w);
-        ASSERT_TRUE(d);
-        elenco(*d)->setCurrentRow(1);
-        premi(*d, "annulla");
+        elenco(*qobject_cast<Formditta *>(w))->setCurrentRow(1);
+        clicca(w, "annulla");
     });
-    QTest::mouseClick(f.findChild<QLabel *>("StatusBar2_1"), Qt::LeftButton);
+    clicca(&f, "StatusBar2_1");
     EXPECT_EQ(stato().dittacorrente, 2);
-    EXPECT_EQ(f.findChild<QLabel *>("StatusBar2_1")->text(), "Ditta Beta");
+    EXPECT_EQ(testo(&f, "StatusBar2_1"), "Ditta Beta");
     EXPECT_TRUE(stato().ricerca[1].isEmpty());
-    EXPECT_EQ(f.findChild<QLabel *>("Label9")->text(), "0,00"); // the ledger was loaded
+    EXPECT_EQ(testo(&f, "Label9"), "0,00"); // the ledger was loaded
 }

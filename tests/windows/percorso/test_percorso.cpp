@@ -1,18 +1,11 @@
 #include "app/formprincipale.h"
-#include "app/stato.h"
 #include "store/guasti.h"
-#include "support/aiuti.h"
+#include "support/finestre.h"
 #include "windows/percorso/formpercorso.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,20 +24,10 @@ void scegli(const QString &cartella, QString *titolo = nullptr)
     });
 }
 
-QString testo(const Formpercorso &f)
-{
-    return f.findChild<QLineEdit *>("Text1")->text();
-}
-
-void premi(const Formpercorso &f, const char *nome)
-{
-    f.findChild<QAbstractButton *>(QString::fromLatin1(nome))->click();
-}
-
 // Closes the window with its "X" label, as the user does.
 void chiudi(QPointer<Formpercorso> &f)
 {
-    QTest::mouseClick(f->findChild<QLabel *>("Label2"), Qt::LeftButton);
+    clicca(f.data(), "Label2");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.isNull(); }));
 }
 
@@ -57,94 +40,70 @@ QList<Formpercorso *> aperte()
     return finestre;
 }
 
-QString impostazioni()
-{
-    return QDir::homePath() + "/quaderoladati/impoqx.txt";
-}
-
 } // namespace
 
+// A folder outside any data folder, and a cancelled dialog, change nothing; a folder inside one
+// makes its parent the root, written on close and read at the next start.
 TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
 {
-    const QString casa = nuovacasa();
-    cartellalocale();
+    const QString impostazioni = nuovoarchivio() + "/impoqx.txt", casa = QDir::homePath();
     const QString rete = casa + "/rete/";
-    ASSERT_TRUE(QDir().mkpath(rete + "QuaderolaDati/vecchi"));
-    ASSERT_TRUE(QDir().mkpath(casa + "/archivio"));
-    stato().percorso = "c:";
+    ASSERT_TRUE(QDir().mkpath(rete + "QuaderolaDati/vecchi") && QDir().mkpath(casa + "/archivio"));
     QPointer<Formpercorso> f = new Formpercorso;
     f->show();
-    EXPECT_EQ(testo(*f), "c:");
-
-    // A folder outside any data folder, and a cancelled dialog, change nothing.
+    EXPECT_EQ(testo(f, "Text1"), "c:");
     QString titolo;
     scegli(casa + "/archivio", &titolo);
-    premi(*f, "apriseleziona");
+    clicca(f, "apriseleziona");
     EXPECT_EQ(titolo, "Seleziona il percorso di Rete:");
     scegli("");
-    premi(*f, "apriseleziona");
+    clicca(f, "apriseleziona");
     EXPECT_EQ(stato().percorso, "c:");
-
     scegli(rete + "QuaderolaDati/vecchi");
-    premi(*f, "apriseleziona");
-    EXPECT_TRUE(nessunarispostainattesa());
-    EXPECT_EQ(stato().percorso, rete);
-    EXPECT_EQ(testo(*f), rete);
+    clicca(f, "apriseleziona");
+    EXPECT_EQ(stato().percorso + "|" + testo(f, "Text1"), rete + "|" + rete);
     chiudi(f);
-    EXPECT_EQ(leggibyte(impostazioni()), "\"" + rete.toUtf8() + "\"\r\n");
+    EXPECT_EQ(leggibyte(impostazioni), "\"" + rete.toUtf8() + "\"\r\n");
     stato().percorso = "c:";
     Formprincipale prossimoavvio; // reads the root written
     EXPECT_EQ(stato().percorso, rete);
-}
 
-TEST(Percorso, EveryCloseWritesTheRootAndAFailureIsReported)
-{
-    nuovacasa();
-    scrivibyte(cartellalocale() + "/impoqx.txt", "\"/altrove/\"   ,resto\r\n");
-    stato().percorso = "/altrove/";
-    QPointer<Formpercorso> f = new Formpercorso;
-    f->show();
-    premi(*f, "selc");
-    EXPECT_EQ(testo(*f), "c:");
+    // Back to the local disk; a settings file that cannot be written is reported.
+    (f = new Formpercorso)->show();
+    clicca(f, "selc");
+    EXPECT_EQ(testo(f, "Text1"), "c:");
     chiudi(f);
-    EXPECT_EQ(leggibyte(impostazioni()), "\"c:\"\r\n");
-
+    EXPECT_EQ(leggibyte(impostazioni), "\"c:\"\r\n");
     stato().percorso = "/altrove/";
-    f = new Formpercorso;
-    f->show();
+    (f = new Formpercorso)->show();
     impostaguasto([](Operazione, const QString &file) { return file.contains("impoqx"); });
-    QString messaggio;
-    accettamessaggio(&messaggio);
-    chiudi(f);
+    const QString m = messaggio([&] { chiudi(f); });
     impostaguasto({});
-    EXPECT_TRUE(messaggio.contains("impoqx.txt")) << messaggio.toStdString();
-    EXPECT_TRUE(messaggio.contains("non sarà ricordato")) << messaggio.toStdString();
+    EXPECT_TRUE(m.contains("impoqx.txt") && m.contains("non sarà ricordato")) << m.toStdString();
     EXPECT_EQ(stato().percorso, "/altrove/");
-    EXPECT_EQ(leggibyte(impostazioni()), "\"c:\"\r\n");
+    EXPECT_EQ(leggibyte(impostazioni), "\"c:\"\r\n");
 }
 
 TEST(Percorso, MainWindowOpensOneWindowWithoutWaiting)
 {
-    nuovacasa();
-    cartellalocale();
+    nuovoarchivio();
     auto *principale = new Formprincipale;
     principale->show();
-    auto *pulsante = principale->findChild<QAbstractButton *>("impostazioni");
-    pulsante->click(); // returns at once: the window is not modal
+    clicca(principale, "impostazioni"); // returns at once: the window is not modal
     ASSERT_EQ(aperte().size(), 1);
     QPointer<Formpercorso> f = aperte().first();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    pulsante->click();
+    clicca(principale, "impostazioni");
     EXPECT_EQ(aperte(), QList<Formpercorso *>({f.data()}));
     chiudi(f);
-    pulsante->click();
+    clicca(principale, "impostazioni");
     ASSERT_EQ(aperte().size(), 1);
     f = aperte().first();
-
     // It outlives the main window and still writes the settings when it closes.
     delete principale;
     ASSERT_TRUE(f && f->isVisible());
-    premi(*f, "selc");
+    stato().percorso = "/altrove/";
+    clicca(f, "selc");
     chiudi(f);
-    EXPECT_EQ(leggibyte(impostazioni()), "\"c:\"\r\n");
+    EXPECT_EQ(leggibyte(QDir::homePath() + "/quaderoladati/impoqx.txt"), "\"c:\"\r\n");
 }

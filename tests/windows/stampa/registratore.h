@@ -3,7 +3,6 @@
 #include "platform/stampante.h"
 
 #include <QList>
-#include <algorithm>
 
 // A print service that records every drawing with its position. Text is 0.2 cm a character
 // (0.25 in bold) and a line 0.5 cm high.
@@ -19,9 +18,10 @@ class Registratore : public Stampante
   public:
     QStringList nomi = {"Ufficio", "Laser"};
     QString attuale = "Laser", scelta;
-    double W = 18, H = 27;
+    double W = 18, H = 27, px = 0, py = 0;
     int falliscidopo = -1; // index of the drawing that fails; -1 none
     int qualitadata = 0, copiedate = 0, fini = 0;
+    bool neretto = false;
     QList<Operazione> fatte;
 
     QStringList stampanti() const override { return nomi; }
@@ -45,18 +45,17 @@ class Registratore : public Stampante
     {
         if (!registra({Operazione::testo, px, py, 0, 0, t, neretto}))
             return false;
-        px += larghezzatesto(t);
-        if (acapo)
-            posizione(0, py + 0.5);
+        acapo ? posizione(0, py + 0.5) : posizione(px + larghezzatesto(t), py);
         return true;
     }
     bool linea(double x1, double y1, double x2, double y2) override
     {
-        return registra({Operazione::linea, x1, y1, x2, y2, {}, neretto}) && sposta(x2, y2);
+        return registra({Operazione::linea, x1, y1, x2, y2, {}, neretto}) &&
+               (posizione(x2, y2), true);
     }
     bool nuovapagina() override
     {
-        return registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto}) && sposta(0, 0);
+        return registra({Operazione::pagina, 0, 0, 0, 0, {}, neretto}) && (posizione(0, 0), true);
     }
     bool fine() override { return ++fini, true; }
     QString motivo() const override { return "La stampante è spenta."; }
@@ -77,12 +76,6 @@ class Registratore : public Stampante
   private:
     bool registra(const Operazione &o)
     {
-        if (falliscidopo == fatte.size())
-            return false;
-        fatte.append(o);
-        return true;
+        return falliscidopo != fatte.size() && (fatte.append(o), true);
     }
-    bool sposta(double x, double y) { return posizione(x, y), true; }
-    bool neretto = false;
-    double px = 0, py = 0;
 };

@@ -1,0 +1,58 @@
+#include "support/finestre.h"
+
+#include "store/ditte.h"
+
+QString nuovoarchivio(const QStringList &ditte)
+{
+    nuovacasa();
+    stato() = Stato();
+    const QString dati = cartellalocale();
+    if (!ditte.isEmpty())
+        EXPECT_TRUE(scrividitte(QStringLiteral("c:"), ditte));
+    return dati;
+}
+
+QString messaggio(const std::function<void()> &azione)
+{
+    QString testo;
+    accettamessaggio(&testo);
+    azione();
+    scartarisposte(); // the command has run to its end: an answer left means no message
+    return testo;
+}
+
+void clicca(const QObject *finestra, const QString &nome)
+{
+    QObject *o = finestra->findChild<QObject *>(nome);
+    if (auto *a = qobject_cast<QAction *>(o))
+        a->trigger();
+    else if (auto *b = qobject_cast<QAbstractButton *>(o))
+        b->click();
+    else if (auto *w = qobject_cast<QWidget *>(o))
+        QTest::mouseClick(w, Qt::LeftButton);
+    else
+        ADD_FAILURE() << "manca " << nome.toStdString();
+}
+
+QString testo(const QObject *finestra, const QString &nome)
+{
+    if (auto *l = finestra->findChild<QLabel *>(nome))
+        return l->text();
+    if (auto *t = finestra->findChild<QLineEdit *>(nome))
+        return t->text();
+    return QStringLiteral("<manca %1>").arg(nome);
+}
+
+void clicca(QListWidget *lista, int riga)
+{
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualItemRect(lista->item(riga)).center());
+}
+
+QStringList righe(const QListWidget *lista)
+{
+    QStringList r;
+    for (int i = 0; i < lista->count(); ++i)
+        r.append(lista->item(i)->text());
+    return r;
+}

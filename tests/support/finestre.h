@@ -1,0 +1,27 @@
+#pragma once
+
+// What the tests of the windows share: the widgets they drive and a few steps they all take.
+#include "app/stato.h"
+#include "support/aiuti.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// A fresh home whose data folder holds these companies, and a fresh shared state; the folder.
+QString nuovoarchivio(const QStringList &ditte = {});
+// Runs azione answering the message box it shows with OK: its text, or "" when none came.
+QString messaggio(const std::function<void()> &azione);
+// Clicks the named button or label, or triggers the named action, a child of finestra.
+void clicca(const QObject *finestra, const QString &nome);
+// The text of the named label or text box.
+QString testo(const QObject *finestra, const QString &nome);
+// Clicks row riga of a list, as the user does.
+void clicca(QListWidget *lista, int riga);
+// The texts of a list's rows.
+QStringList righe(const QListWidget *lista);
