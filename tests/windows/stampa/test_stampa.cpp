@@ -106,7 +106,7 @@ TEST(Rapporto, EveryPositionOfAnEighteenCentimetreWidthAndBoldOnlyForNegativeBal
     const QList<Operazione> l = r.tipo(Operazione::linea);
     ASSERT_EQ(l.size(), 22);
     qsizetype n = 0;
-    for (const auto [sopra, y, altezza] :
+    for (const auto &[sopra, y, altezza] :
          {std::tuple{1.5, 3.0, 1.5}, {3.0, 4.0, 0.99}, {4.0, 5.0, 0.99}}) {
         orizzontale(l[n++], sopra);
         for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5}) {
