@@ -25,19 +25,12 @@ int main(int argc, char **argv)
     std::puts("pronto"); // the test kills only a writer that is already writing
     std::fflush(stdout);
     for (bool pari = true; ucciso || i < std::atoi(argv[3]); pari = !pari, ++i) {
-        const Movimento m{qint16(1 + i % 28),
-                          QStringLiteral("P%1").arg(ditta),
-                          QStringLiteral("N%1").arg(i),
-                          0,
-                          i,
-                          2,
-                          ditta,
-                          0};
+        const QString p = "P" + QString::number(ditta), n = "N" + QString::number(i);
         Contatto c;
-        c.ragionesociale = pari ? QStringLiteral("Rossi Srl") : QStringLiteral("Bianchi Spa");
+        c.ragionesociale = pari ? "Rossi Srl" : "Bianchi Spa";
         c.note = QString(50, pari ? 'p' : 'd');
         const QStringList ditte = QStringList{"Alfa", "Beta", "Gamma Srl"}.mid(0, pari ? 2 : 3);
-        if (!aggiungimovimento(mese, m) ||
+        if (!aggiungimovimento(mese, {qint16(1 + i % 28), p, n, 0, i, 2, ditta, 0}) ||
             (ucciso && (!scrividitte(radice, ditte) || !riscrivicontatto(radice, 1, c))))
             return 1;
     }

@@ -13,16 +13,16 @@
 #include <gtest/gtest.h>
 
 // Every writing operation, failing at each file operation in turn: it reports the failure and
-// the file holds its old bytes or the complete new ones, never anything in between.
-TEST(Guasti, EveryFailurePointLeavesOldOrNewBytes)
+// the file holds its old bytes, never anything in between.
+TEST(Guasti, EveryFailurePointKeepsTheOldBytes)
 {
-    const QString dati = nuovoarchivio();
-    const QString mese = percorsomese("c:", 5, "26");
+    const QString dati = nuovoarchivio(), mese = percorsomese("c:", 5, "26");
+    const QStringList ditte{"Alfa", "Beta"};
     Contatto c;
     c.citta = "Pisa";
     for (const char *d : {"A", "B", "C"})
         ASSERT_TRUE(aggiungimovimento(mese, mov(3, 0, euro, d)) && aggiungicontatto("c:", c));
-    ASSERT_TRUE(aggiungiconto("c:", "Banca") && scrividitte("c:", {"Alfa"}) &&
+    ASSERT_TRUE(aggiungiconto("c:", "Banca") && scrividitte("c:", ditte.mid(0, 1)) &&
                 scrivipercorso("c:"));
     c.ragionesociale = "Neri";
     const std::pair<const char *, std::function<Esito()>> casi[] = {
@@ -34,10 +34,7 @@ TEST(Guasti, EveryFailurePointLeavesOldOrNewBytes)
         {"rubrica", [&] { return riscrivicontatto("c:", 1, c); }},
         {"listconto", [&] { return aggiungiconto("c:", "Posta"); }},
         {"listconto", [&] { return scriviconto("c:", 1, "Carta"); }},
-        {"listditta",
-         [&] {
-             return scrividitte("c:", {"Alfa", "Beta"});
-         }},
+        {"listditta", [&] { return scrividitte("c:", ditte); }},
         {"impoqx.txt", [&] { return scrivipercorso("/mnt/rete/"); }}};
 
     int punti = 0;
@@ -61,10 +58,8 @@ TEST(Guasti, EveryFailurePointLeavesOldOrNewBytes)
                 break;
             }
             ++punti;
-            EXPECT_TRUE(!esito && !esito.motivo.isEmpty());
-            EXPECT_TRUE(ora == prima || ora == dopo);
-            EXPECT_EQ(QDir(dati).entryList(QDir::Files).filter(".").size(), 1)
-                << "a temporary file was left behind"; // impoqx.txt
+            EXPECT_TRUE(!esito && !esito.motivo.isEmpty() && ora == prima);
+            EXPECT_EQ(QDir(dati).entryList(QDir::Files).size(), 5) << "a temporary file was left";
         }
         scrivibyte(file, prima);
     }
@@ -77,8 +72,8 @@ TEST(Guasti, EveryFailurePointLeavesOldOrNewBytes)
 TEST(Uccisioni, KilledWritesNeverTearAFile)
 {
     const QString dati = nuovoarchivio();
-    const QByteArray liste[] = {codificaditte({"Alfa", "Beta"}),
-                                codificaditte({"Alfa", "Beta", "Gamma Srl"})};
+    const QByteArrayList liste{codificaditte({"Alfa", "Beta"}),
+                               codificaditte({"Alfa", "Beta", "Gamma Srl"})};
     QRandomGenerator caso(12345);
     QByteArray precedente;
     for (int uccisione = 0; uccisione < 300; ++uccisione) {
@@ -89,28 +84,21 @@ TEST(Uccisioni, KilledWritesNeverTearAFile)
         p.kill();
         ASSERT_TRUE(p.waitForFinished());
 
-        const QByteArray lista = leggibyte(dati + "/listditta");
-        ASSERT_TRUE(!QFileInfo::exists(dati + "/listditta") || lista == liste[0] ||
-                    lista == liste[1]);
+        ASSERT_TRUE(!QFileInfo::exists(dati + "/listditta") ||
+                    liste.contains(leggibyte(dati + "/listditta")));
 
         const QByteArray mese = leggibyte(dati + "/mov0626");
         ASSERT_TRUE(mese.startsWith(precedente)) << "an earlier record changed";
         QList<Movimento> tutti;
         ASSERT_TRUE(leggimovimenti(percorsomese("c:", 6, "26"), tutti));
-        for (qsizetype i = precedente.size() / 118; i < tutti.size(); ++i) {
-            ASSERT_EQ(tutti[i].descrizione2, "N" + QString::number(i));
-            ASSERT_EQ(tutti[i].importo, i);
-        }
+        for (qsizetype i = precedente.size() / 118; i < tutti.size(); ++i)
+            ASSERT_TRUE(tutti[i].descrizione2 == "N" + QString::number(i) && tutti[i].importo == i);
         precedente = mese.left(mese.size() / 118 * 118);
 
-        QList<Contatto> contatti;
-        ASSERT_TRUE(leggicontatti("c:", contatti));
-        ASSERT_LE(contatti.size(), 1);
-        for (const Contatto &c : contatti) {
-            const bool pari = c.ragionesociale == "Rossi Srl";
-            ASSERT_TRUE(pari || c.ragionesociale == "Bianchi Spa");
-            ASSERT_EQ(c.note, QString(50, pari ? 'p' : 'd'));
-        }
+        const QByteArray r = leggibyte(dati + "/rubrica");
+        const bool pari = r.startsWith("Rossi Srl ");
+        ASSERT_TRUE(r.isEmpty() || (r.size() == 306 && (pari || r.startsWith("Bianchi Spa ")) &&
+                                    r.endsWith(QByteArray(50, pari ? 'p' : 'd'))));
     }
     EXPECT_GT(precedente.size() / 118, 30); // the writer did get work done
 }

@@ -6,39 +6,29 @@
 #include "store/rubrica.h"
 #include "support/archivio.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
-
-namespace {
 
 struct Archivio : ::testing::Test {
     QString dati = nuovoarchivio();
+    // A text field of a record: padded with blanks to its width.
+    static QByteArray campo(const QByteArray &testo, int n) { return testo.leftJustified(n); }
 };
-
-// A text field of a record: padded with blanks to its width.
-QByteArray campo(const QByteArray &testo, int larghezza)
-{
-    return testo + QByteArray(larghezza - testo.size(), ' ');
-}
-
-} // namespace
 
 TEST_F(Archivio, MonthFileBytesAndRecordNumbers)
 {
     const QString mese = percorsomese("c:", 3, "08"), file = dati + "/mov0308";
-    Movimento m = mov(5, 1, 125000, QString(60, 'x'), 3, 2, "  \u20AC \u00E0\u00E8 ", 7);
+    Movimento m = mov(5, 1, 125000, QString(60, 'x'), 3, 2, "  \u20AC\u00A0\u00E0\u00E8 ", 7);
     qint32 numero = 0;
     ASSERT_TRUE(aggiungimovimento(mese, m, &numero));
-    EXPECT_EQ(numero, 1);
     EXPECT_EQ(leggibyte(file), QByteArray("\5\0", 2) + QByteArray(50, 'x') +
-                                   campo("\x80 \xE0\xE8", 50) +
+                                   campo("\x80\xA0\xE0\xE8", 50) +
                                    QByteArray("\1\0\x48\xE8\1\0\0\0\0\0\3\0\2\0\7\0", 16));
     Movimento letto;
     ASSERT_TRUE(leggimovimento(mese, 1, letto));
-    EXPECT_EQ(letto, mov(5, 1, 125000, QString(50, 'x'), 3, 2, "\u20AC \u00E0\u00E8", 7));
+    EXPECT_EQ(letto, mov(5, 1, 125000, QString(50, 'x'), 3, 2, "\u20AC\u00A0\u00E0\u00E8", 7));
 
     for (const char *d : {"B", "C", "D"})
         ASSERT_TRUE(aggiungimovimento(mese, mov(1, 0, euro, d), &numero));
@@ -53,23 +43,17 @@ TEST_F(Archivio, MonthFileBytesAndRecordNumbers)
     // A trailing partial record (a write cut off) is ignored, then replaced by the next append.
     const QByteArray interi = leggibyte(file);
     scrivibyte(file, interi + QByteArray(40, 'Q'));
-    ASSERT_TRUE(contamovimenti(mese, numero));
-    EXPECT_EQ(numero, 4);
     QList<Movimento> tutti;
-    ASSERT_TRUE(leggimovimenti(mese, tutti));
+    ASSERT_TRUE(contamovimenti(mese, numero) && numero == 4 && leggimovimenti(mese, tutti));
     ASSERT_EQ(tutti.size(), 4);
-    EXPECT_EQ(tutti[1], mov(1, 2, euro, "B"));
-    EXPECT_EQ(tutti[2], mov(9, 0, euro, "Z"));
+    EXPECT_EQ(tutti.mid(1, 2), QList<Movimento>({mov(1, 2, euro, "B"), mov(9, 0, euro, "Z")}));
     ASSERT_TRUE(aggiungimovimento(mese, mov(1, 0, euro, "E"), &numero));
     EXPECT_EQ(numero, 5);
     EXPECT_EQ(leggibyte(file), interi + movimento::codifica(mov(1, 0, euro, "E")));
 
-    // A missing month is created empty; an unreachable root is a failure naming the file.
-    ASSERT_TRUE(contamovimenti(percorsomese("c:", 12, "08"), numero));
-    EXPECT_EQ(numero, 0);
-    EXPECT_TRUE(QFileInfo(dati + "/mov1208").isFile());
-    const Esito e = leggimovimenti(percorsomese("c:\\manca", 3, "08"), tutti);
-    EXPECT_TRUE(!e && e.file.endsWith("mov0308") && !e.motivo.isEmpty());
+    // A missing month is created empty.
+    EXPECT_TRUE(contamovimenti(percorsomese("c:", 12, "08"), numero) && numero == 0 &&
+                QFile::exists(dati + "/mov1208"));
 }
 
 TEST_F(Archivio, AddressBookAndAccountBytes)
@@ -88,8 +72,7 @@ TEST_F(Archivio, AddressBookAndAccountBytes)
     ASSERT_TRUE(riscrivicontatto("c:", 3, c));
     EXPECT_EQ(leggibyte(dati + "/rubrica"), r + r + campo("Bianchi", 50) + r.mid(50) + r);
     QList<Contatto> tutti;
-    ASSERT_TRUE(leggicontatti("c:", tutti));
-    ASSERT_EQ(tutti.size(), 4);
+    ASSERT_TRUE(leggicontatti("c:", tutti) && tutti.size() == 4);
     c.cap = "52010";
     c.note = QString(50, 'n');
     EXPECT_EQ(tutti[2], c);
@@ -98,7 +81,6 @@ TEST_F(Archivio, AddressBookAndAccountBytes)
     ASSERT_TRUE(leggiconti("c:", nomi) && nomi.isEmpty() && QFile::exists(dati + "/listconto"));
     for (const QString &n : {QString("Banca"), QString(60, 'p'), QString("  Carta  ")})
         ASSERT_TRUE(aggiungiconto("c:", n, &numero));
-    EXPECT_EQ(numero, 3);
     EXPECT_FALSE(aggiungiconto("c:", "Altro", &numero, 5)); // the caller expected 4 records
     ASSERT_TRUE(scriviconto("c:", 1, "Posta"));
     EXPECT_EQ(leggibyte(dati + "/listconto"),
@@ -107,24 +89,23 @@ TEST_F(Archivio, AddressBookAndAccountBytes)
     EXPECT_EQ(nomi, QStringList({"Posta", QString(50, 'p'), "Carta"}));
 }
 
-TEST_F(Archivio, CompanyListAndSettingsFile)
+// The company list and the settings file are rewritten whole. Rewrites and copies into a
+// folder that refuses new files fail, name the file and leave it and the folder as they were.
+TEST_F(Archivio, WholeFileRewritesAndCopies)
 {
     const QString ditte = dati + "/listditta";
     QStringList nomi{"x"};
     bool esiste = true;
-    ASSERT_TRUE(leggiditte("c:", nomi, &esiste));
-    EXPECT_TRUE(nomi.isEmpty() && !esiste && !QFile::exists(ditte)); // nor creates it
+    EXPECT_TRUE(leggiditte("c:", nomi, &esiste) && nomi.isEmpty() && !esiste &&
+                !QFile::exists(ditte)); // nor creates it
     // Killed writes leave temporary files; the next rewrite removes the old ones, not those
     // another workstation may still be writing.
     scrivibyte(ditte + ".aB3xYz", "vecchio");
     scrivibyte(ditte + ".Qw12er", "in corso");
-    QFile vecchio(ditte + ".aB3xYz");
-    ASSERT_TRUE(vecchio.open(QIODevice::ReadWrite));
-    vecchio.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                        QFileDevice::FileModificationTime);
-    vecchio.close();
+    ASSERT_EQ(QProcess::execute("touch", {"-d", "1 hour ago", ditte + ".aB3xYz"}), 0);
     ASSERT_TRUE(scrividitte("c:", {"  Rossi, Bianchi & C.", "Caff\u00E8 \"Bar\" \u20AC"}));
-    EXPECT_EQ(leggibyte(ditte), "2\r\n\"Rossi, Bianchi & C.\"\r\n\"Caff\xE8 'Bar' \x80\"\r\n");
+    const QByteArray lista = "2\r\n\"Rossi, Bianchi & C.\"\r\n\"Caff\xE8 'Bar' \x80\"\r\n";
+    EXPECT_EQ(leggibyte(ditte), lista);
     EXPECT_EQ(QDir(dati).entryList(QDir::Files), QStringList({"listditta", "listditta.Qw12er"}));
     ASSERT_TRUE(leggiditte("c:", nomi, &esiste));
     EXPECT_EQ(nomi, QStringList({"Rossi, Bianchi & C.", "Caff\u00E8 'Bar' \u20AC"}));
@@ -132,45 +113,36 @@ TEST_F(Archivio, CompanyListAndSettingsFile)
     EXPECT_FALSE(nomedittavalido("Ditta \"Bella\"") || nomedittavalido("   "));
 
     // Damaged lists read what they can.
-    QByteArray molte = "1500\r\n";
-    for (int i = 0; i < 1200; ++i)
-        molte += "\"D" + QByteArray::number(i) + "\"\r\n";
-    EXPECT_EQ(analizzaditte(molte).size(), 1000);
+    EXPECT_EQ(analizzaditte("1500\r\n" + QByteArray("\"D\"\r\n").repeated(1200)).size(), 1000);
     EXPECT_EQ(analizzaditte("5\r\n\"Alfa\"\r\n\"Beta\"\r\n"), QStringList({"Alfa", "Beta"}));
     EXPECT_EQ(analizzaditte("4\n  \"Senza CR\" resto\nNonQuotata,altro\n\"Aperta\r\n"),
               QStringList({"Senza CR", "NonQuotata", "altro", "Aperta"}));
 
     EXPECT_EQ(leggipercorso(), "c:"); // no file
-    ASSERT_TRUE(scrivipercorso("c:"));
-    EXPECT_EQ(leggibyte(dati + "/impoqx.txt"), "\"c:\"\r\n");
     ASSERT_TRUE(scrivipercorso("/mnt/rete/"));
+    EXPECT_EQ(leggibyte(dati + "/impoqx.txt"), "\"/mnt/rete/\"\r\n");
     EXPECT_EQ(leggipercorso(), "/mnt/rete/");
     EXPECT_EQ(analizzapercorso("") + analizzapercorso("\"  \"\r\n"), "c:c:");
-}
 
-// Whole-file rewrites and copies into a folder that refuses new files fail, name the file and
-// leave it and the folder as they were.
-TEST_F(Archivio, RefusedWritesKeepTheOldFile)
-{
     ASSERT_TRUE(creacartella("c:\\quaderoladati\\da"));
     const QByteArray grande(600 * 1024, 'm'); // more than one read
     scrivibyte(dati + "/da/mov0308", grande);
-    scrivibyte(dati + "/mov0308", "vecchio");
     ASSERT_TRUE(copiafile("c:\\quaderoladati\\da\\mov0308", "c:\\quaderoladati\\mov0308"));
     EXPECT_EQ(leggibyte(dati + "/mov0308"), grande);
     scrivibyte(dati + "/mov0308", "vecchio");
-    ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta"}));
     if (!bloccacartella(dati))
         GTEST_SKIP() << "this file system cannot make a folder refuse writes";
     const Esito copia = copiafile(dati + "/da/mov0308", dati + "/mov0308");
-    const Esito ditte = scrividitte("c:", {"Alfa", "Beta", "Gamma"});
+    const Esito riscritta = scrividitte("c:", {"Alfa", "Beta", "Gamma"});
     const Esito impostazioni = scrivipercorso("Z:\\");
     const Esito stesso = copiafile(dati + "/mov0308", dati + "/da/../mov0308"); // nothing to do
     sbloccacartella(dati);
     EXPECT_TRUE(!copia && copia.file == dati + "/mov0308" && !impostazioni && stesso);
-    EXPECT_TRUE(!ditte && ditte.file.endsWith("listditta") && !ditte.messaggio().isEmpty());
-    EXPECT_EQ(leggibyte(dati + "/mov0308"), "vecchio");
-    EXPECT_EQ(leggibyte(dati + "/listditta"), codificaditte({"Alfa", "Beta"}));
-    EXPECT_EQ(QDir(dati).entryList(QDir::Files), QStringList({"listditta", "mov0308"}));
+    EXPECT_TRUE(!riscritta && riscritta.file == ditte && !riscritta.motivo.isEmpty());
+    EXPECT_EQ(riscritta.messaggio(),
+              "Impossibile accedere al file:\n" + ditte + "\n\n" + riscritta.motivo);
+    EXPECT_EQ(leggibyte(dati + "/mov0308") + leggibyte(ditte), "vecchio" + lista);
+    EXPECT_EQ(QDir(dati).entryList(QDir::Files),
+              QStringList({"impoqx.txt", "listditta", "listditta.Qw12er", "mov0308"}));
     EXPECT_FALSE(scrividitte("c:\\non\\esiste", {"Alfa"})); // nothing is created
 }
