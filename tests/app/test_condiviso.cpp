@@ -36,7 +36,7 @@ struct Condiviso : ::testing::Test {
     // The other workstation appends quanti movements of company 1 to May, days 1, 2, 3...
     void altrapostazione(int quanti)
     {
-        ASSERT_EQ(QProcess::execute(AGGIUNTORE, {mese, "1", QString::number(quanti)}), 0);
+        ASSERT_EQ(QProcess::execute(SCRITTORE, {mese, "1", QString::number(quanti)}), 0);
     }
     QString testo(const QString &nome) { return f->findChild<QLabel *>(nome)->text(); }
 };

@@ -12,11 +12,12 @@
 // load shows only whole records, and at the end there are 10,000 records, each exactly once.
 TEST(Condivisione, FourWritersAndOneReaderOnOneMonthFile)
 {
-    const QString dati = nuovoarchivio(), radice = QFileInfo(dati).path();
+    const QString dati = nuovoarchivio();
     const int scrittori = 4, ciascuno = 2500;
     QProcess processi[scrittori];
     for (int id = 1; id <= scrittori; ++id)
-        processi[id - 1].start(SCRITTORE, {radice, QString::number(id), QString::number(ciascuno)});
+        processi[id - 1].start(SCRITTORE,
+                               {dati + "/mov0426", QString::number(id), QString::number(ciascuno)});
     auto finiti = [&] { // waitForFinished(0) lets a process notice it has ended
         return std::all_of(processi, processi + scrittori, [](QProcess &p) {
             return p.waitForFinished(0) || p.state() == QProcess::NotRunning;

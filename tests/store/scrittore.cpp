@@ -1,7 +1,7 @@
 // The writer the tests of killed and concurrent writes run as another process:
 //   scrittore RADICE            rewrites the company list, appends a movement to mov0626 and
 //                               rewrites address-book record 1, in a loop until it is killed;
-//   scrittore RADICE ID QUANTI  appends QUANTI movements of company ID to mov0426.
+//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE.
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
 #include "store/ditte.h"
@@ -17,7 +17,7 @@ int main(int argc, char **argv)
         return 2;
     const bool ucciso = argc == 2;
     const QString radice = QString::fromLocal8Bit(argv[1]);
-    const QString mese = percorsomese(radice, ucciso ? 6 : 4, "26");
+    const QString mese = ucciso ? percorsomese(radice, 6, "26") : radice;
     const qint16 ditta = qint16(ucciso ? 1 : std::atoi(argv[2]));
     qint32 i = 0;
     if (ucciso && !contamovimenti(mese, i))
