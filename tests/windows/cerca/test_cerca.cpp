@@ -44,9 +44,6 @@ TEST_F(Cerca, DescriptionSearchNeedsATextAndCancelClearsIt)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(ordine, QStringList({"Text1", "Command1", "annulla", "Text2", "cercarubrica"}));
-    EXPECT_EQ(casella("Text1")->palette().color(QPalette::Base), QColor(255, 255, 192));
-    EXPECT_EQ(casella("Text2")->palette().color(QPalette::Base), QColor(Qt::white));
-
     casella("Text1")->setText("   ");
     clicca(f.get(), "Command1");
     EXPECT_EQ(esito(), "||0 aperta");
@@ -62,11 +59,7 @@ TEST_F(Cerca, DescriptionSearchNeedsATextAndCancelClearsIt)
 
 TEST_F(Cerca, ContactSearchKeepsTheTypedTexts)
 {
-    for (const char *nome : {"Bianchi", "Rossi Srl"}) {
-        Contatto c;
-        c.ragionesociale = nome;
-        ASSERT_TRUE(aggiungicontatto("c:", c));
-    }
+    ASSERT_TRUE(aggiungicontatto("c:", {}) && aggiungicontatto("c:", {}));
     casella("Text1")->setText(" rata ");
     for (qint32 numero : {0, 2})
         quandomodale([numero](QWidget *w) {
