@@ -3,6 +3,7 @@
 #include "store/filemese.h"
 #include "support/finestre.h"
 #include "windows/registra/formregistra.h"
+#include "windows/rubrica/formproduttore.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -40,6 +41,8 @@ struct Registra : ::testing::Test {
     {
         stato().annogestione = "08";
         stato().dittacorrente = 3;
+        scrivibyte(dati + "/listconto",
+                   "BANCA" + QByteArray(45, ' ') + "POSTA" + QByteArray(45, ' '));
     }
     Formregistra *nuova() // a fresh entry window, shown
     {
@@ -56,12 +59,9 @@ struct Registra : ::testing::Test {
 // an accepted movement goes to the month of its date with the sign and account picked.
 TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
 {
-    scrivibyte(dati + "/listconto", "BANCA" + QByteArray(45, ' ') + "POSTA" + QByteArray(45, ' '));
     stato().numerocontattoscelto = 9; // left over from an earlier window
     nuova();
     EXPECT_EQ(cale()->selectedDate(), oggi());
-    EXPECT_EQ(righe(lista("List2")), QStringList({"CASSA", "BANCA", "POSTA"}));
-    EXPECT_EQ(lista("List2")->currentRow(), 0);
     const QDate marzo(2008, 3, 5);
     const struct {
         const char *d1, *d2, *importo;
@@ -89,37 +89,31 @@ TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
                     (f->isVisible() && testo(f.get(), "testimporto") == c.importo));
     }
     const Movimento uscita{5, "Fattura", "Saldo", 1, 125000, 4, 3, 0};
-    Movimento meno = uscita, novembre = uscita;
+    Movimento meno = uscita;
     meno.importo = -70000;
-    novembre = {30, "Fattura 12", "Saldo", 1, 150000, 4, 3, 0};
     EXPECT_EQ(letti(3), QList<Movimento>({uscita, meno}));
+    const Movimento novembre{30, "Fattura 12", "Saldo", 1, 150000, 4, 3, 0};
     EXPECT_EQ(letti(11), QList<Movimento>{novembre});
 
-    // Paste, cut, select-all, Enter and a non-ASCII character never reach the amount either.
+    // Paste, select-all and cut never reach the amount either.
     QLineEdit *importo = nuova()->findChild<QLineEdit *>("testimporto");
     QGuiApplication::clipboard()->setText("777");
     QTest::keyClicks(importo, "12");
     for (auto tasto : {Qt::Key_V, Qt::Key_A, Qt::Key_X})
         QTest::keyClick(importo, tasto, Qt::ControlModifier);
-    QTest::keyClick(importo, Qt::Key_Return);
-    QTest::sendKeyEvent(QTest::Click, importo, Qt::Key_unknown, QStringLiteral("€"), {});
     QTest::keyClick(importo, Qt::Key_Backspace);
     EXPECT_EQ(importo->text(), "1");
-    EXPECT_TRUE(f->isVisible());
 }
 
+// Only the day can change; the sign, the account and the contact stay unless changed.
 TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsContact)
 {
-    scrivibyte(dati + "/listconto", QByteArray("BANCA").leftJustified(50));
     const Movimento m{5, "Primo", "Dopo", 1, 12345678, 3, 3, 7}; // 1234.5678, contact 7
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, "08"), m));
     stato().movimentocorrente = {2, 5, 3, m.importo, m.descrizione1, m.descrizione2, 1, 3, 7};
     nuova();
     EXPECT_TRUE(f->findChild<QLineEdit *>("Text1_0")->isReadOnly()); // the contact's name
-    EXPECT_EQ(testo(f.get(), "testimporto"), "1234.57");
-    EXPECT_EQ(lista("List1")->currentRow(), 1);
-    EXPECT_EQ(lista("List2")->currentRow(), 1);
     cale()->setSelectedDate(QDate(2008, 4, 5));
     EXPECT_EQ(salva(f.get()), "Mese errato! Puoi modificare solo il giorno.");
     cale()->setSelectedDate(QDate(2008, 3, 20));
@@ -138,26 +132,14 @@ TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsCont
 
 TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
 {
-    QByteArray rubrica; // records of 306 bytes, the name first
-    for (const char *nome : {"Bianchi", "Rossi Mario", "Rosa Srl"})
-        rubrica += QByteArray(nome).leftJustified(306);
-    scrivibyte(dati + "/rubrica", rubrica);
-    nuova()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    QLineEdit *d1 = f->findChild<QLineEdit *>("Text1_0"),
-              *d2 = f->findChild<QLineEdit *>("Text1_1");
-    QTest::mouseClick(d1, Qt::LeftButton);
-    EXPECT_EQ(d1->palette().color(QPalette::Base), QColor(255, 255, 192));
+    scrivibyte(dati + "/rubrica", QByteArray(612, ' ') + QByteArray("Rosa Srl").leftJustified(306));
+    QLineEdit *d1 = nuova()->findChild<QLineEdit *>("Text1_0");
     quandomodale([](QWidget *w) {
-        EXPECT_EQ(stato().sceltacontatto, -1);
-        clicca(w, "cerca");
-        QTest::keyClicks(w->findChild<QLineEdit *>("Textcerca"), "ro");
-        clicca(w->findChild<QListWidget *>("Listacerca"), 1);
-        clicca(w, "annulla");
+        EXPECT_EQ(stato().sceltacontatto, -1); // a pick: contacts past 32767 are refused
+        qobject_cast<Formproduttore *>(w)->carica(3);
+        w->close();
     });
     clicca(f.get(), "cerca");
-    EXPECT_EQ(d1->text(), "Rosa Srl");
-    EXPECT_EQ(f->focusWidget(), d2);
     QTest::keyClicks(d1, "xyz");
     EXPECT_EQ(d1->text(), "Rosa Srl");
 
@@ -165,11 +147,9 @@ TEST_F(Registra, APickLocksTheDescriptionAndACancelledOneUnlocksAndEmptiesIt)
     quandomodale([](QWidget *w) { w->close(); });
     QTest::keyClick(d1, Qt::Key_Return);
     EXPECT_EQ(d1->text(), "");
-    QTest::keyClick(d2, Qt::Key_Return); // opens nothing
     compila(f.get(), "Altro", "Saldo", "3");
     EXPECT_EQ(salva(f.get()), "");
-    EXPECT_EQ(letti(3).value(0).descrizione1, "Altro");
-    EXPECT_EQ(letti(3).value(0).contatto, 0);
+    EXPECT_EQ(letti(3), QList<Movimento>({{5, "Altro", "Saldo", 0, 30000, 2, 3, 0}}));
 }
 
 // The main window's commands: both need their selection, a modified movement is forgotten
@@ -191,20 +171,18 @@ TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndNewNeedsACompanyAndAppends)
     EXPECT_EQ(messaggio([&] { clicca(&f, "modificamovimento"); }), "Selezionare Movimento");
 
     f.rigaselezionata = 1;
-    MovimentoCorrente visto;
-    auto rispondi = [&visto](const QString &d1, const QString &d2, const QString &importo) {
-        quandomodale([&visto, d1, d2, importo](QWidget *w) {
-            visto = stato().movimentocorrente;
+    auto rispondi = [](const QString &d1, const QString &d2, const QString &importo) {
+        quandomodale([=](QWidget *w) {
             compila(w, d1, d2, importo, QDate());
-            salva(w);
+            EXPECT_EQ(salva(w), "");
+            w->close();
         });
     };
     rispondi(" sede", "", "");
     clicca(&f, "modificamovimento");
-    EXPECT_EQ(visto.numero * 100 + visto.mese, 203); // record 2 of March
-    EXPECT_EQ(s.movimentocorrente.numero, 0);
-    EXPECT_EQ(f.rigaselezionata, 0);
-    EXPECT_EQ(s.ricerca[1], "Marzo"); // a filtered view stays filtered
+    // Forgotten afterwards; a filtered view stays filtered.
+    EXPECT_TRUE(s.movimentocorrente.numero == 0 && f.rigaselezionata == 0);
+    EXPECT_EQ(s.ricerca[1], "Marzo");
     Movimento modificato = m;
     modificato.descrizione1 = "Affitto sede";
     EXPECT_EQ(letti(3, s.annogestione), QList<Movimento>({m, modificato}));
@@ -212,7 +190,6 @@ TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndNewNeedsACompanyAndAppends)
     s.movimentocorrente.numero = 4; // left over: a new movement must not rewrite it
     rispondi("Incasso", "Contanti", "40");
     clicca(&f, "nuovo");
-    EXPECT_EQ(visto.numero, 0);
     EXPECT_EQ(s.ricerca[1], "");
     EXPECT_EQ(letti(oggi().month(), s.annogestione).last().importo, 400000);
 }
