@@ -66,17 +66,21 @@ TEST_F(Ditte, PastTheListAFailedWriteAndTheThousandthCompany)
     stato().nomeditta = "Altrove";
     Formditta d;
     EXPECT_EQ(messaggio([&] { clicca(&d, "modifica"); }), "Selezionare Ditta da Rinominare");
+    EXPECT_EQ(scelta(), "1500 Altrove");
+    clicca(elenco(d), 0);
     if (bloccacartella(dati)) {
-        EXPECT_TRUE(chiedi(d, "aggiungi", "Beta").contains("listditta"));
+        EXPECT_TRUE(chiedi(d, "aggiungi", "Beta").contains("listditta") &&
+                    chiedi(d, "modifica", "Zeta").contains("listditta"));
         sbloccacartella(dati);
         EXPECT_EQ(elenco(d)->count(), 998);
     }
-    EXPECT_EQ(scelta(), "1500 Altrove");
+    EXPECT_EQ(scelta(), "1 Ditta 1");
     chiedi(d, "aggiungi", "Penultima");
     chiedi(d, "aggiungi", "Ultima");
     EXPECT_EQ(scelta(), "1000 Ultima");
     const QByteArray piena = lista();
-    EXPECT_TRUE(piena.startsWith("1000\r\n") && piena.endsWith("\"Penultima\"\r\n\"Ultima\"\r\n"));
+    EXPECT_TRUE(piena.startsWith("1000\r\n\"Ditta 1\"\r\n") &&
+                piena.endsWith("\"Penultima\"\r\n\"Ultima\"\r\n"));
     EXPECT_EQ(messaggio([&] { clicca(&d, "aggiungi"); }), "Limite Raggiunto");
     EXPECT_EQ(lista(), piena);
 }
