@@ -41,13 +41,14 @@ QString grafico(QWidget &f, int m)
 TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAccount)
 {
     nuovoarchivio();
-    for (auto [mese, segno, importo, conto] : {std::tuple{3, 0, 1234567, 2},
-                                               {3, 1, 25000000, 2},
-                                               {3, 0, 400000, 3},
-                                               {5, 0, 2500000, 2},
-                                               {5, 1, 1000000, 2}})
+    const std::tuple<int, qint16, qint64, qint16> movimenti[] = {{3, 0, 1234567, 2},
+                                                                 {3, 1, 25000000, 2},
+                                                                 {3, 0, 400000, 3},
+                                                                 {5, 0, 2500000, 2},
+                                                                 {5, 1, 1000000, 2}};
+    for (auto [mese, segno, importo, conto] : movimenti)
         ASSERT_TRUE(aggiungimovimento(percorsomese("c:", mese, "08"),
-                                      {1, "", "", qint16(segno), importo, qint16(conto), 1, 0}));
+                                      {1, "", "", segno, importo, conto, 1, 0}));
     Stato &s = stato();
     s.annogestione = "08";
     s.dittacorrente = 1;
