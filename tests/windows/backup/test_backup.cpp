@@ -11,30 +11,25 @@
 
 namespace {
 
-// Answers the next folder dialog with cartella (empty = Cancel) and keeps its title.
+// Answers the next folder dialog with cartella and keeps its title.
 void sceglie(const QString &cartella, QString *titolo = nullptr)
 {
     quandomodale([cartella, titolo](QWidget *w) {
         auto *d = qobject_cast<QFileDialog *>(w);
         if (titolo)
             *titolo = d->windowTitle();
-        if (cartella.isEmpty())
-            return d->reject();
         d->setDirectory(cartella);
         static_cast<QDialog *>(d)->accept();
     });
 }
 
-// A fresh home with the given files in the data folder (and in other folders when named
-// "folder/file"), each holding its own name.
-QString archivio(const QStringList &nomi)
+// Writes the files, each holding its own name, into the data folder (or "folder/file" beside).
+void archivio(const QStringList &nomi)
 {
-    const QString dati = nuovoarchivio();
     for (const QString &n : nomi) {
-        QDir(dati).mkpath(QFileInfo(n).path());
-        scrivibyte(dati + "/" + n, n.toUtf8());
+        QDir(cartellalocale()).mkpath(QFileInfo(n).path());
+        scrivibyte(cartellalocale() + "/" + n, n.toUtf8());
     }
-    return dati;
 }
 
 QStringList elenco(const QString &cartella)
@@ -66,14 +61,17 @@ const QString riuscita = QStringLiteral("Procedura eseguita con successo");
 
 TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
 {
-    const QString dati = archivio({"mov0308", "listditta", "vecchi/mov0107"});
+    const QString dati = nuovoarchivio();
     const QString copia = QDir::homePath() + "/backupquaderoladati" + dataddmmyy(oggi());
     Formbackup f;
-    EXPECT_EQ(testo(&f, "Label1"), "Pronto");
     annullamessaggio();
     clicca(&f, "Command1");
     EXPECT_FALSE(QDir(copia).exists());
-    QDir().mkpath(copia);
+    accettamessaggio(); // an empty data folder still gets its dated folder, and no message
+    clicca(&f, "Command1");
+    EXPECT_TRUE(QDir(copia).exists() && testo(&f, "Label1") == "Pronto");
+
+    archivio({"mov0308", "listditta", "vecchi/mov0107"});
     scrivibyte(copia + "/listditta", "vecchia"); // the same day overwrites
     EXPECT_EQ(messaggio([&] { clicca(&f, "Command1"); }),
               "Sicuro di effettuare copia Backup Quaderola?");
@@ -91,14 +89,36 @@ TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
     EXPECT_EQ(titolo, "Seleziona la cartella di destinazione");
     EXPECT_EQ(elenco(scelta + "/quaderoladati"), elenco(copia));
     EXPECT_EQ(testo(&f, "Label1"), riuscita + "!");
+
+    // A file that cannot be overwritten stops the load there; those handled before stay.
+    archivio({"../quaderoladati2/a", "../quaderoladati2/listditta", "../quaderoladati2/mov0308"});
+    if (::geteuid() == 0 && bloccacartella(dati + "/listditta")) { // a file locks only as root
+        sceglie(QDir::homePath() + "/quaderoladati2");
+        clicca(&f, "Command3");
+        sbloccacartella(dati + "/listditta");
+        EXPECT_EQ(testo(&f, "Label1"), "Si è verificato un errore Imprevisto.");
+        EXPECT_EQ(leggibyte(dati + "/a") + leggibyte(dati + "/listditta") +
+                      leggibyte(dati + "/mov0308"),
+                  "../quaderoladati2/alistdittamov0308");
+        EXPECT_EQ(barra(f), 3);
+    }
+
+    Formprincipale principale; // one backup window beside it, however often it is asked for
+    clicca(&principale, "backup");
+    clicca(&principale, "backup");
+    const QWidgetList w = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(w.begin(), w.end(),
+                            [](QWidget *x) { return x->isVisible() && x->inherits("Formbackup"); }),
+              1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
 {
-    const QString dati =
-        archivio({"mov0108", "mov0208", ".nascosto", "vecchi/mov0107", "../archivio/mov0208",
-                  "../COPIA/QUADEROLADATI/a", "../salvata/quaderoladati/mov0208",
-                  "../BackupQuaderolaDati010308/mov0208"});
+    const QString dati = nuovoarchivio();
+    archivio({"mov0108", "mov0208", ".nascosto", "vecchi/mov0107", "../archivio/mov0208",
+              "../COPIA/QUADEROLADATI/a", "../salvata/quaderoladati/mov0208",
+              "../BackupQuaderolaDati010308/mov0208"});
     const QString casa = QDir::homePath();
     Formbackup f;
     QString titolo;
@@ -142,50 +162,9 @@ TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
     EXPECT_EQ(elenco(dati), QStringList());
     EXPECT_TRUE(QFile::exists(dati + "/vecchi/mov0107"));
     EXPECT_EQ(barra(f), 5);
-}
 
-TEST(Backup, AFailedCopyStopsThereAndAnUnreachableFolderAsksNothing)
-{
-    const QString dati = archivio({"listditta", "mov0108", "../quaderoladati2/a",
-                                   "../quaderoladati2/listditta", "../quaderoladati2/mov0108"});
-    Formbackup f;
-    f.show();
-    if (::geteuid() == 0) { // a single file can be locked only as root
-        ASSERT_TRUE(bloccacartella(dati + "/listditta"));
-        sceglie(QDir::homePath() + "/quaderoladati2");
-        clicca(&f, "Command3");
-        sbloccacartella(dati + "/listditta");
-        EXPECT_EQ(testo(&f, "Label1"), "Si è verificato un errore Imprevisto.");
-        EXPECT_EQ(leggibyte(dati + "/a"), "../quaderoladati2/a"); // handled before: stays copied
-        EXPECT_EQ(leggibyte(dati + "/listditta") + leggibyte(dati + "/mov0108"),
-                  "listdittamov0108");
-        EXPECT_EQ(barra(f), 3);
-        EXPECT_TRUE(f.isVisible());
-    }
-    stato().percorso = QDir::homePath() + "/rete/";
+    stato().percorso = casa + "/rete/"; // an unreachable folder asks nothing
     clicca(&f, "Command5");
     EXPECT_EQ(testo(&f, "Label1"), "Si è verificato un errore Imprevisto");
     EXPECT_TRUE(nessunarispostainattesa());
-}
-
-TEST(Backup, AnEmptyFolderGetsItsDatedCopyAndTheMainWindowReusesOneWindow)
-{
-    archivio({});
-    {
-        Formbackup f;
-        accettamessaggio(); // an empty data folder still gets its dated folder, and no message
-        clicca(&f, "Command1");
-        EXPECT_TRUE(QDir(QDir::homePath() + "/backupquaderoladati" + dataddmmyy(oggi())).exists());
-        EXPECT_EQ(testo(&f, "Label1"), "Pronto");
-    }
-    Formprincipale principale;
-    clicca(&principale, "backup");
-    clicca(&principale, "backup");
-    QList<Formbackup *> finestre; // top-level windows: the backup window has no parent
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->inherits("Formbackup"))
-            finestre.append(static_cast<Formbackup *>(w));
-    ASSERT_EQ(finestre.size(), 1);
-    EXPECT_TRUE(finestre[0]->isVisible() && finestre[0]->isWindow());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

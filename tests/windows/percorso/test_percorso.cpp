@@ -44,13 +44,18 @@ QList<Formpercorso *> aperte()
 
 // A folder outside any data folder, and a cancelled dialog, change nothing; a folder inside one
 // makes its parent the root, written on close and read at the next start.
-TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
+TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnCloseEvenAfterTheMainWindow)
 {
     const QString impostazioni = nuovoarchivio() + "/impoqx.txt", casa = QDir::homePath();
     const QString rete = casa + "/rete/";
     ASSERT_TRUE(QDir().mkpath(rete + "QuaderolaDati/vecchi") && QDir().mkpath(casa + "/archivio"));
-    QPointer<Formpercorso> f = new Formpercorso;
-    f->show();
+    auto *principale = new Formprincipale;
+    principale->show();
+    clicca(principale, "impostazioni"); // returns at once: the window is not modal
+    clicca(principale, "impostazioni");
+    ASSERT_EQ(aperte().size(), 1);
+    QPointer<Formpercorso> f = aperte().first();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(testo(f, "Text1"), "c:");
     QString titolo;
     scegli(casa + "/archivio", &titolo);
@@ -65,15 +70,22 @@ TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
     chiudi(f);
     EXPECT_EQ(leggibyte(impostazioni), "\"" + rete.toUtf8() + "\"\r\n");
     stato().percorso = "c:";
-    Formprincipale prossimoavvio; // reads the root written
+    delete principale;
+    principale = new Formprincipale; // reads the root written
     EXPECT_EQ(stato().percorso, rete);
 
-    // Back to the local disk; a settings file that cannot be written is reported.
-    (f = new Formpercorso)->show();
+    // Back to the local disk from a window that outlives the main window.
+    clicca(principale, "impostazioni");
+    ASSERT_EQ(aperte().size(), 1);
+    f = aperte().first();
+    delete principale;
+    ASSERT_TRUE(f && f->isVisible());
     clicca(f, "selc");
     EXPECT_EQ(testo(f, "Text1"), "c:");
     chiudi(f);
     EXPECT_EQ(leggibyte(impostazioni), "\"c:\"\r\n");
+
+    // A settings file that cannot be written is reported.
     stato().percorso = "/altrove/";
     (f = new Formpercorso)->show();
     impostaguasto([](Operazione, const QString &file) { return file.contains("impoqx"); });
@@ -82,28 +94,4 @@ TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnClose)
     EXPECT_TRUE(m.contains("impoqx.txt") && m.contains("non sarà ricordato")) << m.toStdString();
     EXPECT_EQ(stato().percorso, "/altrove/");
     EXPECT_EQ(leggibyte(impostazioni), "\"c:\"\r\n");
-}
-
-TEST(Percorso, MainWindowOpensOneWindowWithoutWaiting)
-{
-    nuovoarchivio();
-    auto *principale = new Formprincipale;
-    principale->show();
-    clicca(principale, "impostazioni"); // returns at once: the window is not modal
-    ASSERT_EQ(aperte().size(), 1);
-    QPointer<Formpercorso> f = aperte().first();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    clicca(principale, "impostazioni");
-    EXPECT_EQ(aperte(), QList<Formpercorso *>({f.data()}));
-    chiudi(f);
-    clicca(principale, "impostazioni");
-    ASSERT_EQ(aperte().size(), 1);
-    f = aperte().first();
-    // It outlives the main window and still writes the settings when it closes.
-    delete principale;
-    ASSERT_TRUE(f && f->isVisible());
-    stato().percorso = "/altrove/";
-    clicca(f, "selc");
-    chiudi(f);
-    EXPECT_EQ(leggibyte(QDir::homePath() + "/quaderoladati/impoqx.txt"), "\"c:\"\r\n");
 }

@@ -3,6 +3,11 @@
 #include "support/finestre.h"
 #include "windows/saldi/formsaldi.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QFileDialog>
+#include <QLineSeries>
 #include <QTableWidget>
 
 namespace {
@@ -20,16 +25,30 @@ QString riga(QWidget *f, int r)
     return testi.join('|');
 }
 
+// The chart beside the grid of f: the bars and the balance line of month m, with their colours.
+QString grafico(QWidget &f, int m)
+{
+    const auto serie = f.findChild<QChartView *>("grafico")->chart()->series();
+    QStringList v;
+    for (QBarSet *b : qobject_cast<QBarSeries *>(serie.value(0))->barSets())
+        v << b->color().name() + QString::number(b->at(m), 'f', 2);
+    const QPointF p = qobject_cast<QLineSeries *>(serie.value(1))->at(m);
+    return v.join('|') + QStringLiteral("|%1,%2").arg(p.x()).arg(p.y(), 0, 'f', 2);
+}
+
 } // namespace
 
-TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesForOneOrEveryAccount)
+TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAccount)
 {
     nuovoarchivio();
-    for (auto [mese, segno, euro, conto] :
-         {std::tuple{3, 0, 100, 2}, {3, 1, 250, 2}, {3, 0, 40, 3}, {5, 0, 250, 2}, {5, 1, 100, 2}})
-        ASSERT_TRUE(
-            aggiungimovimento(percorsomese("c:", mese, "08"),
-                              {1, "", "", qint16(segno), euro * 10000, qint16(conto), 1, 0}));
+    const std::tuple<int, qint16, qint64, qint16> movimenti[] = {{3, 0, 1234567, 2},
+                                                                 {3, 1, 25000000, 2},
+                                                                 {3, 0, 400000, 3},
+                                                                 {5, 0, 2500000, 2},
+                                                                 {5, 1, 1000000, 2}};
+    for (auto [mese, segno, importo, conto] : movimenti)
+        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", mese, "08"),
+                                      {1, "", "", segno, importo, conto, 1, 0}));
     Stato &s = stato();
     s.annogestione = "08";
     s.dittacorrente = 1;
@@ -39,9 +58,22 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesForOneOrEveryAccount)
         Formsaldi f;
         EXPECT_EQ(testo(&f, "Label1"), "SALDI CASSA");
         EXPECT_EQ(riga(&f, 0), "Gennaio|0,00|0,00|0,00|");
-        EXPECT_EQ(riga(&f, 2), "Marzo|100,00|250,00|-150,00|#ff0000");
+        EXPECT_EQ(riga(&f, 2), "Marzo|123,46|2500,00|-2376,54|#ff0000");
         EXPECT_EQ(riga(&f, 4), "Maggio|250,00|100,00|150,00|#0000ff");
-        EXPECT_EQ(riga(&f, 12), "Anno|350,00|350,00|0,00|");
+        EXPECT_EQ(riga(&f, 12), "Anno|373,46|2600,00|-2226,54|#ff0000");
+        // Bars in the colours of the balances, the line's points one per month.
+        EXPECT_EQ(grafico(f, 2), "#0000ff123.46|#ff00002500.00|2,-2376.54");
+        EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff00000.00|11,0.00");
+        const QString file = QDir::homePath() + "/saldi.csv";
+        quandomodale([=](QWidget *w) {
+            qobject_cast<QFileDialog *>(w)->selectFile(file);
+            QMetaObject::invokeMethod(w, "accept");
+        });
+        clicca(&f, "esporta");
+        EXPECT_TRUE(leggibyte(file).startsWith("\xEF\xBB\xBFMese;Entrate;Uscite;Saldo\r\n"));
+        const QList<QByteArray> righe = leggibyte(file).split('\n');
+        EXPECT_EQ(righe.value(3) + righe.value(13),
+                  "Marzo;123,46;2500,00;-2376,54\rAnno;373,46;2600,00;-2226,54\r");
     }
     // Through the main window, on "TUTTI": every account counts.
     Formprincipale principale; // which sets its own company and year
@@ -54,7 +86,7 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesForOneOrEveryAccount)
         clicca(w, "annulla");
     });
     principale.vedisaldi();
-    EXPECT_EQ(visto, "SALDI TUTTI|Anno|390,00|350,00|40,00|#0000ff");
+    EXPECT_EQ(visto, "SALDI TUTTI|Anno|413,46|2600,00|-2186,54|#ff0000");
 
     // An unreadable month is reported and no figure shown.
     QFile::remove(cartellalocale() + "/mov0708");

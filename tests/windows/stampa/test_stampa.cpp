@@ -1,41 +1,97 @@
 #include "app/formprincipale.h"
-#include "registratore.h"
+#include "ledger/esportazione.h"
+#include "platform/stampante.h"
+#include "store/guasti.h"
+#include "store/movimento.h"
 #include "support/finestre.h"
 #include "windows/stampa/formstampante.h"
 #include "windows/stampa/rapporto.h"
 
+#include <QDeadlineTimer>
 #include <QFileDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QThread>
 
 namespace {
 
-RigaMese riga(qint16 giorno, const QString &d0, qint16 segno, qint64 euro, qint64 saldo)
+QString traccia(double x1, double y1, double x2, double y2)
 {
-    return {0, giorno, 3, {d0, "seconda " + d0}, euro * 10000, segno, saldo * 10000};
+    return QStringLiteral("%1,%2>%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
 }
 
-TabellaMese tabella(const QList<RigaMese> &righe)
+// A print service that records each drawing as a line: "text@x,y" ("*" after it in bold),
+// "x1,y1>x2,y2" for a rule, "pagina", "" for an empty write. A character is 0.2 cm wide (0.25 in
+// bold), a line 0.5 cm high, the page 18 cm wide.
+class Registratore : public Stampante
 {
-    TabellaMese t;
-    for (qsizetype i = 0; i < righe.size(); ++i)
-        t.righe[i + 1] = righe[i];
-    t.numerorighe = qint16(righe.size());
-    return t;
-}
+  public:
+    QStringList nomi = {"Ufficio", "Laser"}, fatte;
+    QString attuale = "Laser", scelta;
+    double H = 27, px = 0, py = 0;
+    int falliscidopo = -1, qualitadata = 0, copiedate = 0, fini = 0; // -1: nothing fails
+    bool neretto = false;
 
+    QStringList stampanti() const override { return nomi; }
+    QString corrente() const override { return attuale; }
+    bool scegli(const QString &n) override { return (scelta = attuale = n), true; }
+    bool qualita(int c) override { return (qualitadata = c), true; }
+    bool copie(int n) override { return (copiedate = n), true; }
+    bool carattere(const QString &, double, bool b) override { return grassetto(b); }
+    bool grassetto(bool b) override { return (neretto = b), true; }
+    bool centimetri() override { return true; }
+    double larghezza() const override { return 18; }
+    double altezza() const override { return H; }
+    double x() const override { return px; }
+    double y() const override { return py; }
+    void posizione(double x, double y) override { px = x, py = y; }
+    double larghezzatesto(const QString &t) const override
+    {
+        return t.size() * (neretto ? 0.25 : 0.2);
+    }
+    bool scrivi(const QString &t, bool acapo) override
+    {
+        const QString punto = QStringLiteral("@%1,%2").arg(px).arg(py) + (neretto ? "*" : "");
+        if (!registra(t.isEmpty() ? QString() : t + punto))
+            return false;
+        acapo ? posizione(0, py + 0.5) : posizione(px + larghezzatesto(t), py);
+        return true;
+    }
+    bool linea(double x1, double y1, double x2, double y2) override
+    {
+        return registra(traccia(x1, y1, x2, y2)) && (posizione(x2, y2), true);
+    }
+    bool nuovapagina() override { return registra("pagina") && (posizione(0, 0), true); }
+    bool fine() override { return ++fini, true; }
+    QString motivo() const override { return "La stampante è spenta."; }
+    bool stampato(const QString &testo) const { return !fatte.filter(testo + "@").isEmpty(); }
+
+  private:
+    bool registra(const QString &o) { return falliscidopo != fatte.size() && (fatte << o, true); }
+};
+
+// n rows: day i, "Voce i", 10·i euro, in the expense column when odd, balance 10·(i - 2) euro.
 TabellaMese tabella(int n)
 {
-    QList<RigaMese> righe;
-    for (int i = 1; i <= n; ++i)
-        righe.append(riga(qint16(i), QStringLiteral("Voce %1").arg(i), 0, 10, 10 * i));
-    return tabella(righe);
+    TabellaMese t;
+    for (qint16 i = 1; i <= n; ++i)
+        t.righe[i] = {0,
+                      i,
+                      3,
+                      {QStringLiteral("Voce %1").arg(i), QStringLiteral("seconda Voce %1").arg(i)},
+                      i * 100000,
+                      qint16(i % 2),
+                      (i - 2) * 100000};
+    t.numerorighe = qint16(n);
+    return t;
 }
 
 const Lavoro lavoro{-2, 1, "CONTO CASSA Marzo 2008", "08"};
 
-// A rule across the table at y.
-void orizzontale(const Operazione &o, double y)
+void seleziona(QWidget &f, const char *nome, const QString &voce)
 {
-    EXPECT_TRUE(o.x == 0.5 && o.x2 == 17.5 && o.y == y && o.y2 == y) << o.x << " " << o.y;
+    auto *l = f.findChild<QListWidget *>(nome);
+    l->setCurrentItem(l->findItems(voce, Qt::MatchExactly).value(0));
 }
 
 // The entries of a list of the print window, the selected one marked with "*".
@@ -48,20 +104,42 @@ QStringList voci(QWidget &f, const char *nome)
     return v;
 }
 
-void seleziona(QWidget &f, const char *nome, const QString &voce)
+// Presses Command1 with voce chosen, answering the file question with file; the message shown.
+QString salvasu(QWidget &f, const char *voce, const QString &file, QString *proposto = nullptr)
 {
-    auto *l = f.findChild<QListWidget *>(nome);
-    l->setCurrentItem(l->findItems(voce, Qt::MatchExactly).value(0));
-}
-
-// Prints to the "File PDF" entry, answering its file question; the message shown, if any.
-QString stampapdf(QWidget &f, const QString &file)
-{
-    quandomodale([file](QWidget *w) {
+    seleziona(f, "Lista", voce);
+    quandomodale([=](QWidget *w) {
+        if (proposto)
+            *proposto = qobject_cast<QFileDialog *>(w)->selectedFiles().value(0);
         qobject_cast<QFileDialog *>(w)->selectFile(file);
         QMetaObject::invokeMethod(w, "accept");
     });
     return messaggio([&] { clicca(&f, "Command1"); });
+}
+
+void mese(int m, const QList<Movimento> &movimenti)
+{
+    QByteArray dati;
+    for (const Movimento &x : movimenti)
+        dati += movimento::codifica(x);
+    scrivibyte(cartellalocale() + QStringLiteral("/mov%1").arg(m, 2, 10, QChar('0')) + "26", dati);
+}
+
+// Runs a program: its output, or "" with its error in *errore when it fails.
+QString esegui(const QString &programma, const QStringList &argomenti, QString *errore = nullptr)
+{
+    QProcess p;
+    p.start(programma, argomenti);
+    const bool ok =
+        p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (errore)
+        *errore = ok ? QString() : QString::fromLocal8Bit(p.readAllStandardError()) + " ";
+    return ok ? QString::fromUtf8(p.readAllStandardOutput()).trimmed() : QString();
+}
+
+int contapagine(const QString &pdf)
+{
+    return esegui("pdfinfo", {pdf}).section("Pages:", 1).section('\n', 0, 0).toInt();
 }
 
 } // namespace
@@ -69,54 +147,24 @@ QString stampapdf(QWidget &f, const QString &file)
 TEST(Rapporto, EveryPositionOfAnEighteenCentimetreWidthAndBoldOnlyForNegativeBalances)
 {
     Registratore r;
-    const TabellaMese t =
-        tabella({riga(5, "Fattura 12", 1, 150, -50), riga(9, "Incasso", 0, 50, 0)});
-    ASSERT_EQ(stampamese(r, "Ufficio", t, lavoro), Esitostampa::completata);
+    ASSERT_EQ(stampamese(r, "Ufficio", tabella(2), lavoro), Esitostampa::completata);
     EXPECT_EQ(r.scelta + QString::number(r.fini), "Ufficio1");
-    const struct {
-        const char *testo;
-        double x, y;
-        bool grassetto;
-    } attesi[] = {{"CONTO CASSA Marzo 2008", (18 - 22 * 0.25) / 2, 0.5, true},
-                  {"Pag. 1", 18 - 6 * 0.2 - 0.5, 1.0, false},
-                  {"DATA", 1.1, 2.0, true},
-                  {"DESCRIZIONE", 4.7, 2.0, true},
-                  {"ENTRATE", 9.5, 2.0, true},
-                  {"USCITE", 12.5, 2.0, true},
-                  {"SALDO", 15.5, 2.0, true},
-                  {"05/03/08", 0.8, 3.0, false},
-                  {"Fattura 12", 2.5, 3.0, true},
-                  {"seconda Fattura 12", 2.5, 3.5, false},
-                  {"€ 150,00", 12.5, 3.5, false},
-                  {"€ -50,00", 17.5 - 8 * 0.25, 3.5, true}, // ends at W - 0.5
-                  {"09/03/08", 0.8, 4.0, false},
-                  {"Incasso", 2.5, 4.0, true},
-                  {"seconda Incasso", 2.5, 4.5, false},
-                  {"€ 50,00", 9.5, 4.5, false},
-                  {"€ 0,00", 17.5 - 6 * 0.2, 4.5, false}};
-    const QList<Operazione> s = r.tipo(Operazione::testo);
-    ASSERT_EQ(s.size(), qsizetype(std::size(attesi)));
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const auto &a = attesi[i];
-        EXPECT_EQ(s[i].scritto, QString::fromUtf8(a.testo));
-        EXPECT_TRUE(qAbs(s[i].x - a.x) < 1e-9 && qAbs(s[i].y - a.y) < 1e-9) << a.testo;
-        EXPECT_EQ(s[i].grassetto, a.grassetto) << a.testo;
-    }
+    EXPECT_EQ(
+        r.fatte.filter("@"),
+        QStringList({"CONTO CASSA Marzo 2008@6.25,0.5*", "Pag. 1@16.3,1", "DATA@1.1,2*",
+                     "DESCRIZIONE@4.7,2*", "ENTRATE@9.5,2*", "USCITE@12.5,2*", "SALDO@15.5,2*",
+                     "01/03/08@0.8,3", "Voce 1@2.5,3*", "seconda Voce 1@2.5,3.5",
+                     "€ 10,00@12.5,3.5", "€ -10,00@15.5,3.5*", "02/03/08@0.8,4", "Voce 2@2.5,4*",
+                     "seconda Voce 2@2.5,4.5", "€ 20,00@9.5,4.5", "€ 0,00@16.3,4.5"}));
     // Each band: a rule across, then the six column borders from the top of the band down to y.
-    const QList<Operazione> l = r.tipo(Operazione::linea);
-    ASSERT_EQ(l.size(), 22);
-    qsizetype n = 0;
-    for (const auto &[sopra, y, altezza] :
+    QStringList attese;
+    for (const auto &[sopra, y, alto] :
          {std::tuple{1.5, 3.0, 1.5}, {3.0, 4.0, 0.99}, {4.0, 5.0, 0.99}}) {
-        orizzontale(l[n++], sopra);
-        for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5}) {
-            const Operazione &o = l[n++];
-            EXPECT_TRUE(qAbs(o.x - x) < 1e-9 && o.x2 == o.x && qAbs(o.y - (y - altezza)) < 1e-9 &&
-                        o.y2 == y)
-                << x << " " << y;
-        }
+        attese << traccia(0.5, sopra, 17.5, sopra);
+        for (double x : {0.5, 2.3, 9.0, 11.7, 14.5, 17.5})
+            attese << traccia(x, y - alto, x, y);
     }
-    orizzontale(l[n], 5.0); // the closing rule
+    EXPECT_EQ(r.fatte.filter(">"), attese << traccia(0.5, 5, 17.5, 5));
 }
 
 TEST(Rapporto, PagesBreakAfterEveryRowTheLastIncludedAndAFailureEndsTheDocument)
@@ -128,42 +176,42 @@ TEST(Rapporto, PagesBreakAfterEveryRowTheLastIncludedAndAFailureEndsTheDocument)
         r.H = 10;
         ASSERT_EQ(stampamese(r, "Laser", tabella(righe), lavoro), Esitostampa::completata);
         const int pagine = righe / 5 + 1;
-        EXPECT_EQ(r.tipo(Operazione::pagina).size(), pagine - 1) << righe;
+        EXPECT_EQ(r.fatte.count("pagina"), pagine - 1) << righe;
         EXPECT_TRUE(r.stampato(QStringLiteral("Pag. %1").arg(pagine)));
-        EXPECT_FALSE(r.stampato(QStringLiteral("Pag. %1").arg(pagine + 1)));
-        for (qsizetype i = 0; i < r.fatte.size(); ++i)
-            if (r.fatte[i].tipo == Operazione::pagina)
-                orizzontale(r.fatte[i - 1], 8.0);
+        for (qsizetype i = r.fatte.indexOf("pagina"); i > 0; i = r.fatte.indexOf("pagina", i + 1))
+            EXPECT_EQ(r.fatte[i - 1], traccia(0.5, 8, 17.5, 8));
         // After a full last page the closing rule lies right under the heading frame.
-        orizzontale(r.fatte.last(), righe % 5 == 0 ? 3.0 : 3.0 + righe % 5);
+        const double fondo = righe % 5 == 0 ? 3.0 : 3.0 + righe % 5;
+        EXPECT_EQ(r.fatte.last(), traccia(0.5, fondo, 17.5, fondo));
     }
     Registratore r;
     r.falliscidopo = 45; // inside the third row
     EXPECT_EQ(stampamese(r, "Laser", tabella(6), lavoro), Esitostampa::interrotta);
     EXPECT_EQ(r.fatte.size(), 45); // nothing after the failure, no closing rule
     EXPECT_EQ(r.fini, 1);          // the pages drawn are sent
-    Registratore nessuna;
-    EXPECT_EQ(stampamese(nessuna, "laser", tabella(1), lavoro), Esitostampa::nessunastampante);
-    EXPECT_EQ(stampamese(nessuna, "", tabella(1), lavoro), Esitostampa::nessunastampante);
+    Registratore nessuna;          // the name must match exactly
+    for (const char *nome : {"laser", ""})
+        EXPECT_EQ(stampamese(nessuna, nome, tabella(1), lavoro), Esitostampa::nessunastampante);
     EXPECT_TRUE(nessuna.fatte.isEmpty() && nessuna.scelta.isEmpty() && nessuna.fini == 0);
 }
 
 struct Finestra : ::testing::Test {
     Registratore r;
+    QString casa;
     void SetUp() override
     {
         nuovoarchivio();
+        casa = QDir::homePath();
         usastampante(&r);
         Stato &s = stato();
         s.annogestione = "08";
         s.mesecorrente = 3;
-        s.tabellamese =
-            tabella({riga(5, "Fattura 1", 0, 100, 100), riga(6, "Fattura 2", 0, 100, 200)});
+        s.tabellamese = tabella(2);
     }
     void TearDown() override { usastampante(nullptr); }
 };
 
-TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
+TEST_F(Finestra, PrintsOnTheChosenPrinterOrAPdfWithQualityCopiesAndTitleAndStaysOpen)
 {
     r.attuale = "Sparita"; // not among the printers: nothing preselected, nothing printed
     Formstampante nessuna;
@@ -174,9 +222,9 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
     r.attuale = "Laser";
     Formstampante f;
     f.show();
-    EXPECT_EQ(voci(f, "Lista"), QStringList({"Ufficio", "*Laser", "File PDF", "File CSV"}));
-    EXPECT_EQ(voci(f, "Listaqualita"), QStringList({"Alta", "Media", "*Bassa", "Bozza"}));
-    EXPECT_EQ(voci(f, "Listcopie"), QStringList({"*1", "2", "3", "4"}));
+    EXPECT_EQ(voci(f, "Lista").value(1) + voci(f, "Listaqualita").value(2) +
+                  voci(f, "Listcopie").value(0),
+              "*Laser*Bassa*1");
     seleziona(f, "Lista", "Ufficio");
     for (auto [qualita, codice, copie] :
          {std::tuple{"Alta", -4, 3}, {"Media", -3, 1}, {"Bassa", -2, 4}, {"Bozza", -1, 2}}) {
@@ -185,13 +233,11 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
         clicca(&f, "Command1");
         EXPECT_EQ(r.qualitadata * 10 + r.copiedate, codice * 10 + copie);
     }
-    EXPECT_EQ(r.scelta, "Ufficio");
-    EXPECT_TRUE(r.stampato("CONTO CASSA Marzo 2008") && r.stampato("€ 200,00"));
+    EXPECT_TRUE(r.scelta == "Ufficio" && r.stampato("CONTO CASSA Marzo 2008"));
     stato().contocorrente = 1;
     stato().mesecorrente = 0;
     clicca(&f, "Command1");
     EXPECT_TRUE(r.stampato("CONTO TUTTI Anno 2008"));
-    EXPECT_EQ(r.fini, 5);
     Formstampante g; // the printer of the last job comes preselected
     EXPECT_EQ(voci(g, "Lista").value(0), "*Ufficio");
 
@@ -201,34 +247,34 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterWithQualityCopiesAndTitleAndStaysOpen)
               "La stampa non è stata completata.\n" + r.motivo());
     EXPECT_EQ(r.fini, 6);
     EXPECT_TRUE(f.isVisible());
-}
 
-TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone)
-{
-    Formstampante f;
-    f.show();
+    // A PDF file has the pages of the preview, and the printer is left alone.
+    TabellaMese &t = (stato().tabellamese = tabella(60));
+    r.fatte.clear(), r.scelta.clear();
+    int anteprima = 0;
     seleziona(f, "Lista", "File PDF");
-    const QString casa = QDir::homePath(), chiusa = casa + "/chiusa";
-    EXPECT_EQ(stampapdf(f, casa + "/marzo"), "");
-    EXPECT_TRUE(leggibyte(casa + "/marzo.pdf").startsWith("%PDF"));
+    quandomodale([&](QWidget *w) {
+        anteprima = w->findChild<QPrintPreviewWidget *>()->pageCount();
+        QMetaObject::invokeMethod(w, "reject");
+    });
+    clicca(&f, "anteprima");
+    EXPECT_EQ(salvasu(f, "File PDF", casa + "/marzo"), "");
+    EXPECT_TRUE(anteprima > 1 && anteprima == contapagine(casa + "/marzo.pdf")) << anteprima;
     // A file that cannot be written is a print that did not complete.
+    const QString chiusa = casa + "/chiusa";
     ASSERT_TRUE(QDir().mkpath(chiusa));
     if (bloccacartella(chiusa)) {
-        const QString m = stampapdf(f, chiusa + "/marzo.pdf");
+        const QString m = salvasu(f, "File PDF", chiusa + "/marzo.pdf");
         sbloccacartella(chiusa);
         EXPECT_TRUE(m.contains(chiusa + "/marzo.pdf")) << m.toStdString();
     }
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(r.fatte.isEmpty() && r.scelta.isEmpty());
-    Formstampante g;
-    EXPECT_EQ(voci(g, "Lista").value(1), "*Laser");
+    EXPECT_TRUE(f.isVisible() && r.fatte.isEmpty() && r.scelta.isEmpty());
 
     // The main window opens the print window only with rows to print.
-    const TabellaMese righe = stato().tabellamese;
     Formprincipale principale;
-    stato().tabellamese = TabellaMese();
+    t.numerorighe = 0;
     principale.stampa(); // nothing to print: no window, so nothing waits for an answer
-    stato().tabellamese = righe;
+    t.numerorighe = 60;
     QString nome;
     quandomodale([&](QWidget *w) {
         nome = w->objectName();
@@ -236,4 +282,85 @@ TEST_F(Finestra, FilePdfWritesTheReportAndLeavesTheCurrentPrinterAlone)
     });
     principale.stampa();
     EXPECT_EQ(nome, "Formstampante");
+}
+
+TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
+{
+    mese(1, {{5, "Affitto", "", 1, 12345000, 2, 1, 0}});
+    mese(3, {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
+             {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
+             {4, "Altra ditta", "", 0, 10000, 2, 2, 0}});
+    Stato &st = stato();
+    st.annogestione = "26", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
+    ASSERT_TRUE(esportaregistro(casa + "/marzo.csv", st.filtro(), {"", "TUTTI", "CASSA", "Banca"}));
+    EXPECT_EQ(leggibyte(casa + "/marzo.csv").toStdString(),
+              "\xEF\xBB\xBF"
+              "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
+              "01/03/2026;SALDO PRECEDENTE;Febbraio 2026;;1234,50;-1234,50;\r\n"
+              "02/03/2026;Bollette;'-10% Caff\xC3\xA8;;50,50;-1285,00;CASSA\r\n"
+              "09/03/2026;'=SOMMA(A1:A9);\"rata; \"\"mutuo\"\"\";2000,00;;715,00;Banca\r\n"
+              "Totali;;;2000,00;1285,00;715,00;\r\n");
+
+    // A year past what the screen holds, through the print window.
+    const QList<Movimento> incassi(17000, Movimento{1, "Incasso", "", 0, 10000, 2, 1, 0});
+    mese(1, incassi);
+    mese(2, incassi);
+    st.contocorrente = 2, st.mesecorrente = 0;
+    Formstampante f;
+    QString proposto;
+    EXPECT_EQ(salvasu(f, "File CSV", casa + "/cassa.csv", &proposto), "");
+    EXPECT_EQ(proposto, casa + "/CASSA_Anno_2026.csv");
+    const QList<QByteArray> righe = leggibyte(casa + "/cassa.csv").split('\n');
+    // The heading, the rows with March's CASSA row, the totals, the end of the last line.
+    ASSERT_EQ(righe.size(), 34004);
+    EXPECT_EQ(righe[34000], "01/02/2026;Incasso;;1,00;;34000,00;CASSA\r");
+    EXPECT_EQ(righe[34002], "Totali;;;34000,00;50,50;33949,50;\r");
+
+    ASSERT_TRUE(QFile::remove(casa + "/cassa.csv"));
+    impostaguasto([](Operazione o, const QString &) { return o == Operazione::Scrittura; });
+    const QString m = salvasu(f, "File CSV", casa + "/cassa.csv");
+    impostaguasto(nullptr);
+    EXPECT_TRUE(m.contains(casa + "/cassa.csv")) << m.toStdString();
+    EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden), QStringList{"marzo.csv"});
+}
+
+// End to end: months printed through the window to a real queue that writes PDF files.
+TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdfAndARemovedQueueIsAFailure)
+{
+    const QString coda = "QuaderolaPDF", via = "QuaderolaVia";
+    QString errore;
+    esegui("bash", {SCRIPTSTAMPANTE, via});
+    const QString cartella = esegui("bash", {SCRIPTSTAMPANTE, coda}, &errore);
+    if (!errore.isEmpty())
+        GTEST_SKIP() << "no CUPS queue to print to: " << errore.toStdString();
+    nuovoarchivio();
+    stato().annogestione = "08";
+    stato().mesecorrente = 3;
+    stato().tabellamese = tabella(60);
+    const QStringList prima = QDir(cartella).entryList({"*.pdf"});
+    Formstampante f;
+    seleziona(f, "Lista", coda);
+    EXPECT_EQ(messaggio([&] { clicca(&f, "Command1"); }), "");
+    QString pdf;
+    for (QDeadlineTimer fine(90000); pdf.isEmpty() && !fine.hasExpired(); QThread::msleep(200))
+        for (const QString &nome : QDir(cartella).entryList({"*.pdf"}))
+            if (!prima.contains(nome) && esegui("lpstat", {"-o", coda}).isEmpty())
+                pdf = cartella + "/" + nome;
+    const QString testo = esegui("pdftotext", {"-layout", pdf, "-"});
+    const int n = contapagine(pdf);
+    EXPECT_TRUE(QFile::remove(pdf) && n > 1) << n;
+    for (int p = 1; p <= n + 1; ++p) // every page has its number, and the rows go on to the end
+        EXPECT_EQ(testo.contains(QStringLiteral("Pag. %1").arg(p)), p <= n) << p;
+    for (const char *atteso : {"CONTO CASSA Marzo 2008", "DESCRIZIONE", "02/03/08", "-10,00",
+                               "seconda Voce 60", "580,00"})
+        EXPECT_TRUE(testo.contains(atteso)) << atteso << testo.toStdString();
+    Formstampante g; // the queue used last is preselected, whatever the system's default
+    EXPECT_EQ(voci(g, "Lista").filter("*"), QStringList("*" + coda));
+
+    Stampante &s = stampante();
+    ASSERT_TRUE(s.scegli(via) && s.centimetri() && s.scrivi("Prima riga", true));
+    EXPECT_GT(s.larghezza(), 15);
+    esegui("lpadmin", {"-x", via});
+    EXPECT_FALSE(s.fine());
+    EXPECT_TRUE(s.motivo().contains(via)) << s.motivo().toStdString();
 }
