@@ -14,6 +14,8 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
 {
     const QString mese = nuovoarchivio({"Alfa"}) + "/mov05" + annoyy(oggi());
     scrivibyte(mese, movimento::codifica({2, "Sel", "", 0, 50000, 2, 1, 0}));
+    const QString conti = percorsonativo(percorsoconti("c:"));
+    scrivibyte(conti, QByteArray("Banca").leftJustified(50));
     Formprincipale f;
     f.show();
     clicca(&f, "aprimese_5");
@@ -44,15 +46,15 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
     clicca(&f, "nuovo");
     EXPECT_EQ(stato().tabellamese.numerorighe, 232);
 
-    // The lists: an account appended, the company renamed.
-    const QString conti = percorsonativo(percorsoconti("c:"));
-    ASSERT_EQ(QProcess::execute("sh", {"-c", "printf '%-50s' Banca >> '" + conti + "'"}), 0);
+    // The lists: an account renamed and one appended, the company renamed.
+    ASSERT_EQ(QProcess::execute("sh", {"-c", "printf '%-50s%-50s' Carta Posta >" + conti}), 0);
     ASSERT_TRUE(scrividitte("c:", {"Alfa srl"}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            auto *banca = f.findChild<QAction *>("Toolbar1_3");
-            return banca && banca->text() == "Banca" &&
-                   testo(&f, "StatusBar2_1") == "Ditta Alfa srl";
+            auto *posta = f.findChild<QAction *>("Toolbar1_4");
+            return posta && posta->text() == "Posta" &&
+                   testo(&f, "StatusBar2_1") == "Ditta Alfa srl" &&
+                   f.findChild<QAction *>("Toolbar1_3")->text() == "Carta";
         },
         3000));
 }

