@@ -11,12 +11,17 @@
 
 namespace {
 
+// "DD/MM/YYYY", built by hand: QString::arg was a large part of a long export.
 QString data(const RigaMese &r, int anno)
 {
-    return QStringLiteral("%1/%2/%3")
-        .arg(r.giorno, 2, 10, QLatin1Char('0'))
-        .arg(r.mese, 2, 10, QLatin1Char('0'))
-        .arg(anno);
+    const auto cifre = [](int n) {
+        if (n < 0 || n > 99) // a damaged record: shown as it is
+            return QString::number(n);
+        const char d[2] = {char('0' + n / 10), char('0' + n % 10)};
+        return QString::fromLatin1(d, 2);
+    };
+    return cifre(r.giorno) + QLatin1Char('/') + cifre(r.mese) + QLatin1Char('/') +
+           QString::number(anno);
 }
 
 } // namespace

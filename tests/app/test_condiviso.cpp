@@ -21,7 +21,7 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
     clicca(&f, "aprimese_5");
     // The other workstation appends quanti movements of company 1 to May, days 1, 2, 3...
     const auto altrapostazione = [&](int quanti) {
-        ASSERT_EQ(QProcess::execute(AGGIUNTORE, {mese, "1", QString::number(quanti)}), 0);
+        ASSERT_EQ(QProcess::execute(SCRITTORE, {mese, "1", QString::number(quanti)}), 0);
     };
     const auto mostra = [&](const char *totale) {
         return QTest::qWaitFor([&] { return testo(&f, "Label7") == totale; }, 3000);

@@ -7,58 +7,33 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-TEST(Percorsi, ConcatenatedPathsBecomeNative)
+TEST(Piattaforma, PathsDatesAmountsAndPeriods)
 {
-    const QString casa = QDir::homePath();
-    EXPECT_EQ(percorsonativo("c:\\quaderoladati\\mov0308"), casa + "/quaderoladati/mov0308");
-    EXPECT_EQ(percorsonativo("C:\\quaderoladati"), casa + "/quaderoladati");
-    EXPECT_EQ(percorsonativo("/mnt/rete/\\quaderoladati\\listditta"),
-              "/mnt/rete/quaderoladati/listditta");
-    EXPECT_EQ(percorsonativo("/mnt//rete///x"), "/mnt/rete/x");
-}
+    EXPECT_EQ(percorsonativo("c:\\quaderoladati\\mov0308"),
+              QDir::homePath() + "/quaderoladati/mov0308");
+    EXPECT_EQ(percorsonativo("/mnt//rete/\\quaderoladati\\\\x"), "/mnt/rete/quaderoladati/x");
 
-TEST(Date, TextsAndTwoDigitYears)
-{
-    const QDate d(2008, 3, 5);
-    EXPECT_EQ(datadmy(d), "05/03/08");
-    EXPECT_EQ(dataddmmyy(QDate(2012, 3, 5)), "050312");
-    EXPECT_EQ(annoyy(QDate(2009, 7, 1)), "09");
+    EXPECT_EQ(QStringList({datadmy(QDate(2008, 3, 5)), dataddmmyy(QDate(2012, 3, 5)),
+                           annoyy(QDate(2009, 7, 1))}),
+              QStringList({"05/03/08", "050312", "09"}));
+    // "text=yyyy-MM-dd", "" for no date.
+    for (const QString &c : QString("5/3/08=2008-03-05|1/1/29=2029-01-01|1/1/30=1930-01-01|"
+                                    "01/01/9=2009-01-01|01/01/2010=2010-01-01|01/01/abc=|01/01/=|"
+                                    "31/02/08=|01/01/20100=|1/1/99=1999-01-01")
+                                .split('|'))
+        EXPECT_EQ(leggidata(c.section('=', 0, 0)).toString(Qt::ISODate), c.section('=', 1));
 
-    EXPECT_EQ(leggidata("5/3/08"), d);
-    EXPECT_EQ(leggidata("1/1/29"), QDate(2029, 1, 1));
-    EXPECT_EQ(leggidata("1/1/30"), QDate(1930, 1, 1));
-    EXPECT_EQ(leggidata("01/01/9"), QDate(2009, 1, 1));
-    EXPECT_EQ(leggidata("01/01/2010"), QDate(2010, 1, 1));
-    EXPECT_FALSE(leggidata("01/01/abc").isValid());
-    EXPECT_FALSE(leggidata("01/01/").isValid());
-    EXPECT_FALSE(leggidata("31/02/08").isValid());
-    EXPECT_FALSE(leggidata("01/01/20100").isValid());
-}
-
-TEST(Soldi, FixedRoundsToTwoDecimalsWithTheLocaleSeparator)
-{
-    EXPECT_EQ(fixed(0), "0,00");
-    EXPECT_EQ(fixed(500), "0,05");
-    EXPECT_EQ(fixed(125000), "12,50");
-    EXPECT_EQ(fixed(-1500000), "-150,00");
-    EXPECT_EQ(fixed(12345), "1,23");
-    EXPECT_EQ(fixed(12350), "1,24"); // halves away from zero
-    EXPECT_EQ(fixed(-12350), "-1,24");
-    EXPECT_EQ(fixed(-40), "0,00");
-    EXPECT_EQ(fixed(123456789012345678LL), "12345678901234,57"); // no grouping
-    EXPECT_EQ(fixedpunto(-30000), "-3.00");
-    EXPECT_FALSE(fixed(std::numeric_limits<qint64>::min()).isEmpty());
-
+    // "fixed" rounds halves away from zero, groups nothing and follows the locale.
+    EXPECT_EQ(QStringList({fixed(0), fixed(500), fixed(125000), fixed(-1500000), fixed(12345),
+                           fixed(12350), fixed(-12350), fixed(-40), fixed(123456789012345678LL),
+                           fixed(std::numeric_limits<qint64>::min()), fixedpunto(-30000)}),
+              QStringList({"0,00", "0,05", "12,50", "-150,00", "1,23", "1,24", "-1,24", "0,00",
+                           "12345678901234,57", "-922337203685477,58", "-3.00"}));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(fixed(7500), "0.75");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-}
 
-TEST(Periodo, Captions)
-{
-    EXPECT_EQ(nomeperiodo(0, "09"), "Anno 2009");
-    EXPECT_EQ(nomeperiodo(2, "09"), "Febbraio 2009");
-    EXPECT_EQ(nomeperiodo(12, "09"), "Dicembre 2009");
-    EXPECT_EQ(nomeperiodo(13, "09"), "");
-    EXPECT_EQ(nomeperiodo(-1, "09"), "");
+    EXPECT_EQ(QStringList({nomeperiodo(0, "09"), nomeperiodo(2, "09"), nomeperiodo(12, "09"),
+                           nomeperiodo(13, "09"), nomeperiodo(-1, "09")}),
+              QStringList({"Anno 2009", "Febbraio 2009", "Dicembre 2009", "", ""}));
 }

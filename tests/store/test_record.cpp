@@ -1,204 +1,147 @@
 #include "store/conti.h"
+#include "store/copiacartella.h"
+#include "store/ditte.h"
 #include "store/filemese.h"
+#include "store/impostazioni.h"
 #include "store/rubrica.h"
-#include "support/aiuti.h"
+#include "support/archivio.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QtEndian>
+#include <QProcess>
 #include <gtest/gtest.h>
 
-namespace {
-
 struct Archivio : ::testing::Test {
-    QString dati;
-    void SetUp() override
-    {
-        nuovacasa();
-        dati = cartellalocale();
-    }
-    QString mese(int m = 3) const { return percorsomese(QStringLiteral("c:"), m, "08"); }
-    QString nativo(const QString &nome) const { return dati + "/" + nome; }
+    QString dati = nuovoarchivio();
+    // A text field of a record: padded with blanks to its width.
+    static QByteArray campo(const QByteArray &testo, int n) { return testo.leftJustified(n); }
 };
 
-Movimento esempio(const QString &d1 = "Fattura", qint16 giorno = 5)
+TEST_F(Archivio, MonthFileBytesAndRecordNumbers)
 {
-    Movimento m;
-    m.giorno = giorno;
-    m.descrizione1 = d1;
-    m.descrizione2 = "Saldo";
-    m.segno = 1;
-    m.importo = 125000;
-    m.conto = 3;
-    m.ditta = 2;
-    m.contatto = 7;
-    return m;
-}
-
-} // namespace
-
-TEST_F(Archivio, MovimentoHasItsBytesAtTheirOffsets)
-{
-    EXPECT_EQ(mese(3), "c:\\quaderoladati\\mov0308");
-    EXPECT_EQ(mese(11), "c:\\quaderoladati\\mov1108");
-
-    Movimento m = esempio(QString(60, 'x'));
-    m.descrizione2 = "  \u20AC \u00E0\u00E8 ";
+    const QString mese = percorsomese("c:", 3, "08"), file = dati + "/mov0308";
+    Movimento m = mov(5, 1, 125000, QString(60, 'x'), 3, 2, "  \u20AC\u00A0\u00E0\u00E8 ", 7);
     qint32 numero = 0;
-    ASSERT_TRUE(aggiungimovimento(mese(), m, &numero));
-    EXPECT_EQ(numero, 1);
-
-    const QByteArray r = leggibyte(nativo("mov0308"));
-    ASSERT_EQ(r.size(), 118);
-    EXPECT_EQ(qFromLittleEndian<qint16>(r.constData()), 5);
-    EXPECT_EQ(r.mid(2, 50), QByteArray(50, 'x')); // 60 characters cut to 50
-    EXPECT_EQ(r.mid(52, 50), QByteArray("\x80 \xE0\xE8") + QByteArray(46, ' '));
-    EXPECT_EQ(qFromLittleEndian<qint16>(r.constData() + 102), 1);
-    EXPECT_EQ(qFromLittleEndian<qint64>(r.constData() + 104), 125000);
-    EXPECT_EQ(qFromLittleEndian<qint16>(r.constData() + 112), 3);
-    EXPECT_EQ(qFromLittleEndian<qint16>(r.constData() + 114), 2);
-    EXPECT_EQ(qFromLittleEndian<qint16>(r.constData() + 116), 7);
-    EXPECT_FALSE(r.mid(2, 100).contains('\0'));
-
+    ASSERT_TRUE(aggiungimovimento(mese, m, &numero));
+    EXPECT_EQ(leggibyte(file), QByteArray("\5\0", 2) + QByteArray(50, 'x') +
+                                   campo("\x80\xA0\xE0\xE8", 50) +
+                                   QByteArray("\1\0\x48\xE8\1\0\0\0\0\0\3\0\2\0\7\0", 16));
     Movimento letto;
-    ASSERT_TRUE(leggimovimento(mese(), 1, letto));
-    EXPECT_EQ(letto.descrizione1, QString(50, 'x'));
-    EXPECT_EQ(letto.descrizione2, "\u20AC \u00E0\u00E8");
-    EXPECT_EQ(letto.importo, 125000);
-}
+    ASSERT_TRUE(leggimovimento(mese, 1, letto));
+    EXPECT_EQ(letto, mov(5, 1, 125000, QString(50, 'x'), 3, 2, "\u20AC\u00A0\u00E0\u00E8", 7));
 
-TEST_F(Archivio, RecordNumbersNeverMove)
-{
-    QList<Movimento> tre = {esempio("A"), esempio("B"), esempio("C")};
-    for (const Movimento &m : tre)
-        ASSERT_TRUE(aggiungimovimento(mese(), m));
-    ASSERT_EQ(QFileInfo(nativo("mov0308")).size(), 354);
-
-    qint32 numero = 0;
-    ASSERT_TRUE(aggiungimovimento(mese(), esempio("D"), &numero));
+    for (const char *d : {"B", "C", "D"})
+        ASSERT_TRUE(aggiungimovimento(mese, mov(1, 0, euro, d), &numero));
     EXPECT_EQ(numero, 4);
-    EXPECT_EQ(leggibyte(nativo("mov0308")).mid(354 + 2, 1), "D");
-
-    // A deleted movement keeps its place; the next one still gets the following number.
-    ASSERT_TRUE(cancellamovimento(mese(), 2));
-    ASSERT_TRUE(aggiungimovimento(mese(), esempio("E"), &numero));
+    // A deleted movement keeps its place and its fields; nothing past the end is marked,
+    // rewritten or read.
+    ASSERT_TRUE(cancellamovimento(mese, 2));
+    EXPECT_FALSE(cancellamovimento(mese, 5) || riscrivimovimento(mese, 6, m) ||
+                 leggimovimento(mese, 5, letto));
+    ASSERT_TRUE(riscrivimovimento(mese, 3, mov(9, 0, euro, "Z")));
+    // A trailing partial record (a write cut off) is ignored, then replaced by the next append.
+    const QByteArray interi = leggibyte(file);
+    scrivibyte(file, interi + QByteArray(40, 'Q'));
+    QList<Movimento> tutti;
+    ASSERT_TRUE(contamovimenti(mese, numero) && numero == 4 && leggimovimenti(mese, tutti));
+    ASSERT_EQ(tutti.size(), 4);
+    EXPECT_EQ(tutti.mid(1, 2), QList<Movimento>({mov(1, 2, euro, "B"), mov(9, 0, euro, "Z")}));
+    ASSERT_TRUE(aggiungimovimento(mese, mov(1, 0, euro, "E"), &numero));
     EXPECT_EQ(numero, 5);
-    QList<Movimento> tutti;
-    ASSERT_TRUE(leggimovimenti(mese(), tutti));
-    ASSERT_EQ(tutti.size(), 5);
-    EXPECT_EQ(tutti[1].segno, 2);
-    EXPECT_EQ(tutti[1].descrizione1, "B");
-    EXPECT_EQ(tutti[1].importo, 125000);
-    EXPECT_EQ(tutti[2].descrizione1, "C");
+    EXPECT_EQ(leggibyte(file), interi + movimento::codifica(mov(1, 0, euro, "E")));
 
-    // Rewriting in place keeps the length; marking past the end grows nothing.
-    ASSERT_TRUE(riscrivimovimento(mese(), 3, esempio("Z", 9)));
-    EXPECT_EQ(QFileInfo(nativo("mov0308")).size(), 5 * 118);
-    EXPECT_FALSE(cancellamovimento(mese(), 6));
-    EXPECT_EQ(QFileInfo(nativo("mov0308")).size(), 5 * 118);
-    Movimento z;
-    ASSERT_TRUE(leggimovimento(mese(), 3, z));
-    EXPECT_EQ(z.giorno, 9);
-    EXPECT_EQ(z.descrizione1, "Z");
+    // A missing month is created empty.
+    EXPECT_TRUE(contamovimenti(percorsomese("c:", 12, "08"), numero) && numero == 0 &&
+                QFile::exists(dati + "/mov1208"));
 }
 
-TEST_F(Archivio, PartialTrailingRecordIsIgnoredThenReplaced)
+TEST_F(Archivio, AddressBookAndAccountBytes)
 {
-    ASSERT_TRUE(aggiungimovimento(mese(), esempio("A")));
-    ASSERT_TRUE(aggiungimovimento(mese(), esempio("B")));
-    const QByteArray intero = leggibyte(nativo("mov0308"));
-    scrivibyte(nativo("mov0308"), intero + QByteArray(40, 'Q')); // a write cut off
-
-    qint32 n = 0;
-    ASSERT_TRUE(contamovimenti(mese(), n));
-    EXPECT_EQ(n, 2);
-    QList<Movimento> tutti;
-    ASSERT_TRUE(leggimovimenti(mese(), tutti));
-    EXPECT_EQ(tutti.size(), 2);
-
+    Contatto c{"  Rossi Srl", "Via Roma", "Arezzo", "520100", "0575",          "0576",
+               "12345678901", "RSSMRA",   "a@b.it", "Mario",  QString(60, 'n')};
+    const QByteArray r = campo("Rossi Srl", 50) + campo("Via Roma", 50) + campo("Arezzo", 20) +
+                         "52010" + campo("0575", 15) + campo("0576", 15) + "12345678901" +
+                         campo("RSSMRA", 20) + campo("a@b.it", 50) + campo("Mario", 20) +
+                         QByteArray(50, 'n');
     qint32 numero = 0;
-    ASSERT_TRUE(aggiungimovimento(mese(), esempio("C"), &numero));
-    EXPECT_EQ(numero, 3);
-    const QByteArray dopo = leggibyte(nativo("mov0308"));
-    EXPECT_EQ(dopo.size(), 354);
-    EXPECT_EQ(dopo.left(236), intero); // no other record moved
-}
-
-TEST_F(Archivio, MissingMonthFileIsCreatedEmpty)
-{
-    qint32 n = -1;
-    ASSERT_TRUE(contamovimenti(mese(12), n));
-    EXPECT_EQ(n, 0);
-    EXPECT_TRUE(QFile::exists(nativo("mov1208")));
-    EXPECT_EQ(QFileInfo(nativo("mov1208")).size(), 0);
-
-    // An unreachable data root is a failure that names the file, never an empty success.
-    QList<Movimento> tutti;
-    Esito e = leggimovimenti(percorsomese("c:\\manca", 3, "08"), tutti);
-    EXPECT_FALSE(e);
-    EXPECT_TRUE(e.file.endsWith("mov0308"));
-    EXPECT_FALSE(e.motivo.isEmpty());
-}
-
-TEST_F(Archivio, ContattoFieldsInFileOrder)
-{
-    Contatto c;
-    c.ragionesociale = "  Rossi Srl";
-    c.citta = "Arezzo";
-    c.cap = "520100"; // one character too many
-    c.telefono = "0575";
-    c.partitaiva = "12345678901";
-    c.note = QString(60, 'n');
-    qint32 numero = 0;
-    ASSERT_TRUE(aggiungicontatto("c:", c, &numero));
-    EXPECT_EQ(numero, 1);
-    const QByteArray r = leggibyte(nativo("rubrica"));
-    ASSERT_EQ(r.size(), 306);
-    EXPECT_EQ(r.mid(0, 50), "Rossi Srl" + QByteArray(41, ' '));
-    EXPECT_EQ(r.mid(100, 20), "Arezzo" + QByteArray(14, ' '));
-    EXPECT_EQ(r.mid(120, 5), "52010");
-    EXPECT_EQ(r.mid(125, 15), "0575" + QByteArray(11, ' '));
-    EXPECT_EQ(r.mid(155, 11), "12345678901");
-    EXPECT_EQ(r.mid(256, 50), QByteArray(50, 'n'));
-
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(aggiungicontatto("c:", c));
-    ASSERT_TRUE(aggiungicontatto("c:", c, &numero));
-    EXPECT_EQ(numero, 5); // appended at offset 1224
-
-    Contatto nuovo = c;
-    nuovo.ragionesociale = "Bianchi";
-    ASSERT_TRUE(riscrivicontatto("c:", 3, nuovo));
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(aggiungicontatto("c:", c, &numero));
+    EXPECT_EQ(numero, 4);
+    c.ragionesociale = "Bianchi";
+    ASSERT_TRUE(riscrivicontatto("c:", 3, c));
+    EXPECT_EQ(leggibyte(dati + "/rubrica"), r + r + campo("Bianchi", 50) + r.mid(50) + r);
     QList<Contatto> tutti;
-    ASSERT_TRUE(leggicontatti("c:", tutti));
-    ASSERT_EQ(tutti.size(), 5);
-    EXPECT_EQ(tutti[2].ragionesociale, "Bianchi");
-    EXPECT_EQ(tutti[1].ragionesociale, "Rossi Srl");
-    EXPECT_EQ(tutti[0].cap, "52010");
+    ASSERT_TRUE(leggicontatti("c:", tutti) && tutti.size() == 4);
+    c.cap = "52010";
+    c.note = QString(50, 'n');
+    EXPECT_EQ(tutti[2], c);
+
+    QStringList nomi{"x"};
+    ASSERT_TRUE(leggiconti("c:", nomi) && nomi.isEmpty() && QFile::exists(dati + "/listconto"));
+    for (const QString &n : {QString("Banca"), QString(60, 'p'), QString("  Carta  ")})
+        ASSERT_TRUE(aggiungiconto("c:", n, &numero));
+    EXPECT_FALSE(aggiungiconto("c:", "Altro", &numero, 5)); // the caller expected 4 records
+    ASSERT_TRUE(scriviconto("c:", 1, "Posta"));
+    EXPECT_EQ(leggibyte(dati + "/listconto"),
+              campo("Posta", 50) + QByteArray(50, 'p') + campo("Carta", 50));
+    ASSERT_TRUE(leggiconti("c:", nomi));
+    EXPECT_EQ(nomi, QStringList({"Posta", QString(50, 'p'), "Carta"}));
 }
 
-TEST_F(Archivio, AccountRecordsOfFiftyBytes)
+// The company list and the settings file are rewritten whole. Rewrites and copies into a
+// folder that refuses new files fail, name the file and leave it and the folder as they were.
+TEST_F(Archivio, WholeFileRewritesAndCopies)
 {
-    QStringList nomi;
-    ASSERT_TRUE(leggiconti("c:", nomi));
-    EXPECT_TRUE(nomi.isEmpty());
-    EXPECT_TRUE(QFile::exists(nativo("listconto"))); // created empty
+    const QString ditte = dati + "/listditta";
+    QStringList nomi{"x"};
+    bool esiste = true;
+    EXPECT_TRUE(leggiditte("c:", nomi, &esiste) && nomi.isEmpty() && !esiste &&
+                !QFile::exists(ditte)); // nor creates it
+    // Killed writes leave temporary files; the next rewrite removes the old ones, not those
+    // another workstation may still be writing.
+    scrivibyte(ditte + ".aB3xYz", "vecchio");
+    scrivibyte(ditte + ".Qw12er", "in corso");
+    ASSERT_EQ(QProcess::execute("touch", {"-d", "1 hour ago", ditte + ".aB3xYz"}), 0);
+    ASSERT_TRUE(scrividitte("c:", {"  Rossi, Bianchi & C.", "Caff\u00E8 \"Bar\" \u20AC"}));
+    const QByteArray lista = "2\r\n\"Rossi, Bianchi & C.\"\r\n\"Caff\xE8 'Bar' \x80\"\r\n";
+    EXPECT_EQ(leggibyte(ditte), lista);
+    EXPECT_EQ(QDir(dati).entryList(QDir::Files), QStringList({"listditta", "listditta.Qw12er"}));
+    ASSERT_TRUE(leggiditte("c:", nomi, &esiste));
+    EXPECT_EQ(nomi, QStringList({"Rossi, Bianchi & C.", "Caff\u00E8 'Bar' \u20AC"}));
+    EXPECT_TRUE(esiste && nomedittavalido("Alfa"));
+    EXPECT_FALSE(nomedittavalido("Ditta \"Bella\"") || nomedittavalido("   "));
 
-    qint32 numero = 0;
-    ASSERT_TRUE(aggiungiconto("c:", "Banca", &numero));
-    EXPECT_EQ(numero, 1);
-    ASSERT_TRUE(aggiungiconto("c:", QString(60, 'p'), &numero));
-    ASSERT_TRUE(aggiungiconto("c:", "  Carta  ", &numero));
-    EXPECT_EQ(numero, 3);
-    QByteArray r = leggibyte(nativo("listconto"));
-    ASSERT_EQ(r.size(), 150);
-    EXPECT_EQ(r.left(50), "Banca" + QByteArray(45, ' '));
-    EXPECT_EQ(r.mid(50, 50), QByteArray(50, 'p'));
+    // Damaged lists read what they can.
+    EXPECT_EQ(analizzaditte("1500\r\n" + QByteArray("\"D\"\r\n").repeated(1200)).size(), 1000);
+    EXPECT_EQ(analizzaditte("5\r\n\"Alfa\"\r\n\"Beta\"\r\n"), QStringList({"Alfa", "Beta"}));
+    EXPECT_EQ(analizzaditte("4\n  \"Senza CR\" resto\nNonQuotata,altro\n\"Aperta\r\n"),
+              QStringList({"Senza CR", "NonQuotata", "altro", "Aperta"}));
 
-    ASSERT_TRUE(scriviconto("c:", 2, "Posta"));
-    r = leggibyte(nativo("listconto"));
-    EXPECT_EQ(r.size(), 150);
-    ASSERT_TRUE(leggiconti("c:", nomi));
-    EXPECT_EQ(nomi, QStringList({"Banca", "Posta", "Carta"}));
+    EXPECT_EQ(leggipercorso(), "c:"); // no file
+    ASSERT_TRUE(scrivipercorso("/mnt/rete/"));
+    EXPECT_EQ(leggibyte(dati + "/impoqx.txt"), "\"/mnt/rete/\"\r\n");
+    EXPECT_EQ(leggipercorso(), "/mnt/rete/");
+    EXPECT_EQ(analizzapercorso("") + analizzapercorso("\"  \"\r\n"), "c:c:");
+
+    ASSERT_TRUE(creacartella("c:\\quaderoladati\\da"));
+    const QByteArray grande(600 * 1024, 'm'); // more than one read
+    scrivibyte(dati + "/da/mov0308", grande);
+    ASSERT_TRUE(copiafile("c:\\quaderoladati\\da\\mov0308", "c:\\quaderoladati\\mov0308"));
+    EXPECT_EQ(leggibyte(dati + "/mov0308"), grande);
+    scrivibyte(dati + "/mov0308", "vecchio");
+    if (!bloccacartella(dati))
+        GTEST_SKIP() << "this file system cannot make a folder refuse writes";
+    const Esito copia = copiafile(dati + "/da/mov0308", dati + "/mov0308");
+    const Esito riscritta = scrividitte("c:", {"Alfa", "Beta", "Gamma"});
+    const Esito impostazioni = scrivipercorso("Z:\\");
+    const Esito stesso = copiafile(dati + "/mov0308", dati + "/da/../mov0308"); // nothing to do
+    sbloccacartella(dati);
+    EXPECT_TRUE(!copia && copia.file == dati + "/mov0308" && !impostazioni && stesso);
+    EXPECT_TRUE(!riscritta && riscritta.file == ditte && !riscritta.motivo.isEmpty());
+    EXPECT_EQ(riscritta.messaggio(),
+              "Impossibile accedere al file:\n" + ditte + "\n\n" + riscritta.motivo);
+    EXPECT_EQ(leggibyte(dati + "/mov0308") + leggibyte(ditte), "vecchio" + lista);
+    EXPECT_EQ(QDir(dati).entryList(QDir::Files),
+              QStringList({"impoqx.txt", "listditta", "listditta.Qw12er", "mov0308"}));
+    EXPECT_FALSE(scrividitte("c:\\non\\esiste", {"Alfa"})); // nothing is created
 }

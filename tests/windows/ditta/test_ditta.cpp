@@ -27,80 +27,60 @@ struct Ditte : ::testing::Test {
 
 } // namespace
 
-TEST_F(Ditte, NewFolderNeedsACompanyBeforeClosing)
+// From an empty list: no closing without a company; adding appends and chooses, renaming
+// rewrites in place; a name with a double quote, which the list cannot hold, is refused.
+TEST_F(Ditte, CompaniesAreAddedAndRenamedInOrderAndOneMustBeChosen)
 {
     Formditta d;
     d.show();
     EXPECT_EQ(messaggio([&] { clicca(&d, "annulla"); }), "Selezionare una Ditta per continuare");
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(chiedi(d, "aggiungi", "  Alfa "), "Aggiunta nuova Ditta");
-    EXPECT_EQ(lista(), "1\r\n\"Alfa\"\r\n");
-    EXPECT_EQ(scelta(), "1 Alfa");
-    EXPECT_EQ(elenco(d)->currentRow(), 0);
-    clicca(&d, "annulla");
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-}
-
-// Renaming rewrites the list in place, adding appends; names with a double quote, which the
-// list cannot hold, are refused.
-TEST_F(Ditte, RenameAndAddRewriteTheListInOrder)
-{
-    ASSERT_TRUE(scrividitte("c:", {"Alfa", "Beta", "Gamma"}));
-    stato().dittacorrente = 2;
-    Formditta d;
+    chiedi(d, "aggiungi", "Beta");
+    chiedi(d, "aggiungi", "Gamma");
+    clicca(elenco(d), 1);
     EXPECT_EQ(scelta(), "2 Beta");
     const QByteArray prima = lista();
     EXPECT_EQ(chiedi(d, "modifica", ""), "Modifica Ditta Beta"); // cancelled
-    EXPECT_TRUE(chiedi(d, "aggiungi", "Bar \"Da Gigi\"").contains("virgolette"));
-    EXPECT_TRUE(chiedi(d, "modifica", "Al\"fa").contains("virgolette"));
+    EXPECT_TRUE(chiedi(d, "aggiungi", "Bar \"Da Gigi\"").contains("virgolette") &&
+                chiedi(d, "modifica", "Al\"fa").contains("virgolette"));
     EXPECT_EQ(lista(), prima);
     chiedi(d, "modifica", " Delta ");
     EXPECT_EQ(scelta(), "2 Delta");
     chiedi(d, "aggiungi", "Epsilon");
     EXPECT_EQ(lista(), "4\r\n\"Alfa\"\r\n\"Delta\"\r\n\"Gamma\"\r\n\"Epsilon\"\r\n");
     EXPECT_EQ(scelta(), "4 Epsilon");
-    clicca(elenco(d), 0);
-    EXPECT_EQ(scelta(), "1 Alfa");
+    clicca(&d, "annulla");
+    EXPECT_TRUE(!d.isVisible() && d.result() == QDialog::Accepted);
 }
 
 // A company past the end of the list (another data root) selects nothing and cannot be
-// renamed, but lets the window close.
-TEST_F(Ditte, CompanyPastTheListSelectsNothingAndCannotBeRenamed)
-{
-    ASSERT_TRUE(scrividitte("c:", {"Alfa"}));
-    stato().dittacorrente = 3;
-    stato().nomeditta = "Altrove";
-    Formditta d;
-    d.show();
-    EXPECT_TRUE(elenco(d)->selectedItems().isEmpty());
-    EXPECT_EQ(scelta(), "3 Altrove");
-    EXPECT_EQ(messaggio([&] { clicca(&d, "modifica"); }), "Selezionare Ditta da Rinominare");
-    clicca(&d, "annulla");
-    EXPECT_FALSE(d.isVisible());
-}
-
-// The thousandth company is the last; a list that cannot be written keeps what it held, in the
-// file and in the window.
-TEST_F(Ditte, TheThousandthCompanyIsTheLastAndAFailedWriteChangesNothing)
+// renamed; a list that cannot be written keeps what it held; the thousandth company is the last.
+TEST_F(Ditte, PastTheListAFailedWriteAndTheThousandthCompany)
 {
     QStringList nomi;
     for (int i = 1; i <= 998; ++i)
         nomi << QStringLiteral("Ditta %1").arg(i);
     ASSERT_TRUE(scrividitte("c:", nomi));
-    stato().dittacorrente = 1;
+    stato().dittacorrente = 1500;
+    stato().nomeditta = "Altrove";
     Formditta d;
+    EXPECT_EQ(messaggio([&] { clicca(&d, "modifica"); }), "Selezionare Ditta da Rinominare");
+    EXPECT_EQ(scelta(), "1500 Altrove");
+    clicca(elenco(d), 0);
     if (bloccacartella(dati)) {
-        EXPECT_TRUE(chiedi(d, "aggiungi", "Beta").contains("listditta"));
+        EXPECT_TRUE(chiedi(d, "aggiungi", "Beta").contains("listditta") &&
+                    chiedi(d, "modifica", "Zeta").contains("listditta"));
         sbloccacartella(dati);
         EXPECT_EQ(elenco(d)->count(), 998);
-        EXPECT_EQ(stato().dittacorrente, 1);
     }
+    EXPECT_EQ(scelta(), "1 Ditta 1");
     chiedi(d, "aggiungi", "Penultima");
     chiedi(d, "aggiungi", "Ultima");
     EXPECT_EQ(scelta(), "1000 Ultima");
     const QByteArray piena = lista();
-    EXPECT_TRUE(piena.startsWith("1000\r\n") && piena.endsWith("\"Penultima\"\r\n\"Ultima\"\r\n"));
+    EXPECT_TRUE(piena.startsWith("1000\r\n\"Ditta 1\"\r\n") &&
+                piena.endsWith("\"Penultima\"\r\n\"Ultima\"\r\n"));
     EXPECT_EQ(messaggio([&] { clicca(&d, "aggiungi"); }), "Limite Raggiunto");
     EXPECT_EQ(lista(), piena);
 }
@@ -116,8 +96,7 @@ TEST_F(Ditte, TheStatusBarOpensTheWindowAndShowsTheChoice)
         clicca(w, "annulla");
     });
     clicca(&f, "StatusBar2_1");
-    EXPECT_EQ(stato().dittacorrente, 2);
     EXPECT_EQ(testo(&f, "StatusBar2_1"), "Ditta Beta");
-    EXPECT_TRUE(stato().ricerca[1].isEmpty());
-    EXPECT_EQ(testo(&f, "Label9"), "0,00"); // the ledger was loaded
+    // The search is cleared and the ledger loaded.
+    EXPECT_TRUE(stato().ricerca[1].isEmpty() && testo(&f, "Label9") == "0,00");
 }

@@ -1,0 +1,38 @@
+// The writer the tests of killed and concurrent writes run as another process:
+//   scrittore RADICE            rewrites the company list, appends a movement to mov0626 and
+//                               rewrites address-book record 1, in a loop until it is killed;
+//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE.
+// Movement i carries i as its amount and "N" & i as its second description, so a test can find
+// each one; the killed writer goes on from the records already in the file.
+#include "store/ditte.h"
+#include "store/filemese.h"
+#include "store/rubrica.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    if (argc != 2 && argc != 4)
+        return 2;
+    const bool ucciso = argc == 2;
+    const QString radice = QString::fromLocal8Bit(argv[1]);
+    const QString mese = ucciso ? percorsomese(radice, 6, "26") : radice;
+    const qint16 ditta = qint16(ucciso ? 1 : std::atoi(argv[2]));
+    qint32 i = 0;
+    if (ucciso && !contamovimenti(mese, i))
+        return 1;
+    std::puts("pronto"); // the test kills only a writer that is already writing
+    std::fflush(stdout);
+    for (bool pari = true; ucciso || i < std::atoi(argv[3]); pari = !pari, ++i) {
+        const QString p = "P" + QString::number(ditta), n = "N" + QString::number(i);
+        Contatto c;
+        c.ragionesociale = pari ? "Rossi Srl" : "Bianchi Spa";
+        c.note = QString(50, pari ? 'p' : 'd');
+        const QStringList ditte = QStringList{"Alfa", "Beta", "Gamma Srl"}.mid(0, pari ? 2 : 3);
+        if (!aggiungimovimento(mese, {qint16(1 + i % 28), p, n, 0, i, 2, ditta, 0}) ||
+            (ucciso && (!scrividitte(radice, ditte) || !riscrivicontatto(radice, 1, c))))
+            return 1;
+    }
+    return 0;
+}
