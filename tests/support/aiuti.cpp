@@ -1,32 +1,22 @@
 #include "support/aiuti.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
+#include <QProcess>
 #include <QQueue>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <memory>
-#include <vector>
+#include <deque>
+#include <unistd.h>
 
 namespace {
 
-std::vector<std::unique_ptr<QTemporaryDir>> &cartelle()
-{
-    static std::vector<std::unique_ptr<QTemporaryDir>> c;
-    return c;
-}
-
-QQueue<std::function<void(QWidget *)>> &coda()
-{
-    static QQueue<std::function<void(QWidget *)>> c;
-    return c;
-}
-
+QQueue<std::function<void(QWidget *)>> coda;
 QTimer *sorvegliante = nullptr;
 QPointer<QWidget> ultimo; // the window answered last, until it is gone
 
@@ -36,22 +26,34 @@ void controlla()
     QWidget *w = QApplication::activeModalWidget();
     if (ultimo && !ultimo->isVisible())
         ultimo = nullptr;
-    if (!w || w == ultimo || !w->isVisible() || coda().isEmpty())
+    if (!w || w == ultimo || !w->isVisible() || coda.isEmpty())
         return;
     ultimo = w;
-    auto azione = coda().dequeue();
-    azione(w);
-    if (coda().isEmpty())
+    coda.dequeue()(w);
+    if (coda.isEmpty())
         sorvegliante->stop();
+}
+
+// Presses tasto on a message box, keeping its text; any other window is closed.
+void premi(QWidget *w, QMessageBox::StandardButton tasto, QString *testo)
+{
+    auto *box = qobject_cast<QMessageBox *>(w);
+    if (!box)
+        return (void)w->close();
+    if (testo)
+        *testo = box->text();
+    if (QAbstractButton *b = box->button(tasto))
+        b->click();
+    else
+        box->done(tasto);
 }
 
 } // namespace
 
 QString nuovacasa()
 {
-    auto dir = std::make_unique<QTemporaryDir>();
-    const QString percorso = dir->path();
-    cartelle().push_back(std::move(dir));
+    static std::deque<QTemporaryDir> cartelle; // removed at program end
+    const QString percorso = cartelle.emplace_back().path();
     qputenv("HOME", QFile::encodeName(percorso));
     return percorso;
 }
@@ -66,9 +68,7 @@ QString cartellalocale()
 QByteArray leggibyte(const QString &file)
 {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void scrivibyte(const QString &file, const QByteArray &dati)
@@ -85,26 +85,9 @@ void quandomodale(std::function<void(QWidget *)> azione)
         sorvegliante->setInterval(5);
         QObject::connect(sorvegliante, &QTimer::timeout, controlla);
     }
-    coda().enqueue(std::move(azione));
+    coda.enqueue(std::move(azione));
     sorvegliante->start();
 }
-
-namespace {
-void premi(QWidget *w, QMessageBox::StandardButton tasto, QString *testo)
-{
-    auto *box = qobject_cast<QMessageBox *>(w);
-    if (!box) {
-        w->close();
-        return;
-    }
-    if (testo)
-        *testo = box->text();
-    if (QAbstractButton *b = box->button(tasto))
-        b->click();
-    else
-        box->done(tasto);
-}
-} // namespace
 
 void accettamessaggio(QString *testo)
 {
@@ -120,34 +103,26 @@ void rispondiinput(const QString &risposta, QString *titolo)
 {
     quandomodale([risposta, titolo](QWidget *w) {
         auto *box = qobject_cast<QInputDialog *>(w);
-        if (!box) {
-            w->close();
-            return;
-        }
+        if (!box)
+            return (void)w->close();
         if (titolo)
             *titolo = box->windowTitle();
-        if (risposta.isEmpty()) {
-            box->reject();
-            return;
-        }
         box->setTextValue(risposta);
-        box->accept();
+        risposta.isEmpty() ? box->reject() : box->accept();
     });
 }
 
 bool nessunarispostainattesa()
 {
-    return coda().isEmpty();
+    return coda.isEmpty();
 }
 
 void scartarisposte()
 {
-    coda().clear();
+    coda.clear();
 }
 
-#include <QProcess>
-#include <unistd.h>
-
+// chattr +i stops even root; an ordinary user is stopped by the folder's permissions.
 bool bloccacartella(const QString &cartella)
 {
     if (::geteuid() == 0)
