@@ -55,8 +55,6 @@ TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnCloseEvenAfterTheMainW
     clicca(principale, "impostazioni");
     ASSERT_EQ(aperte().size(), 1);
     QPointer<Formpercorso> f = aperte().first();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(testo(f, "Text1"), "c:");
     QString titolo;
     scegli(casa + "/archivio", &titolo);
     clicca(f, "apriseleziona");
