@@ -12,8 +12,8 @@
 
 TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
 {
-    const QString mese = nuovoarchivio({"Alfa"}) + "/mov05" + annoyy(oggi());
-    scrivibyte(mese, movimento::codifica({2, "Sel", "", 0, 50000, 2, 1, 0}));
+    nuovoarchivio({"Alfa"});
+    const QString mese = scrivimese(5, {mov(2, 0, 5 * euro, "Sel")}, annoyy(oggi()));
     const QString conti = percorsonativo(percorsoconti("c:"));
     scrivibyte(conti, QByteArray("Banca").leftJustified(50));
     Formprincipale f;

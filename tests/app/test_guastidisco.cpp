@@ -25,8 +25,7 @@ TEST(Disco, ReadOnlyDataFolderRefusesAContact)
 TEST(Disco, DataFolderRemovedWhileRunningThenBack)
 {
     const QString dati = nuovoarchivio({"Alfa"}), altrove = QDir::homePath() + "/altrove";
-    const QString marzo = percorsomese("c:", 3, annoyy(oggi()));
-    ASSERT_TRUE(aggiungimovimento(marzo, {2, "Esistente", "x", 0, 1, 2, 1, 0}));
+    const QString marzo = scrivimese(3, {mov(2, 0, 1, "Esistente", 2, 1, "x")}, annoyy(oggi()));
     Formprincipale f;
     f.show();
     ASSERT_TRUE(QDir().rename(dati, altrove));

@@ -13,15 +13,8 @@
 
 namespace {
 
-constexpr qint64 euro = 10000;
 const QColor rosso(255, 0, 0), blu(0, 0, 255);
 const char *const colonne[] = {"ldata", "descri1", "descri2", "entrate", "uscite", "saldo"};
-
-Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString &d1, qint16 conto = 2,
-              const QString &d2 = "")
-{
-    return Movimento{giorno, d1, d2, segno, importo, conto, 1, 0};
-}
 
 const auto record = [](const QByteArray &nome) { return nome.leftJustified(50, ' '); };
 
@@ -44,17 +37,7 @@ struct Registro : ::testing::Test {
 
     void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
     void apri() { (f = std::make_unique<Formprincipale>())->show(); }
-    QString file(int m) const
-    {
-        return dati + QStringLiteral("/mov%1").arg(m, 2, 10, QChar('0')) + anno;
-    }
-    void mese(int m, const QList<Movimento> &movimenti) const
-    {
-        QByteArray b;
-        for (const Movimento &x : movimenti)
-            b += movimento::codifica(x);
-        scrivibyte(file(m), b);
-    }
+    QString mese(int m, const QList<Movimento> &l) const { return scrivimese(m, l, anno); }
     QString t(const QString &nome) const { return testo(f.get(), nome); }
     // The six cells of screen row k joined by "|", the year shown as YY.
     std::string riga(int k) const
@@ -124,7 +107,7 @@ TEST(Avvio, NewMachineCreatesTheLocalFolderAndShowsAnEmptyLedgerOnWhite)
 TEST_F(Registro, MarchOfEveryAccountIsDrawnWithItsCarriedBalance)
 {
     mese(1, {mov(9, 1, 100 * euro, "Affitto")});
-    mese(3, {mov(5, 0, 30 * euro, "Incasso", 3, "nota"), mov(2, 1, 12.5 * euro, "Spesa")});
+    mese(3, {mov(5, 0, 30 * euro, "Incasso", 3, 1, "nota"), mov(2, 1, 12.5 * euro, "Spesa")});
     apri();
     clicca(f.get(), "Toolbar1_1"); // TUTTI
     clicca(f.get(), "aprimese_3");
@@ -184,9 +167,9 @@ TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition)
     EXPECT_EQ(riga(6), "04/01/YY|Riga 8||8,00||29,00"); // 1 + ... + 6, then 8
 
     // The carried balance, an empty row, then a Cancel: nothing is deleted.
-    mese(2, {mov(4, 1, 20 * euro, "Spesa")});
+    const QString febbraio = mese(2, {mov(4, 1, 20 * euro, "Spesa")});
     clicca(f.get(), "aprimese_2");
-    const QByteArray prima = leggibyte(file(2));
+    const QByteArray prima = leggibyte(febbraio);
     for (const char *cella : {"descri1_0", "descri1_5"}) {
         premi(cella);
         EXPECT_EQ(messaggio([&] { clicca(f.get(), "cancellamovimento"); }),
@@ -195,7 +178,7 @@ TEST_F(Registro, FortyRowsScrollAndTheSelectionIsAScreenPosition)
     premi("uscite_1");
     annullamessaggio();
     clicca(f.get(), "cancellamovimento");
-    EXPECT_EQ(leggibyte(file(2)), prima);
+    EXPECT_EQ(leggibyte(febbraio), prima);
 }
 
 // More rows than the table holds are announced.

@@ -12,14 +12,6 @@ struct Registro : ::testing::Test {
     TabellaMese t;
     SaldiAnno s;
 
-    QString file(int m) const { return dati + QString::asprintf("/mov%02d26", m); }
-    void mese(int m, const QList<Movimento> &movimenti)
-    {
-        QByteArray byte;
-        for (const Movimento &x : movimenti)
-            byte += movimento::codifica(x);
-        scrivibyte(file(m), byte);
-    }
     Esito carica(int periodo) { return f.mesecorrente = qint16(periodo), elabora(t, f); }
     // Every row as "#record day/month description1|description2 +income or -expense =balance",
     // whole euro ("?" for a sign that is neither), then "= total income, total expense"; or
@@ -43,9 +35,10 @@ struct Registro : ::testing::Test {
 
 TEST_F(Registro, CarriedBalanceOpensEveryPeriodAfterJanuaryUnlessZero)
 {
-    mese(1, {mov(10, 0, 100 * euro)});
-    mese(2, {mov(3, 1, 30 * euro)});
-    mese(3, {mov(5, 1, 20 * euro, "Affitto", 2, 1, "Marzo", 6), mov(1, 0, 5 * euro, "Primo")});
+    scrivimese(1, {mov(10, 0, 100 * euro)});
+    scrivimese(2, {mov(3, 1, 30 * euro)});
+    scrivimese(3,
+               {mov(5, 1, 20 * euro, "Affitto", 2, 1, "Marzo", 6), mov(1, 0, 5 * euro, "Primo")});
     ASSERT_TRUE(carica(3)); // a movement of the 1st comes after the carried balance
     EXPECT_EQ(righe(), "#0 1/3 SALDO PRECEDENTE|Febbraio 2026 +70 =70, "
                        "#2 1/3 Primo| +5 =75, #1 5/3 Affitto|Marzo -20 =55 = 75 20");
@@ -61,12 +54,12 @@ TEST_F(Registro, CarriedBalanceOpensEveryPeriodAfterJanuaryUnlessZero)
     }
 
     // A negative one, and one that cancels out to no row at all.
-    mese(1, {mov(10, 1, 100 * euro)});
-    mese(2, {mov(1, 0, 40 * euro, "Pari")});
+    scrivimese(1, {mov(10, 1, 100 * euro)});
+    scrivimese(2, {mov(1, 0, 40 * euro, "Pari")});
     ASSERT_TRUE(carica(2));
     EXPECT_EQ(righe(), "#0 1/2 SALDO PRECEDENTE|Gennaio 2026 -100 =-100, "
                        "#1 1/2 Pari| +40 =-60 = 40 100");
-    mese(1, {mov(10, 1, 100 * euro), mov(11, 0, 100 * euro)});
+    scrivimese(1, {mov(10, 1, 100 * euro), mov(11, 0, 100 * euro)});
     ASSERT_TRUE(carica(2));
     EXPECT_EQ(righe(), "#1 1/2 Pari| +40 =40 = 40 0");
 }
@@ -78,8 +71,8 @@ TEST_F(Registro, AccountCompanyAndDeletedFiltersHoldEverywhere)
     const QList<Movimento> gennaio = {
         mov(1, 0, 10 * euro, "Cassa"), mov(1, 0, 1 * euro, "Banca", 3),
         mov(1, 0, 500 * euro, "Altra ditta", 2, 2), mov(2, 2, 1000 * euro, "Cancellato")};
-    mese(1, gennaio);
-    mese(2, gennaio + QList<Movimento>{mov(4, 3, 99 * euro, "Strano"), mov(6, 1, 4 * euro)});
+    scrivimese(1, gennaio);
+    scrivimese(2, gennaio + QList<Movimento>{mov(4, 3, 99 * euro, "Strano"), mov(6, 1, 4 * euro)});
     ASSERT_TRUE(carica(2));
     EXPECT_EQ(righe(), "#0 1/2 SALDO PRECEDENTE|Gennaio 2026 +10 =10, #1 1/2 Cassa| +10 =20, "
                        "#5 4/2 Strano| ?99 =20, #6 6/2 Mov| -4 =16 = 20 4");
@@ -113,7 +106,7 @@ TEST_F(Registro, SameTableAsInsertingRowByRowWithOrdina)
             ++atteso.numerorighe;
             atteso.righe[p] = RigaMese{r, giorno, qint16(m), {}};
         }
-        mese(m, movimenti);
+        scrivimese(m, movimenti);
     }
     ASSERT_TRUE(carica(0));
     ASSERT_EQ(t.numerorighe, atteso.numerorighe);
@@ -129,8 +122,8 @@ TEST_F(Registro, FullTableAndUnreadableMonths)
     QList<Movimento> tanti;
     for (int i = 0; i < 4000; ++i)
         tanti.append(mov(qint16(28 - i % 28), 0, euro, QString::number(i)));
-    mese(1, tanti);
-    mese(2, tanti);
+    scrivimese(1, tanti);
+    const QString secondo = scrivimese(2, tanti);
     ASSERT_TRUE(carica(0));
     EXPECT_TRUE(t.numerorighe == 5000 && t.righescartate != 0);
     // February keeps its first 1000 records in file order, sorted by day.
@@ -138,13 +131,14 @@ TEST_F(Registro, FullTableAndUnreadableMonths)
     for (int i = 1; i <= 5000; ++i)
         febbraio += t.riga(i).mese == 2 && t.riga(i).numero <= 1000;
     EXPECT_TRUE(febbraio == 1000 && t.riga(5000).mese == 2);
-    EXPECT_TRUE(QFile::exists(file(12))); // the months after the full table still get their file
+    EXPECT_TRUE(
+        QFile::exists(dati + "/mov1226")); // the months after the full table still get their file
     // The monthly sums count every record of a long month, but not a write that was cut off.
-    scrivibyte(file(2), leggibyte(file(2)) + QByteArray(60, '\x01'));
+    scrivibyte(secondo, leggibyte(secondo) + QByteArray(60, '\x01'));
     EXPECT_TRUE(calcolasaldi("c:", "26", 1, 2, s) && s.entratemese[2] == 4000 * euro);
 
     ASSERT_TRUE(QDir().mkdir(dati + "/mov0727")); // a folder where the month file should be
-    scrivibyte(dati + "/mov0127", movimento::codifica(mov(1, 0, euro)));
+    scrivimese(1, {mov(1, 0, euro)}, "27");
     const Esito e = calcolasaldi("c:", "27", 1, 2, s);
     EXPECT_TRUE(!e && e.file.endsWith("mov0727") && !QFileInfo::exists(dati + "/mov0827"));
     f.annogestione = "27"; // January's row is read before July fails

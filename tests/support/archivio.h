@@ -3,6 +3,9 @@
 #include "store/movimento.h"
 #include "support/aiuti.h"
 
+#include <QList>
+#include <QStringList>
+
 constexpr qint64 euro = 10000;
 
 // A movement with the fields the tests vary, in the order they vary most.
@@ -13,9 +16,7 @@ inline Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString 
     return Movimento{giorno, d1, d2, segno, importo, conto, ditta, contatto};
 }
 
-// A fresh home with its data folder; the folder's native path.
-inline QString nuovoarchivio()
-{
-    nuovacasa();
-    return cartellalocale();
-}
+// A fresh home whose data folder holds these companies, and a fresh shared state; the folder.
+QString nuovoarchivio(const QStringList &ditte = {});
+// Month m of year anno in the local data folder, holding these movements in order; its file.
+QString scrivimese(int m, const QList<Movimento> &movimenti, const QString &anno = "26");

@@ -1,17 +1,5 @@
 #include "support/finestre.h"
 
-#include "store/ditte.h"
-
-QString nuovoarchivio(const QStringList &ditte)
-{
-    nuovacasa();
-    stato() = Stato();
-    const QString dati = cartellalocale();
-    if (!ditte.isEmpty())
-        EXPECT_TRUE(scrividitte(QStringLiteral("c:"), ditte));
-    return dati;
-}
-
 QString messaggio(const std::function<void()> &azione)
 {
     QString testo;

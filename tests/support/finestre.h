@@ -2,7 +2,7 @@
 
 // What the tests of the windows share: the widgets they drive and a few steps they all take.
 #include "app/stato.h"
-#include "support/aiuti.h"
+#include "support/archivio.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,8 +13,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// A fresh home whose data folder holds these companies, and a fresh shared state; the folder.
-QString nuovoarchivio(const QStringList &ditte = {});
 // Runs azione answering the message box it shows with OK: its text, or "" when none came.
 QString messaggio(const std::function<void()> &azione);
 // Clicks the named button or label, or triggers the named action, a child of finestra.

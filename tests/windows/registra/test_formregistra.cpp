@@ -102,8 +102,7 @@ TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
 TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsContact)
 {
     const Movimento m{5, "Primo", "Dopo", 1, 12345678, 3, 3, 7}; // 1234.5678, contact 7
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, "08"), m));
+    scrivimese(3, {m, m, m}, "08");
     stato().movimentocorrente = {2, 5, 3, m.importo, m.descrizione1, m.descrizione2, 1, 3, 7};
     nuova();
     EXPECT_TRUE(f->findChild<QLineEdit *>("Text1_0")->isReadOnly()); // the contact's name
@@ -133,8 +132,7 @@ TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndNewNeedsACompanyAndAppends)
     EXPECT_EQ(messaggio([&] { clicca(&f, "nuovo"); }), "Selezionare una Ditta per continuare");
     s.dittacorrente = 1;
     const Movimento m{5, "Affitto", "Marzo", 1, 250000, 2, 1, 0};
-    for (int i = 0; i < 2; ++i)
-        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, s.annogestione), m));
+    scrivimese(3, {m, m}, s.annogestione);
     s.tabellamese.righe[1] = {2, 5, 3, {"Affitto", "Marzo"}, 250000, 1, 0, 2, 0};
     s.tabellamese.numerorighe = 1;
     s.ricerca[1] = "Marzo";

@@ -1,5 +1,4 @@
 #include "app/formprincipale.h"
-#include "store/filemese.h"
 #include "support/finestre.h"
 #include "windows/saldi/formsaldi.h"
 
@@ -41,14 +40,8 @@ QString grafico(QWidget &f, int m)
 TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAccount)
 {
     nuovoarchivio();
-    const std::tuple<int, qint16, qint64, qint16> movimenti[] = {{3, 0, 1234567, 2},
-                                                                 {3, 1, 25000000, 2},
-                                                                 {3, 0, 400000, 3},
-                                                                 {5, 0, 2500000, 2},
-                                                                 {5, 1, 1000000, 2}};
-    for (auto [mese, segno, importo, conto] : movimenti)
-        ASSERT_TRUE(aggiungimovimento(percorsomese("c:", mese, "08"),
-                                      {1, "", "", segno, importo, conto, 1, 0}));
+    scrivimese(3, {mov(1, 0, 1234567), mov(1, 1, 25000000), mov(1, 0, 400000, "", 3)}, "08");
+    scrivimese(5, {mov(1, 0, 2500000), mov(1, 1, 1000000)}, "08");
     Stato &s = stato();
     s.annogestione = "08", s.dittacorrente = 1,
     s.mesecorrente = 3; // neither the shown month nor a search changes anything

@@ -111,14 +111,6 @@ QString salvasu(QWidget &f, const char *voce, const QString &file, QString *prop
     return messaggio([&] { clicca(&f, "Command1"); });
 }
 
-void mese(int m, const QList<Movimento> &movimenti)
-{
-    QByteArray dati;
-    for (const Movimento &x : movimenti)
-        dati += movimento::codifica(x);
-    scrivibyte(cartellalocale() + QStringLiteral("/mov%1").arg(m, 2, 10, QChar('0')) + "26", dati);
-}
-
 // Runs a program: its output, or "" with its error in *errore when it fails.
 QString esegui(const QString &programma, const QStringList &argomenti, QString *errore = nullptr)
 {
@@ -257,10 +249,10 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterOrAPdfWithQualityCopiesAndTitleAndStays
 
 TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
 {
-    mese(1, {{5, "Affitto", "", 1, 12345000, 2, 1, 0}});
-    mese(3, {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
-             {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
-             {4, "Altra ditta", "", 0, 10000, 2, 2, 0}});
+    scrivimese(1, {{5, "Affitto", "", 1, 12345000, 2, 1, 0}});
+    scrivimese(3, {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
+                   {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
+                   {4, "Altra ditta", "", 0, 10000, 2, 2, 0}});
     Stato &st = stato();
     st.annogestione = "26", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
     ASSERT_TRUE(esportaregistro(casa + "/marzo.csv", st.filtro(), {"", "TUTTI", "CASSA", "Banca"}));
@@ -274,8 +266,8 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
 
     // A year past what the screen holds, through the print window.
     const QList<Movimento> incassi(17000, Movimento{1, "Incasso", "", 0, 10000, 2, 1, 0});
-    mese(1, incassi);
-    mese(2, incassi);
+    scrivimese(1, incassi);
+    scrivimese(2, incassi);
     st.contocorrente = 2, st.mesecorrente = 0;
     Formstampante f;
     QString proposto;
