@@ -112,14 +112,11 @@ void rispondiinput(const QString &risposta, QString *titolo)
     });
 }
 
-bool nessunarispostainattesa()
+qsizetype scartarisposte()
 {
-    return coda.isEmpty();
-}
-
-void scartarisposte()
-{
+    const qsizetype n = coda.size();
     coda.clear();
+    return n;
 }
 
 // chattr +i stops even root; an ordinary user is stopped by the folder's permissions.

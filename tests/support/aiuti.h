@@ -23,10 +23,8 @@ void accettamessaggio(QString *testo = nullptr);
 void annullamessaggio(QString *testo = nullptr);
 // Answers the next input box with the text (empty = Cancel).
 void rispondiinput(const QString &risposta, QString *titolo = nullptr);
-// True when every queued answer was used.
-bool nessunarispostainattesa();
-// Drops the answers no window came for, so they cannot answer a later one.
-void scartarisposte();
+// Drops the answers no window came for, so they cannot answer a later one; how many there were.
+qsizetype scartarisposte();
 
 // Makes a folder refuse new files and renames, even for root (chattr +i), or with permissions
 // for an ordinary user. False when neither works here; the caller then skips its test.

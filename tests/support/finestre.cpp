@@ -1,5 +1,26 @@
 #include "support/finestre.h"
 
+#include <QFileDialog>
+
+void scegli(const QString &percorso, QString *titolo, QString *proposto)
+{
+    quandomodale([=](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        ASSERT_TRUE(d);
+        if (titolo)
+            *titolo = d->windowTitle();
+        if (proposto)
+            *proposto = d->selectedFiles().value(0);
+        if (percorso.isEmpty())
+            return d->reject();
+        if (d->fileMode() == QFileDialog::Directory)
+            d->setDirectory(percorso);
+        else
+            d->selectFile(percorso);
+        static_cast<QDialog *>(d)->accept(); // QFileDialog::accept, protected there
+    });
+}
+
 QString messaggio(const std::function<void()> &azione)
 {
     QString testo;

@@ -13,6 +13,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+// Answers the next file or folder dialog with percorso (empty = Cancel), keeping its title and
+// the file it proposed.
+void scegli(const QString &percorso, QString *titolo = nullptr, QString *proposto = nullptr);
 // Runs azione answering the message box it shows with OK: its text, or "" when none came.
 QString messaggio(const std::function<void()> &azione);
 // Clicks the named button or label, or triggers the named action, a child of finestra.

@@ -6,7 +6,7 @@ namespace {
 
 struct Ditte : ::testing::Test {
     QString dati = nuovoarchivio();
-    void TearDown() override { EXPECT_TRUE(nessunarispostainattesa()); }
+    void TearDown() override { EXPECT_EQ(scartarisposte(), 0); }
     QByteArray lista() const { return leggibyte(dati + "/listditta"); }
     static std::string scelta()
     {

@@ -4,25 +4,9 @@
 #include "windows/percorso/formpercorso.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QPointer>
 
 namespace {
-
-// Answers the folder dialog by choosing cartella, or cancels it when cartella is empty.
-void scegli(const QString &cartella, QString *titolo = nullptr)
-{
-    quandomodale([cartella, titolo](QWidget *w) {
-        auto *dialogo = qobject_cast<QFileDialog *>(w);
-        ASSERT_TRUE(dialogo && dialogo->parentWidget()->inherits("Formpercorso"));
-        if (titolo)
-            *titolo = dialogo->windowTitle();
-        if (cartella.isEmpty())
-            return dialogo->reject();
-        dialogo->setDirectory(cartella);
-        static_cast<QDialog *>(dialogo)->accept(); // QFileDialog::accept, protected there
-    });
-}
 
 // Closes the window with its "X" label, as the user does.
 void chiudi(QPointer<Formpercorso> &f)

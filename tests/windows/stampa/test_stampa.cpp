@@ -7,7 +7,6 @@
 #include "windows/stampa/rapporto.h"
 
 #include <QDeadlineTimer>
-#include <QFileDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QThread>
@@ -102,12 +101,7 @@ QStringList voci(QWidget &f, const char *nome)
 QString salvasu(QWidget &f, const char *voce, const QString &file, QString *proposto = nullptr)
 {
     seleziona(f, "Lista", voce);
-    quandomodale([=](QWidget *w) {
-        if (proposto)
-            *proposto = qobject_cast<QFileDialog *>(w)->selectedFiles().value(0);
-        qobject_cast<QFileDialog *>(w)->selectFile(file);
-        QMetaObject::invokeMethod(w, "accept");
-    });
+    scegli(file, nullptr, proposto);
     return messaggio([&] { clicca(&f, "Command1"); });
 }
 
