@@ -1,10 +1,7 @@
 // Another workstation writes to the shared archive while the main window is open.
 #include "app/formprincipale.h"
 #include "platform/date.h"
-#include "platform/percorsi.h"
-#include "store/conti.h"
 #include "store/ditte.h"
-#include "store/filemese.h"
 #include "support/finestre.h"
 
 #include <QProcess>
@@ -14,7 +11,7 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
 {
     nuovoarchivio({"Alfa"});
     const QString mese = scrivimese(5, {mov(2, 0, 5 * euro, "Sel")}, annoyy(oggi()));
-    const QString conti = percorsonativo(percorsoconti("c:"));
+    const QString conti = cartellalocale() + "/listconto";
     scrivibyte(conti, QByteArray("Banca").leftJustified(50));
     Formprincipale f;
     f.show();

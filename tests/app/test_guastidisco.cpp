@@ -7,8 +7,6 @@
 #include "windows/registra/formregistra.h"
 #include "windows/rubrica/formproduttore.h"
 
-#include <QCalendarWidget>
-
 TEST(Disco, ReadOnlyDataFolderRefusesAContact)
 {
     const QString dati = nuovoarchivio({"Alfa"});
@@ -32,10 +30,7 @@ TEST(Disco, DataFolderRemovedWhileRunningThenBack)
     EXPECT_FALSE(messaggio([&] { clicca(&f, "aprimese_3"); }).isEmpty());
     Formregistra r;
     r.show();
-    r.findChild<QCalendarWidget *>("cale")->setSelectedDate(QDate(oggi().year(), 3, 10));
-    r.findChild<QLineEdit *>("Text1_0")->setText("Fattura Rossi");
-    r.findChild<QLineEdit *>("Text1_1")->setText("Saldo");
-    r.findChild<QLineEdit *>("testimporto")->setText("12.5");
+    compila(&r, "Fattura Rossi", "Saldo", "12.5", QDate(oggi().year(), 3, 10));
     EXPECT_TRUE(messaggio([&] { clicca(&r, "registra"); }).contains("mov03"));
     EXPECT_TRUE(r.isVisible() && testo(&r, "testimporto") == "12.5");
     EXPECT_FALSE(QDir(dati).exists()); // nothing was created in its place

@@ -2,7 +2,6 @@
 #include "app/formprincipale.h"
 #include "platform/date.h"
 #include "store/conti.h"
-#include "store/filemese.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
 

@@ -18,14 +18,6 @@ QWidget *aprebackup(Formprincipale &f)
     return nullptr;
 }
 
-// Runs the event loop until the program ends; 0 when it ended by itself.
-int finoallafine(const std::function<void()> &azione)
-{
-    QTimer::singleShot(0, azione);
-    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
-    return QApplication::exec();
-}
-
 } // namespace
 
 TEST(Revisione, BackupWindowOutlivesTheMainWindowAndEndingWritesNothing)

@@ -1,6 +1,8 @@
 #include "support/finestre.h"
 
+#include <QCalendarWidget>
 #include <QFileDialog>
+#include <QTimer>
 
 void scegli(const QString &percorso, QString *titolo, QString *proposto)
 {
@@ -19,6 +21,23 @@ void scegli(const QString &percorso, QString *titolo, QString *proposto)
             d->selectFile(percorso);
         static_cast<QDialog *>(d)->accept(); // QFileDialog::accept, protected there
     });
+}
+
+void compila(QWidget *f, const QString &d1, const QString &d2, const QString &importo,
+             const QDate &data)
+{
+    if (data.isValid())
+        f->findChild<QCalendarWidget *>("cale")->setSelectedDate(data);
+    QTest::keyClicks(f->findChild<QLineEdit *>("Text1_0"), d1);
+    QTest::keyClicks(f->findChild<QLineEdit *>("Text1_1"), d2);
+    QTest::keyClicks(f->findChild<QLineEdit *>("testimporto"), importo);
+}
+
+int finoallafine(const std::function<void()> &azione)
+{
+    QTimer::singleShot(0, azione);
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
+    return QApplication::exec();
 }
 
 QString messaggio(const std::function<void()> &azione)

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QProgressBar>
-#include <QTimer>
 #include <unistd.h>
 
 namespace {
@@ -29,9 +28,7 @@ bool termina(Formbackup &f, const char *nome)
 {
     f.show();
     QApplication::setQuitOnLastWindowClosed(false);
-    QTimer::singleShot(0, &f, [&f, nome] { clicca(&f, nome); });
-    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
-    const int codice = QApplication::exec();
+    const int codice = finoallafine([&f, nome] { clicca(&f, nome); });
     QApplication::setQuitOnLastWindowClosed(true);
     return codice == 0 && !f.isVisible();
 }

@@ -10,17 +10,6 @@
 
 namespace {
 
-// Picks the date (unless invalid) and types the descriptions and the amount, as a user would.
-void compila(QWidget *f, const QString &d1, const QString &d2, const QString &importo,
-             const QDate &data = QDate(2008, 3, 5))
-{
-    if (data.isValid())
-        f->findChild<QCalendarWidget *>("cale")->setSelectedDate(data);
-    QTest::keyClicks(f->findChild<QLineEdit *>("Text1_0"), d1);
-    QTest::keyClicks(f->findChild<QLineEdit *>("Text1_1"), d2);
-    QTest::keyClicks(f->findChild<QLineEdit *>("testimporto"), importo);
-}
-
 QString salva(QWidget *f)
 {
     return messaggio([f] { clicca(f, "registra"); });
@@ -81,12 +70,9 @@ TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
         EXPECT_TRUE(!*c.messaggio ||
                     (f->isVisible() && testo(f.get(), "testimporto") == c.importo));
     }
-    const Movimento uscita{5, "Fattura", "Saldo", 1, 125000, 4, 3, 0};
-    Movimento meno = uscita;
-    meno.importo = -70000;
-    EXPECT_EQ(letti(3), QList<Movimento>({uscita, meno}));
-    const Movimento novembre{30, "Fattura 12", "Saldo", 1, 150000, 4, 3, 0};
-    EXPECT_EQ(letti(11), QList<Movimento>{novembre});
+    EXPECT_EQ(letti(3), QList<Movimento>({mov(5, 1, 125000, "Fattura", 4, 3, "Saldo"),
+                                          mov(5, 1, -70000, "Fattura", 4, 3, "Saldo")}));
+    EXPECT_EQ(letti(11), QList<Movimento>{mov(30, 1, 150000, "Fattura 12", 4, 3, "Saldo")});
 
     // Paste, select-all and cut never reach the amount either.
     QLineEdit *importo = nuova()->findChild<QLineEdit *>("testimporto");
@@ -110,9 +96,7 @@ TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsCont
     EXPECT_EQ(salva(f.get()), "Mese errato! Puoi modificare solo il giorno.");
     cale()->setSelectedDate(QDate(2008, 3, 20));
     EXPECT_EQ(salva(f.get()), "");
-    Movimento atteso = m;
-    atteso.giorno = 20;
-    atteso.importo = 12345700; // saved as shown
+    const Movimento atteso{20, "Primo", "Dopo", 1, 12345700, 3, 3, 7}; // the amount as shown
     EXPECT_EQ(letti(3), QList<Movimento>({m, atteso, m}));
     EXPECT_EQ(stato().numerocontattoscelto, 0);
 
@@ -152,9 +136,8 @@ TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndNewNeedsACompanyAndAppends)
     // Forgotten afterwards; a filtered view stays filtered.
     EXPECT_TRUE(s.movimentocorrente.numero == 0 && f.rigaselezionata == 0);
     EXPECT_EQ(s.ricerca[1], "Marzo");
-    Movimento modificato = m;
-    modificato.descrizione1 = "Affitto sede";
-    EXPECT_EQ(letti(3, s.annogestione), QList<Movimento>({m, modificato}));
+    EXPECT_EQ(letti(3, s.annogestione),
+              QList<Movimento>({m, mov(5, 1, 250000, "Affitto sede", 2, 1, "Marzo")}));
 
     s.movimentocorrente.numero = 4; // left over: a new movement must not rewrite it
     rispondi("Incasso", "Contanti", "40");

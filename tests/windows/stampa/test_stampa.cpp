@@ -1,7 +1,6 @@
 #include "ledger/esportazione.h"
 #include "platform/stampante.h"
 #include "store/guasti.h"
-#include "store/movimento.h"
 #include "support/finestre.h"
 #include "windows/stampa/formstampante.h"
 #include "windows/stampa/rapporto.h"
@@ -204,8 +203,7 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterOrAPdfWithQualityCopiesAndTitleAndStays
         EXPECT_EQ(r.qualitadata * 10 + r.copiedate, codice * 10 + copie);
     }
     EXPECT_TRUE(r.scelta == "Ufficio" && r.stampato("CONTO CASSA Marzo 2008"));
-    stato().contocorrente = 1;
-    stato().mesecorrente = 0;
+    stato().contocorrente = 1, stato().mesecorrente = 0;
     clicca(&f, "Command1");
     EXPECT_TRUE(r.stampato("CONTO TUTTI Anno 2008"));
     Formstampante g; // the printer of the last job comes preselected
