@@ -8,14 +8,16 @@
 
 namespace {
 
-// Presses the backup button and returns the backup window, opened beside the main window.
+// Presses the backup button and returns the backup window, opened beside the main window;
+// nullptr unless there is exactly one.
 QWidget *aprebackup(Formprincipale &f)
 {
     clicca(&f, "backup");
+    QWidgetList aperte;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->inherits("Formbackup"))
-            return w;
-    return nullptr;
+            aperte.append(w);
+    return aperte.size() == 1 ? aperte[0] : nullptr;
 }
 
 } // namespace
@@ -42,6 +44,7 @@ TEST(Revisione, BackupWindowOutlivesTheMainWindowAndEndingWritesNothing)
     f.show();
     clicca(&f, "impostazioni");
     b = aprebackup(f);
+    EXPECT_EQ(aprebackup(f), b); // a second click brings the same window forward
     accettamessaggio();
     accettamessaggio();
     EXPECT_EQ(finoallafine([b] { clicca(b, "Command5"); }), 0);
