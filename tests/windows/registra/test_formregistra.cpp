@@ -80,6 +80,7 @@ TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
     QTest::keyClicks(importo, "12");
     for (auto tasto : {Qt::Key_V, Qt::Key_A, Qt::Key_X})
         QTest::keyClick(importo, tasto, Qt::ControlModifier);
+    QTest::keyClick(importo, Qt::Key_Insert, Qt::ShiftModifier); // the other paste, no text
     QTest::keyClick(importo, Qt::Key_Backspace);
     EXPECT_EQ(importo->text(), "1");
 }
