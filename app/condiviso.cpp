@@ -2,6 +2,7 @@
 // the period on screen, the company list or the account list shows by itself.
 #include "app/formprincipale.h"
 
+#include "app/azioneconto.h"
 #include "app/stato.h"
 #include "platform/percorsi.h"
 #include "platform/sentinella.h"
@@ -94,7 +95,7 @@ void Formprincipale::aggiornaconti()
     if (nomi.size() < presenti)
         return;
     for (qint32 r = 1; r <= presenti; ++r)
-        bottoni[r + 1]->setText(nomi[r - 1]);
+        static_cast<AzioneConto *>(bottoni[r + 1])->rinomina(nomi[r - 1]); // caption too
     aggiungibottoni(nomi, presenti + 1, qint32(nomi.size()) + 1);
 }
 
