@@ -18,14 +18,10 @@
 
 namespace {
 
-// The month files a load with f reads: the period, and the earlier months of the year when
-// they carry a balance into it.
+// The month files a load with f reads.
 QStringList filemesi(const FiltroMese &f)
 {
-    const bool ricerca =
-        !f.ricerca[0].isEmpty() || !f.ricerca[1].isEmpty() || f.contattoricercato != 0;
-    const int ultimo = f.mesecorrente == 0 ? 12 : f.mesecorrente;
-    const int primo = ricerca && f.mesecorrente != 0 ? f.mesecorrente : 1;
+    const auto [primo, ultimo] = mesiletti(f);
     QStringList file;
     for (int m = primo; m <= ultimo; ++m)
         file.append(percorsonativo(percorsomese(f.percorso, m, f.annogestione)));

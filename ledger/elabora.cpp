@@ -201,14 +201,25 @@ void svuota(TabellaMese &t)
     t.righescartate = 0;
 }
 
+// The months of the period: one, or the whole year.
+MesiLetti periodo(const FiltroMese &f)
+{
+    const bool mese = f.mesecorrente >= 1 && f.mesecorrente <= 12;
+    return mese ? MesiLetti{f.mesecorrente, f.mesecorrente} : MesiLetti{1, 12};
+}
+
 } // namespace
+
+MesiLetti mesiletti(const FiltroMese &f)
+{
+    const MesiLetti p = periodo(f);
+    return {Selezione(f).ricerca() ? p.primo : 1, p.ultimo};
+}
 
 Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita)
 {
     svuota(t);
-    const bool mese = f.mesecorrente >= 1 && f.mesecorrente <= 12;
-    const int primo = mese ? f.mesecorrente : 1;
-    const int ultimo = mese ? f.mesecorrente : 12;
+    const auto [primo, ultimo] = periodo(f);
     const Selezione s(f);
 
     if (!s.ricerca() && primo != 1) {

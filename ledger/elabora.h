@@ -23,6 +23,13 @@ struct FiltroMese {
 // TabellaMese::capacita, an export TabellaMese::senzalimite, and the table grows to hold them.
 Esito elabora(TabellaMese &t, const FiltroMese &f, qint32 capacita = TabellaMese::capacita);
 
+// The months a load with f reads, primo to ultimo: the period and, when no search is in force,
+// the earlier months of the year whose balance it carries.
+struct MesiLetti {
+    int primo, ultimo;
+};
+MesiLetti mesiletti(const FiltroMese &f);
+
 // Puts rows 1 to numerorighe in the order that inserting them one by one with ordina, as they
 // stand, would give: by month, then day, rows of the same day in their present order.
 void ordinatabella(TabellaMese &t);
