@@ -51,11 +51,13 @@ QChartView *graficoanno(QWidget *padre, const SaldiAnno *saldi)
     saldo->setPen(QPen(padre->palette().color(QPalette::Text), 2));
     double minimo = 0, massimo = 0;
     for (int m = 1; saldi && m <= 12; ++m) {
-        entrate->append(euro(saldi->entratemese[m]));
-        uscite->append(euro(saldi->uscitemese[m]));
-        saldo->append(m - 1, euro(saldi->saldo(m)));
-        minimo = std::min({minimo, euro(saldi->saldo(m)), entrate->at(m - 1), uscite->at(m - 1)});
-        massimo = std::max({massimo, euro(saldi->saldo(m)), entrate->at(m - 1), uscite->at(m - 1)});
+        const double e = euro(saldi->entratemese[m]), u = euro(saldi->uscitemese[m]),
+                     b = euro(saldi->saldo(m));
+        entrate->append(e);
+        uscite->append(u);
+        saldo->append(m - 1, b);
+        minimo = std::min({minimo, e, u, b});
+        massimo = std::max({massimo, e, u, b});
     }
     auto *colonne = new QBarSeries;
     colonne->append({entrate, uscite});
