@@ -14,7 +14,6 @@ struct RigaEstratto {
     qint64 importo = 0;   // ten-thousandths, signed: above zero a credit, below a debit
     QString descrizione1; // the counterparty's name where the format has one, else the description
     QString descrizione2; // the remittance text, else a second description; may be empty
-    QString descrizione;  // the plain description, when descrizione1 holds a name (else empty)
 };
 
 // A bank statement read from a file: its booked movements in the file's order and, where the
