@@ -2,27 +2,7 @@
 
 #include "store/guasti.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
-
-namespace {
-
-// A write killed between its temporary file and the rename leaves "name.XXXXXX" behind. Once
-// it is old enough that no other workstation can still be writing it, it is removed.
-void puliscitemporanei(const QString &nativo)
-{
-    const QFileInfo finale(nativo);
-    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-600);
-    const QFileInfoList vecchi = finale.absoluteDir().entryInfoList(
-        {finale.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &f : vecchi)
-        if (f.lastModified().toUTC() < limite)
-            QFile::remove(f.absoluteFilePath());
-}
-
-} // namespace
 
 Esito salvafile(const QString &nativo, const QByteArray &dati)
 {
@@ -42,10 +22,7 @@ Esito salvafile(const QString &nativo, const QByteArray &dati)
         file.cancelWriting();
         return Esito::fallito(nativo, disco);
     }
-    if (Esito e = confermasalvataggio(file); !e)
-        return e;
-    puliscitemporanei(nativo);
-    return {};
+    return confermasalvataggio(file);
 }
 
 bool apriperscrivere(QSaveFile &file)

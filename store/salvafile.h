@@ -6,6 +6,9 @@
 
 // Replaces a whole small file through a temporary file renamed over it, so a crash, a full
 // disk or a vanished folder leaves either the old file whole or the new one, never half.
+// QSaveFile creates its temporary file under a fresh name (never over a file that exists) and
+// removes it when the save fails. Nothing else beside the target is touched: a file left by a
+// killed save cannot be told from a file of the user's, so it stays.
 Esito salvafile(const QString &nativo, const QByteArray &dati);
 
 class QSaveFile;
