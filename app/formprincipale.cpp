@@ -6,6 +6,7 @@
 #include "app/stato.h"
 #include "ledger/periodo.h"
 #include "platform/aspetto.h"
+#include "platform/lingua.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -54,6 +55,7 @@ Formprincipale *Formprincipale::corrente()
 
 Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
 {
+    linguaitaliana();
     caricaicone();
     principale = this;
     setObjectName(QStringLiteral("Formprincipale"));

@@ -6,6 +6,7 @@
 #include "support/finestre.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -175,8 +176,14 @@ TEST_F(Registro, RowsScrollTheSelectionIsAScreenPositionAndDroppedRowsAreAnnounc
                   "Selezionare Movimento");
     }
     premi("uscite_1");
-    annullamessaggio();
+    QString annulla; // Qt's own button, in Italian too
+    quandomodale([&](QWidget *w) {
+        annulla =
+            w->windowTitle() + qobject_cast<QMessageBox *>(w)->button(QMessageBox::Cancel)->text();
+        w->close();
+    });
     clicca(f.get(), "cancellamovimento");
+    EXPECT_EQ(annulla, "ConfermaAnnulla");
     EXPECT_EQ(leggibyte(febbraio), prima);
 
     // More rows than the table holds are announced, the totals of those shown.
