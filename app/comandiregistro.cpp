@@ -64,6 +64,7 @@ QString datariga(const RigaMese &r, const QString &anno)
 void Formprincipale::elabora()
 {
     caricato = stato().filtro();
+    stato().filtrotabella = caricato;
     registrocaricato = true;
     sorvegliafile();
     const Esito esito = ::elabora(stato().tabellamese, caricato);

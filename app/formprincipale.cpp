@@ -342,5 +342,5 @@ void Formprincipale::costruiscimenu()
 void Formprincipale::aggiornastato()
 {
     pannelloditta->setText(QStringLiteral("Ditta ") + stato().nomeditta);
-    pannelloanno->setText(QStringLiteral("Gestione: 20") + stato().annogestione);
+    pannelloanno->setText(QStringLiteral("Gestione: ") + annointero(stato().annogestione));
 }

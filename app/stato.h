@@ -3,6 +3,7 @@
 #include "ledger/elabora.h"
 
 #include <QString>
+#include <optional>
 
 // The movement handed to the entry window: record number 0 means a new movement.
 struct MovimentoCorrente {
@@ -33,6 +34,10 @@ struct Stato {
     qint32 numerocontattoscelto = 0;
     qint16 sceltacontatto = 0; // -1 when the address book is opened to pick a contact
     TabellaMese tabellamese;
+    // What tabellamese was last loaded with, none before the first load. The state may have
+    // moved on since (a search cancelled, another data root chosen) while the screen still
+    // shows that load: a report of the screen goes by this.
+    std::optional<FiltroMese> filtrotabella;
     // Set once a backup command has ended the program: no window writes anything after that.
     bool terminato = false;
 

@@ -2,7 +2,6 @@
 
 #include "ledger/periodo.h"
 #include "ledger/saldi.h"
-#include "platform/date.h"
 #include "platform/soldi.h"
 #include "store/foglio.h"
 #include "store/salvafile.h"
@@ -12,7 +11,7 @@
 namespace {
 
 // "DD/MM/YYYY", built by hand: QString::arg was a large part of a long export.
-QString data(const RigaMese &r, int anno)
+QString data(const RigaMese &r, const QString &anno)
 {
     const auto cifre = [](int n) {
         if (n < 0 || n > 99) // a damaged record: shown as it is
@@ -20,15 +19,14 @@ QString data(const RigaMese &r, int anno)
         const char d[2] = {char('0' + n / 10), char('0' + n % 10)};
         return QString::fromLatin1(d, 2);
     };
-    return cifre(r.giorno) + QLatin1Char('/') + cifre(r.mese) + QLatin1Char('/') +
-           QString::number(anno);
+    return cifre(r.giorno) + QLatin1Char('/') + cifre(r.mese) + QLatin1Char('/') + anno;
 }
 
 } // namespace
 
 QByteArray csvregistro(const TabellaMese &t, const QString &anno, const QStringList &conti)
 {
-    const int anno4 = annoquattrocifre(anno.toInt());
+    const QString anno4 = annointero(anno);
     FoglioCsv f;
     for (const char *titolo :
          {"Data", "Descrizione", "Descrizione 2", "Entrate", "Uscite", "Saldo", "Conto"})
@@ -70,5 +68,11 @@ Esito esportaregistro(const QString &file, const FiltroMese &f, const QStringLis
     TabellaMese t;
     if (Esito e = elabora(t, f, TabellaMese::senzalimite); !e)
         return e;
-    return salvafile(QDir::toNativeSeparators(file), csvregistro(t, f.annogestione, conti));
+    return esportatabella(file, t, f.annogestione, conti);
+}
+
+Esito esportatabella(const QString &file, const TabellaMese &t, const QString &anno,
+                     const QStringList &conti)
+{
+    return salvafile(QDir::toNativeSeparators(file), csvregistro(t, anno, conti));
 }

@@ -15,9 +15,14 @@ QString nomemese(int periodo)
     return QString::fromLatin1(nomi[size_t(periodo)]);
 }
 
+QString annointero(const QString &anno)
+{
+    return QStringLiteral("20") + anno;
+}
+
 QString nomeperiodo(int periodo, const QString &anno)
 {
     if (periodo < 0 || periodo > 12)
         return {};
-    return nomemese(periodo) + QStringLiteral(" 20") + anno;
+    return nomemese(periodo) + QLatin1Char(' ') + annointero(anno);
 }

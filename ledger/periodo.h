@@ -6,5 +6,8 @@
 // 12, the empty text for anything else.
 QString nomeperiodo(int periodo, const QString &anno);
 
+// The four-digit year the program shows for the two-digit management year: "20" & anno.
+QString annointero(const QString &anno);
+
 // "Gennaio" to "Dicembre" for 1 to 12, "Anno" for 0.
 QString nomemese(int periodo);

@@ -22,6 +22,8 @@ class Stampante
     virtual QString corrente() const = 0;
     // Starts a job on the named printer, which stays the current printer afterwards.
     virtual bool scegli(const QString &nome) = 0;
+    // Makes the named printer the current one for a job that printed elsewhere (the preview's).
+    virtual void ricorda(const QString &) {}
 
     // -4 high, -3 medium, -2 low, -1 draft.
     virtual bool qualita(int codice) = 0;
@@ -61,6 +63,7 @@ void usastampante(Stampante *sostituta);
 std::unique_ptr<Stampante> stampantepdf(const QString &file);
 // Shows the pages disegna draws, exactly as they would print on the installed printer named
 // nome (a PDF file when there is none of that name), in the print preview, from which the user
-// can also print them. False when a drawing failed.
-bool anteprima(QWidget *padre, const QString &nome,
-               const std::function<bool(Stampante &)> &disegna);
+// can also print them; the printer printed on there becomes the current one. False, with the
+// reason in motivo, when a drawing failed.
+bool anteprima(QWidget *padre, const QString &nome, const std::function<bool(Stampante &)> &disegna,
+               QString &motivo);

@@ -46,12 +46,14 @@ class StampanteQt : public Stampante
         const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
         if (info.isNull())
             return fallisci(QStringLiteral("La stampante %1 non è installata.").arg(nome));
-        scelta = nome;
+        ricorda(nome);
         nuovolavoro(info);
         if (!stampa->isValid())
             return fallisci(QStringLiteral("La stampante %1 non è disponibile.").arg(nome));
         return true;
     }
+
+    void ricorda(const QString &nome) override { scelta = nome; }
 
     bool qualita(int codice) override
     {
@@ -275,7 +277,8 @@ std::unique_ptr<Stampante> stampantepdf(const QString &file)
     return std::make_unique<StampanteQt>(file);
 }
 
-bool anteprima(QWidget *padre, const QString &nome, const std::function<bool(Stampante &)> &disegna)
+bool anteprima(QWidget *padre, const QString &nome, const std::function<bool(Stampante &)> &disegna,
+               QString &motivo)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
     const std::unique_ptr<QPrinter> p = nuovastampante(info, info.isNull());
@@ -284,8 +287,13 @@ bool anteprima(QWidget *padre, const QString &nome, const std::function<bool(Sta
     bool ok = true;
     QObject::connect(&finestra, &QPrintPreviewDialog::paintRequested, [&](QPrinter *pagine) {
         StampanteQt s(*pagine);
-        ok = disegna(s) && ok;
+        if (!disegna(s) && ok) {
+            ok = false;
+            motivo = s.motivo();
+        }
     });
-    finestra.exec();
+    // The preview accepts once it has printed; a PDF file written from it is no printer.
+    if (finestra.exec() == QDialog::Accepted && p->outputFormat() == QPrinter::NativeFormat)
+        stampante().ricorda(p->printerName());
     return ok;
 }

@@ -4,6 +4,7 @@
 #include "app/nomiconti.h"
 #include "app/stato.h"
 #include "ledger/esportazione.h"
+#include "ledger/periodo.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/stampante.h"
@@ -177,31 +178,41 @@ void Formstampante::stampapdf()
 }
 
 // The ledger the main window shows, every matching movement also past what the screen holds.
+// It is read again with what the screen was loaded with, not with the state of the moment.
 void Formstampante::esportacsv()
 {
     const Stato &st = stato();
+    const FiltroMese f = st.filtrotabella.value_or(st.filtro());
     const QString nome =
-        nomeconto(st.contocorrente) + QLatin1Char('_') + nomeperiodo(st.mesecorrente);
+        nomeconto(f.contocorrente) + QLatin1Char('_') + nomeperiodo(f.mesecorrente, f.annogestione);
     const QString file = salvacome(this, vocecsv(), nome, QStringLiteral("csv"));
     if (file.isEmpty())
         return;
     QStringList conti = {QString(), nomeconto(1)};
     conti += nomiconti();
-    if (Esito e = esportaregistro(file, st.filtro(), conti); !e)
+    // Before the first load the screen holds no rows: neither does the file.
+    const Esito e = st.filtrotabella ? esportaregistro(file, f, conti)
+                                     : esportatabella(file, st.tabellamese, f.annogestione, conti);
+    if (!e)
         avviso(this, e.messaggio());
 }
 
-// The same pages the printer would get; nothing without a destination chosen.
+// The same pages the printer would get.
 void Formstampante::anteprima()
 {
     const QList<QListWidgetItem *> scelte = Lista->selectedItems();
-    if (scelte.isEmpty() || scelte.first()->data(ruolofile).toInt() == File::csv)
-        return;
-    const bool file = scelte.first()->data(ruolofile).toInt() == File::pdf;
+    const int voce = scelte.isEmpty() ? File::nessuno : scelte.first()->data(ruolofile).toInt();
+    if (scelte.isEmpty() || voce == File::csv)
+        return avviso(this, QStringLiteral("Scegliere una stampante o \"%1\" per vedere "
+                                           "l'anteprima di stampa.")
+                                .arg(vocepdf()));
     const Lavoro l = lavoro();
     const TabellaMese &t = stato().tabellamese;
-    ::anteprima(this, file ? QString() : scelte.first()->text(),
-                [&](Stampante &s) { return stampapagine(s, t, l); });
+    QString motivo;
+    if (!::anteprima(
+            this, voce == File::pdf ? QString() : scelte.first()->text(),
+            [&](Stampante &s) { return stampapagine(s, t, l); }, motivo))
+        avviso(this, QStringLiteral("L'anteprima non è stata completata.\n") + motivo);
 }
 
 // The pages drawn have gone out; a half print must not pass for a whole one.

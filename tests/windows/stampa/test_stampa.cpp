@@ -1,3 +1,4 @@
+#include "app/formprincipale.h"
 #include "ledger/esportazione.h"
 #include "platform/stampante.h"
 #include "store/guasti.h"
@@ -237,46 +238,66 @@ TEST_F(Finestra, PrintsOnTheChosenPrinterOrAPdfWithQualityCopiesAndTitleAndStays
         EXPECT_TRUE(m.contains(chiusa + "/marzo.pdf")) << m.toStdString();
     }
     EXPECT_TRUE(f.isVisible() && r.fatte.isEmpty() && r.scelta.isEmpty());
+    f.findChild<QListWidget *>("Lista")->clearSelection(); // a preview needs a destination
+    EXPECT_TRUE(messaggio([&] { clicca(&f, "anteprima"); }).contains("File PDF"));
 }
 
 TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtAll)
 {
-    scrivimese(1, {{5, "Affitto", "", 1, 12345000, 2, 1, 0}});
-    scrivimese(3, {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
-                   {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
-                   {4, "Altra ditta", "", 0, 10000, 2, 2, 0}});
+    Formprincipale principale;
+    scrivimese(1, {{5, "Affitto", "", 1, 12345000, 2, 1, 0}}, "35");
+    scrivimese(3,
+               {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
+                {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
+                {4, "Altra ditta", "", 0, 10000, 2, 2, 0}},
+               "35");
     Stato &st = stato();
-    st.annogestione = "26", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
+    st.annogestione = "35", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
     ASSERT_TRUE(esportaregistro(casa + "/marzo.csv", st.filtro(), {"", "TUTTI", "CASSA", "Banca"}));
     EXPECT_EQ(leggibyte(casa + "/marzo.csv").toStdString(),
               "\xEF\xBB\xBF"
               "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
-              "01/03/2026;SALDO PRECEDENTE;Febbraio 2026;;1234,50;-1234,50;\r\n"
-              "02/03/2026;Bollette;'-10% Caff\xC3\xA8;;50,50;-1285,00;CASSA\r\n"
-              "09/03/2026;'=SOMMA(A1:A9);\"rata; \"\"mutuo\"\"\";2000,00;;715,00;Banca\r\n"
+              "01/03/2035;SALDO PRECEDENTE;Febbraio 2035;;1234,50;-1234,50;\r\n"
+              "02/03/2035;Bollette;'-10% Caff\xC3\xA8;;50,50;-1285,00;CASSA\r\n"
+              "09/03/2035;'=SOMMA(A1:A9);\"rata; \"\"mutuo\"\"\";2000,00;;715,00;Banca\r\n"
               "Totali;;;2000,00;1285,00;715,00;\r\n");
 
-    // A year past what the screen holds, through the print window.
+    // What the screen shows, although the search was cancelled and another root chosen since.
+    st.ricerca[0] = "Bollette";
+    principale.elabora();
+    st.azzeraricerca(), st.percorso = casa + "/altra";
+    Formstampante f;
+    EXPECT_EQ(salvasu(f, "File CSV", casa + "/visto.csv"), "");
+    EXPECT_TRUE(leggibyte(casa + "/visto.csv").endsWith("\nTotali;;;0,00;50,50;-50,50;\r\n") &&
+                !QFileInfo::exists(st.percorso));
+
+    // A year past what the screen holds, through the print window, beside files of the user's
+    // (old and new, some a pattern made of the name chosen would match).
     const QList<Movimento> incassi(17000, Movimento{1, "Incasso", "", 0, 10000, 2, 1, 0});
     scrivimese(1, incassi);
     scrivimese(2, incassi);
-    st.contocorrente = 2, st.mesecorrente = 0;
-    Formstampante f;
+    st.percorso = "c:", st.annogestione = "26", st.contocorrente = 2, st.mesecorrente = 0;
+    principale.elabora();
+    const QString utente = casa + "/utente", file = utente + "/c[ab]*.csv";
+    const QStringList vicini = {"cassa.csv.backup", "cassa.csv.orig01", "c[ab]*.csv.a1b2c3",
+                                "c[ab]*.csv.d4e5f6"};
+    filedelutente(utente, vicini);
     QString proposto;
-    EXPECT_EQ(salvasu(f, "File CSV", casa + "/cassa.csv", &proposto), "");
+    EXPECT_EQ(salvasu(f, "File CSV", file, &proposto), "");
     EXPECT_EQ(proposto, casa + "/CASSA_Anno_2026.csv");
-    const QList<QByteArray> righe = leggibyte(casa + "/cassa.csv").split('\n');
-    // The heading, the rows with March's CASSA row, the totals, the end of the last line.
-    ASSERT_EQ(righe.size(), 34004);
+    EXPECT_EQ(filealterati(utente, vicini), QStringList());
+    const QList<QByteArray> righe = leggibyte(file).split('\n');
+    // The heading, the rows, the totals, the end of the last line.
+    ASSERT_EQ(righe.size(), 34003);
     EXPECT_EQ(righe[34000], "01/02/2026;Incasso;;1,00;;34000,00;CASSA\r");
-    EXPECT_EQ(righe[34002], "Totali;;;34000,00;50,50;33949,50;\r");
+    EXPECT_EQ(righe[34001], "Totali;;;34000,00;0,00;34000,00;\r");
 
-    ASSERT_TRUE(QFile::remove(casa + "/cassa.csv"));
     impostaguasto([](Operazione o, const QString &) { return o == Operazione::Scrittura; });
     const QString m = salvasu(f, "File CSV", casa + "/cassa.csv");
     impostaguasto(nullptr);
     EXPECT_TRUE(m.contains(casa + "/cassa.csv")) << m.toStdString();
-    EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden), QStringList{"marzo.csv"});
+    EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"marzo.csv", "visto.csv"}));
 }
 
 // End to end: months printed through the window to a real queue that writes PDF files.
