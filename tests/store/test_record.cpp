@@ -97,15 +97,16 @@ TEST_F(Archivio, WholeFileRewritesAndCopies)
     bool esiste = true;
     EXPECT_TRUE(leggiditte("c:", nomi, &esiste) && nomi.isEmpty() && !esiste &&
                 !QFile::exists(ditte)); // nor creates it
-    // Killed writes leave temporary files; the next rewrite removes the old ones, not those
-    // another workstation may still be writing.
+    // A rewrite leaves the files beside it alone, old or new: what a killed write left cannot
+    // be told from anyone else's file.
     scrivibyte(ditte + ".aB3xYz", "vecchio");
     scrivibyte(ditte + ".Qw12er", "in corso");
     ASSERT_EQ(QProcess::execute("touch", {"-d", "1 hour ago", ditte + ".aB3xYz"}), 0);
     ASSERT_TRUE(scrividitte("c:", {"  Rossi, Bianchi & C.", "Caff\u00E8 \"Bar\" \u20AC"}));
     const QByteArray lista = "2\r\n\"Rossi, Bianchi & C.\"\r\n\"Caff\xE8 'Bar' \x80\"\r\n";
     EXPECT_EQ(leggibyte(ditte), lista);
-    EXPECT_EQ(QDir(dati).entryList(QDir::Files), QStringList({"listditta", "listditta.Qw12er"}));
+    EXPECT_EQ(QDir(dati).entryList(QDir::Files),
+              QStringList({"listditta", "listditta.aB3xYz", "listditta.Qw12er"}));
     ASSERT_TRUE(leggiditte("c:", nomi, &esiste));
     EXPECT_EQ(nomi, QStringList({"Rossi, Bianchi & C.", "Caff\u00E8 'Bar' \u20AC"}));
     EXPECT_TRUE(esiste && nomedittavalido("Alfa"));
@@ -142,6 +143,7 @@ TEST_F(Archivio, WholeFileRewritesAndCopies)
               "Impossibile accedere al file:\n" + ditte + "\n\n" + riscritta.motivo);
     EXPECT_EQ(leggibyte(dati + "/mov0308") + leggibyte(ditte), "vecchio" + lista);
     EXPECT_EQ(QDir(dati).entryList(QDir::Files),
-              QStringList({"impoqx.txt", "listditta", "listditta.Qw12er", "mov0308"}));
+              QStringList(
+                  {"impoqx.txt", "listditta", "listditta.aB3xYz", "listditta.Qw12er", "mov0308"}));
     EXPECT_FALSE(scrividitte("c:\\non\\esiste", {"Alfa"})); // nothing is created
 }
