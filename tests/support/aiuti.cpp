@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -77,26 +76,6 @@ void scrivibyte(const QString &file, const QByteArray &dati)
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(dati);
-}
-
-void filedelutente(const QString &cartella, const QStringList &nomi)
-{
-    QDir().mkpath(cartella);
-    for (qsizetype i = 0; i < nomi.size(); ++i) {
-        QFile f(cartella + "/" + nomi[i]);
-        if (f.open(QIODevice::WriteOnly) && f.write(nomi[i].toUtf8()) && f.flush() && i % 2)
-            f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                          QFileDevice::FileModificationTime);
-    }
-}
-
-QStringList filealterati(const QString &cartella, const QStringList &nomi)
-{
-    QStringList alterati;
-    for (const QString &nome : nomi)
-        if (leggibyte(cartella + "/" + nome) != nome.toUtf8())
-            alterati.append(nome);
-    return alterati;
 }
 
 void quandomodale(std::function<void(QWidget *)> azione)

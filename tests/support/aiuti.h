@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -14,10 +13,6 @@ QString cartellalocale();
 
 QByteArray leggibyte(const QString &file);
 void scrivibyte(const QString &file, const QByteArray &dati);
-// Files of the user's in cartella, each holding its own name, every other one an hour old.
-void filedelutente(const QString &cartella, const QStringList &nomi);
-// Those of them that no longer hold their own name.
-QStringList filealterati(const QString &cartella, const QStringList &nomi);
 
 // Runs azione on the next modal window as soon as it is shown (a message box, an input box, a
 // child window). Several calls queue up, in order, for windows shown one after the other.

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLineSeries>
+#include <QProcess>
 #include <QTableWidget>
 
 namespace {
@@ -56,11 +57,11 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         EXPECT_EQ(grafico(f, 2), "#0000ff123.46|#ff00002500.00|2,-2376.54");
         EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff00000.00|11,0.00");
         const QString file = QDir::homePath() + "/saldi.csv";
-        const QStringList vicini = {"saldi.csv.a1b2c3", "saldi.csv.orig01"};
-        filedelutente(QDir::homePath(), vicini);
+        scrivibyte(file + ".orig01", "utente"); // a file of the user's, an hour old
+        QProcess::execute("touch", {"-d", "1 hour ago", file + ".orig01"});
         scegli(file);
         clicca(&f, "esporta");
-        EXPECT_EQ(filealterati(QDir::homePath(), vicini), QStringList());
+        EXPECT_EQ(leggibyte(file + ".orig01"), "utente");
         const QList<QByteArray> righe = leggibyte(file).split('\n');
         EXPECT_EQ(righe.value(0) + righe.value(3) + righe.value(13),
                   "\xEF\xBB\xBFMese;Entrate;Uscite;Saldo\rMarzo;123,46;2500,00;-2376,54\r"

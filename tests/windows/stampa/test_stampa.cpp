@@ -271,21 +271,20 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     EXPECT_TRUE(leggibyte(casa + "/visto.csv").endsWith("\nTotali;;;0,00;50,50;-50,50;\r\n") &&
                 !QFileInfo::exists(st.percorso));
 
-    // A year past what the screen holds, through the print window, beside files of the user's
-    // (old and new, some a pattern made of the name chosen would match).
+    // A year past what the screen holds, through the print window, into a name that is also a
+    // pattern: an old file of the user's that it would match keeps its bytes.
     const QList<Movimento> incassi(17000, Movimento{1, "Incasso", "", 0, 10000, 2, 1, 0});
     scrivimese(1, incassi);
     scrivimese(2, incassi);
     st.percorso = "c:", st.annogestione = "26", st.contocorrente = 2, st.mesecorrente = 0;
     principale.elabora();
-    const QString utente = casa + "/utente", file = utente + "/c[ab]*.csv";
-    const QStringList vicini = {"cassa.csv.backup", "cassa.csv.orig01", "c[ab]*.csv.a1b2c3",
-                                "c[ab]*.csv.d4e5f6"};
-    filedelutente(utente, vicini);
+    const QString file = casa + "/c[ab]*.csv", vicino = casa + "/cassa.csv.orig01";
+    scrivibyte(vicino, "utente");
+    QProcess::execute("touch", {"-d", "1 hour ago", vicino});
     QString proposto;
     EXPECT_EQ(salvasu(f, "File CSV", file, &proposto), "");
     EXPECT_EQ(proposto, casa + "/CASSA_Anno_2026.csv");
-    EXPECT_EQ(filealterati(utente, vicini), QStringList());
+    EXPECT_EQ(leggibyte(vicino), "utente");
     const QList<QByteArray> righe = leggibyte(file).split('\n');
     // The heading, the rows, the totals, the end of the last line.
     ASSERT_EQ(righe.size(), 34003);
@@ -297,7 +296,7 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     impostaguasto(nullptr);
     EXPECT_TRUE(m.contains(casa + "/cassa.csv")) << m.toStdString();
     EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"marzo.csv", "visto.csv"}));
+              QStringList({"c[ab]*.csv", "cassa.csv.orig01", "marzo.csv", "visto.csv"}));
 }
 
 // End to end: months printed through the window to a real queue that writes PDF files.
