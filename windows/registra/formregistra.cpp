@@ -4,6 +4,7 @@
 #include "app/nomiconti.h"
 #include "app/stato.h"
 #include "ledger/importo.h"
+#include "ledger/periodo.h"
 #include "platform/aspetto.h"
 #include "platform/date.h"
 #include "platform/dialoghi.h"
@@ -68,8 +69,7 @@ void azzerascelta()
 // to the month's last day rather than losing the month.
 QDate datamovimento(const MovimentoCorrente &m)
 {
-    const QDate primo = leggidata(
-        QStringLiteral("1/%1/%2").arg(m.mese, 2, 10, QLatin1Char('0')).arg(stato().annogestione));
+    const QDate primo(annointero(stato().annogestione).toInt(), m.mese, 1);
     if (!primo.isValid())
         return oggi();
     return primo.addDays(qBound(1, int(m.giorno), primo.daysInMonth()) - 1);

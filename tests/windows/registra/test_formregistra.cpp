@@ -101,10 +101,11 @@ TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsCont
     EXPECT_EQ(letti(3), QList<Movimento>({m, atteso, m}));
     EXPECT_EQ(stato().numerocontattoscelto, 0);
 
-    // A damaged day past the month's end shows the month's last day.
+    // A damaged day past the month's end shows the month's last day, in the year shown.
     stato().movimentocorrente.giorno = 31;
     stato().movimentocorrente.mese = 2;
-    EXPECT_EQ(nuova()->findChild<QCalendarWidget *>("cale")->selectedDate(), QDate(2008, 2, 29));
+    stato().annogestione = "35";
+    EXPECT_EQ(nuova()->findChild<QCalendarWidget *>("cale")->selectedDate(), QDate(2035, 2, 28));
 }
 
 // The main window's commands: both need their selection, a modified movement is forgotten
