@@ -1,11 +1,13 @@
-// New and modified movements, and the address book.
+// New, modified and restored movements, and the address book.
 #include "app/formprincipale.h"
 
 #include "app/stato.h"
 #include "platform/dialoghi.h"
+#include "store/filemese.h"
 #include "windows/registra/formregistra.h"
 #include "windows/rubrica/formproduttore.h"
 
+#include <QMenu>
 #include <QScrollBar>
 
 void Formprincipale::nuovo()
@@ -56,4 +58,28 @@ void Formprincipale::rubrica()
     stato().sceltacontatto = 0;
     Formproduttore rubrica(this);
     rubrica.exec();
+}
+
+void Formprincipale::ripristinamovimento()
+{
+    opemov->hide();
+    if (cancellato.numero == 0)
+        return;
+    bool ripristinato = false;
+    if (Esito e = ::ripristinamovimento(cancellato.file, cancellato.numero, cancellato.record,
+                                        ripristinato);
+        !e) {
+        avviso(this, e.messaggio()); // kept: the user may try again
+        return;
+    }
+    // Taken back, or changed by another workstation so that it never can be: forgotten either way.
+    cancellato = {};
+    ripristina->setEnabled(false);
+    if (!ripristinato) {
+        avviso(this, QStringLiteral("Il movimento è stato modificato nel frattempo da un'altra "
+                                    "postazione: non è stato ripristinato."));
+        return;
+    }
+    rigaselezionata = 0;
+    elabora();
 }

@@ -239,10 +239,13 @@ void Formprincipale::cancellamovimento()
     if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?")))
         return;
     const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
-    if (Esito e = ::cancellamovimento(file, riga.numero); !e) {
+    QByteArray prima;
+    if (Esito e = ::cancellamovimento(file, riga.numero, &prima); !e) {
         avviso(this, e.messaggio());
         return;
     }
+    cancellato = {file, riga.numero, prima};
+    ripristina->setEnabled(true);
     rigaselezionata = 0;
     elabora();
 }

@@ -75,6 +75,7 @@ Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
     costruiscimesi();
     costruiscitoolbar(conti);
     costruiscimenu();
+    assegnascorciatoie();
     aggiornastato();
     sorvegliafile();
 }
@@ -330,6 +331,10 @@ void Formprincipale::costruiscimenu()
         azione("modificamovimento", "Modifica Movimento", &Formprincipale::modificamovimento));
     opemov->addAction(
         azione("cancellamovimento", "Cancella Movimento", &Formprincipale::cancellamovimento));
+    ripristina = azione("ripristinamovimento", "Ripristina movimento cancellato",
+                        &Formprincipale::ripristinamovimento);
+    ripristina->setEnabled(false); // until a movement is deleted
+    opemov->addAction(ripristina);
 
     opetipo = new QMenu(this);
     opetipo->setObjectName(QStringLiteral("opetipo"));

@@ -60,6 +60,8 @@ class Formprincipale : public QWidget
     void nuovo();
     void modificamovimento();
     void cancellamovimento();
+    // Gives the movement deleted last in this run its record back, unless it changed since.
+    void ripristinamovimento();
     void aggiungitipo();
     void rinominatipo();
     void cerca();
@@ -81,6 +83,7 @@ class Formprincipale : public QWidget
     void costruiscimesi();
     void costruiscitoolbar(const QStringList &conti);
     void costruiscimenu();
+    void assegnascorciatoie();
     void premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale);
     void aggiungicontialtrui(qint32 primo, qint32 ultimoscritto);
     void aggiungibottoni(const QStringList &nomi, qint32 primo, qint32 fine);
@@ -110,6 +113,13 @@ class Formprincipale : public QWidget
     QActionGroup *gruppoconti = nullptr;
     QMenu *opemov = nullptr;
     QMenu *opetipo = nullptr;
+    QAction *ripristina = nullptr;
+    // The movement deleted last: its month file, record number and bytes before the mark.
+    struct {
+        QString file;
+        qint32 numero = 0;
+        QByteArray record;
+    } cancellato;
     QPointer<Formbackup> finestrabackup;
     QPointer<Formpercorso> finestrapercorso;
     int rotellaaccumulata = 0; // wheel turn not yet worth a whole notch

@@ -69,7 +69,7 @@ Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m)
     return filemese(file).riscrivi(numero, movimento::codifica(m));
 }
 
-Esito cancellamovimento(const QString &file, qint32 numero)
+Esito cancellamovimento(const QString &file, qint32 numero, QByteArray *prima)
 {
     qint32 contati = 0;
     if (Esito e = contamovimenti(file, contati); !e)
@@ -78,7 +78,38 @@ Esito cancellamovimento(const QString &file, qint32 numero)
     if (numero < 1 || numero > contati)
         return Esito::fallito(filemese(file).file(),
                               QStringLiteral("Il movimento %1 non esiste.").arg(numero));
-    return filemese(file).modifica(numero, [](QByteArray &r) {
-        qToLittleEndian<qint16>(movimento::cancellato, r.data() + 102);
+    return filemese(file).modifica(numero, [prima](QByteArray &r) {
+        if (prima)
+            *prima = r;
+        movimento::marcacancellato(r.data());
     });
+}
+
+Esito modificamovimento(const QString &file, qint32 numero,
+                        const std::function<bool(QByteArray &)> &cambia, bool &scritto)
+{
+    scritto = false;
+    qint32 contati = 0;
+    if (Esito e = contamovimenti(file, contati); !e)
+        return e;
+    if (numero < 1 || numero > contati)
+        return {};
+    return filemese(file).modificase(numero, cambia, scritto);
+}
+
+Esito ripristinamovimento(const QString &file, qint32 numero, const QByteArray &prima,
+                          bool &ripristinato)
+{
+    ripristinato = false;
+    if (prima.size() != movimento::dimensione)
+        return {};
+    QByteArray cancellato = prima;
+    movimento::marcacancellato(cancellato.data());
+    const auto rimetti = [&](QByteArray &r) {
+        if (r != cancellato)
+            return false;
+        r = prima;
+        return true;
+    };
+    return modificamovimento(file, numero, rimetti, ripristinato);
 }

@@ -22,4 +22,14 @@ Esito leggimeseablocchi(const QString &file,
 Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero = nullptr);
 // Record number 0 means a new movement, which is appended.
 Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m);
-Esito cancellamovimento(const QString &file, qint32 numero);
+// prima, when given, receives the record's bytes as they were before the mark.
+Esito cancellamovimento(const QString &file, qint32 numero, QByteArray *prima = nullptr);
+// Rewrites record numero with what cambia makes of its bytes, all under one lock; when cambia
+// returns false (the record is no longer what the caller expected, another workstation changed
+// it meanwhile) nothing is written. scritto tells which; a number past the last record is never.
+Esito modificamovimento(const QString &file, qint32 numero,
+                        const std::function<bool(QByteArray &)> &cambia, bool &scritto);
+// Puts back the bytes prima that cancellamovimento took from record numero, when the record
+// still holds exactly them with the deleted mark; ripristinato tells whether it did.
+Esito ripristinamovimento(const QString &file, qint32 numero, const QByteArray &prima,
+                          bool &ripristinato);

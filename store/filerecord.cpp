@@ -197,6 +197,20 @@ Esito FileRecord::riscrivi(qint32 numero, const QByteArray &record) const
 
 Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const
 {
+    bool scritto = false;
+    return modificase(
+        numero,
+        [&cambia](QByteArray &r) {
+            cambia(r);
+            return true;
+        },
+        scritto);
+}
+
+Esito FileRecord::modificase(qint32 numero, const std::function<bool(QByteArray &)> &cambia,
+                             bool &scritto) const
+{
+    scritto = false;
     Aperto aperto(nativo, BloccoFile::Esclusivo);
     if (!aperto.esito)
         return aperto.esito;
@@ -212,7 +226,8 @@ Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)
     if (esistente && !leggida(file, posizione, dimensione, vecchio))
         return errore(file);
     QByteArray nuovo = vecchio;
-    cambia(nuovo);
+    if (!cambia(nuovo))
+        return {};
     Q_ASSERT(nuovo.size() == dimensione);
     if (!scrivia(file, posizione, nuovo)) {
         Esito e = errore(file);
@@ -222,5 +237,6 @@ Esito FileRecord::modifica(qint32 numero, const std::function<void(QByteArray &)
             ridimensiona(file, lunghezza);
         return e;
     }
+    scritto = true;
     return {};
 }

@@ -34,6 +34,10 @@ class FileRecord
     Esito riscrivi(qint32 numero, const QByteArray &record) const;
     // Reads record numero, lets cambia alter it and writes it back, all under one lock.
     Esito modifica(qint32 numero, const std::function<void(QByteArray &)> &cambia) const;
+    // The same, but nothing is written when cambia returns false (the record was not what the
+    // caller expected); scritto tells which.
+    Esito modificase(qint32 numero, const std::function<bool(QByteArray &)> &cambia,
+                     bool &scritto) const;
 
   private:
     QString nativo;

@@ -49,6 +49,10 @@ inline qint16 segno(const char *r)
 {
     return qFromLittleEndian<qint16>(r + 102);
 }
+inline void marcacancellato(char *r)
+{
+    qToLittleEndian<qint16>(cancellato, r + 102);
+}
 inline qint64 importo(const char *r)
 {
     return qFromLittleEndian<qint64>(r + 104);

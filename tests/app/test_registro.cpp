@@ -291,3 +291,76 @@ TEST_F(Registro, ToolbarAndListNeverDisagree)
     EXPECT_EQ(bottoni(*f), QStringList());
     EXPECT_FALSE(QDir(rete).exists());
 }
+
+// The last deletion is taken back byte for byte, once; a record another workstation changed in
+// between is left as it is, with the message.
+TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
+{
+    const QString marzo = mese(3, {mov(5, 1, 30 * euro, "  Affitto", 3), mov(6, 0, euro, "Bar")});
+    const QByteArray originale = leggibyte(marzo);
+    apri();
+    clicca(f.get(), "Toolbar1_1");
+    clicca(f.get(), "aprimese_3");
+    QAction *ripristina = f->findChild<QAction *>("ripristinamovimento");
+    EXPECT_FALSE(ripristina->isEnabled());
+    auto cancella = [&] {
+        premi("descri1_0");
+        accettamessaggio();
+        clicca(f.get(), "cancellamovimento");
+    };
+    cancella();
+    EXPECT_TRUE(ripristina->isEnabled());
+    EXPECT_EQ(video(), "Bar = 1,00 0,00 1,00");
+    EXPECT_EQ(messaggio([&] { clicca(f.get(), "ripristinamovimento"); }), "");
+    EXPECT_EQ(leggibyte(marzo), originale);
+    EXPECT_EQ(video(), "Affitto, Bar = 1,00 30,00 -29,00");
+    EXPECT_FALSE(ripristina->isEnabled());
+
+    cancella();
+    QByteArray altrui = leggibyte(marzo);
+    altrui[2 + 10] = 'X'; // another workstation rewrote the description meanwhile
+    scrivibyte(marzo, altrui);
+    EXPECT_TRUE(messaggio([&] {
+                    clicca(f.get(), "ripristinamovimento");
+                }).contains("modificato nel frattempo"));
+    EXPECT_EQ(leggibyte(marzo), altrui);
+    EXPECT_FALSE(ripristina->isEnabled());
+}
+
+// Every key runs its command, and its button's tooltip names the key.
+TEST_F(Registro, KeysRunTheirCommands)
+{
+    mese(3, {mov(5, 1, 30 * euro, "Affitto")});
+    apri();
+    clicca(f.get(), "aprimese_3");
+    auto premitasto = [&](Qt::Key tasto, Qt::KeyboardModifiers modificatori = {}) {
+        f->activateWindow(); // again after each window the key opened and closed
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        QTest::keyClick(f.get(), tasto, modificatori);
+    };
+    EXPECT_EQ(f->findChild<QAbstractButton *>("nuovo")->toolTip(), "Nuova registrazione (Ctrl+N)");
+    const struct {
+        Qt::Key tasto;
+        Qt::KeyboardModifiers modificatori;
+        const char *aperta;
+    } casi[] = {
+        {Qt::Key_N, Qt::ControlModifier, "Formregistra"},
+        {Qt::Key_F, Qt::ControlModifier, "Forcerca"},
+        {Qt::Key_P, Qt::ControlModifier, "Formstampante"},
+        {Qt::Key_Delete, Qt::NoModifier, "Sicuro di Cancellare il movimento ?"},
+    };
+    for (const auto &c : casi) {
+        premi("descri1_0");
+        QString aperta;
+        quandomodale([&](QWidget *w) {
+            auto *m = qobject_cast<QMessageBox *>(w);
+            aperta = m ? m->text() : w->objectName();
+            qobject_cast<QDialog *>(w)->reject();
+        });
+        premitasto(c.tasto, c.modificatori);
+        EXPECT_EQ(aperta, c.aperta);
+    }
+    mese(3, {mov(5, 1, 30 * euro, "Affitto"), mov(7, 1, euro, "Nuovo")});
+    premitasto(Qt::Key_F5);
+    EXPECT_EQ(video(), "Affitto, Nuovo = 0,00 31,00 -31,00");
+}

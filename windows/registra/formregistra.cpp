@@ -3,6 +3,7 @@
 #include "app/formprincipale.h"
 #include "app/nomiconti.h"
 #include "app/stato.h"
+#include "ledger/descrizioni.h"
 #include "ledger/importo.h"
 #include "ledger/periodo.h"
 #include "platform/aspetto.h"
@@ -14,6 +15,7 @@
 #include "windows/rubrica/formproduttore.h"
 
 #include <QCalendarWidget>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -84,6 +86,7 @@ Formregistra::Formregistra(QWidget *parent) : QDialog(parent)
     setFixedSize(tw(8580), tw(3780));
     costruisci();
     carica();
+    offridescrizioni();
     cale->setFocus();
 }
 
@@ -199,9 +202,30 @@ void Formregistra::carica()
     bloccadescrizione(m.contatto != 0);
 }
 
+// Read once per opening: the year's descriptions cost one load of the year's ledger.
+void Formregistra::offridescrizioni()
+{
+    const Stato &s = stato();
+    DescrizioniUsate usate;
+    // Suggestions are a help: a year that cannot be read offers none, and saving reports it.
+    if (!descrizioniusate(s.percorso, s.annogestione, s.dittacorrente, usate))
+        return;
+    for (int i = 0; i < 2; ++i) {
+        auto *c = new QCompleter(usate.descrizione[i], this);
+        c->setObjectName(QStringLiteral("suggerimenti_%1").arg(i));
+        c->setCaseSensitivity(Qt::CaseInsensitive);
+        c->setModelSorting(QCompleter::UnsortedModel); // the most frequent first, as counted
+        suggerimenti[i] = c;
+    }
+    Text1[1]->setCompleter(suggerimenti[1]);
+    bloccadescrizione(Text1[0]->isReadOnly());
+}
+
+// A box locked to a contact holds its name and offers nothing else.
 void Formregistra::bloccadescrizione(bool bloccata)
 {
     Text1[0]->setReadOnly(bloccata);
+    Text1[0]->setCompleter(bloccata ? nullptr : suggerimenti[0]);
 }
 
 void Formregistra::cerca()
@@ -340,6 +364,7 @@ bool Formregistra::eventFilter(QObject *oggetto, QEvent *evento)
     const auto *k = static_cast<QKeyEvent *>(evento);
     if (oggetto == testimporto)
         return !tastoimporto(k);
+    // With the suggestions open, Enter goes to their list and picks one; this box never sees it.
     if (oggetto == Text1[0] && invio(k)) {
         cerca();
         return true;

@@ -4,6 +4,7 @@
 #include <array>
 
 class QCalendarWidget;
+class QCompleter;
 class QLineEdit;
 class QListWidget;
 class QToolButton;
@@ -12,6 +13,7 @@ struct Movimento;
 // The movement entry window: a new movement (movimentocorrente.numero 0) is appended to the
 // month file of its date, a modified one is rewritten in place under its record number. The
 // first description can be picked from the address book, which locks it to the contact's name.
+// While typing, both descriptions offer those the company used in the year.
 class Formregistra : public QDialog
 {
     Q_OBJECT
@@ -34,6 +36,7 @@ class Formregistra : public QDialog
     void costruiscidescrizione();
     void costruisciimporto();
     void carica();
+    void offridescrizioni();
     // The first failing check's message, or the empty text when the input can be saved.
     QString controlla(qint64 &importo) const;
     Movimento movimento(qint64 importo) const;
@@ -41,6 +44,7 @@ class Formregistra : public QDialog
 
     QCalendarWidget *cale = nullptr;
     std::array<QLineEdit *, 2> Text1{};
+    std::array<QCompleter *, 2> suggerimenti{}; // the descriptions of the year, per box
     QToolButton *pulsantecerca = nullptr;
     QListWidget *List1 = nullptr;
     QListWidget *List2 = nullptr;

@@ -5,6 +5,7 @@
 #include "app/stato.h"
 #include "ledger/esportazione.h"
 #include "ledger/periodo.h"
+#include "ledger/riporto.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
@@ -105,6 +106,48 @@ void Formsaldi::costruisci()
     b->setText(QStringLiteral("Esporta"));
     b->setToolTip(QStringLiteral("Esporta in un file CSV"));
     connect(b, &QAbstractButton::clicked, this, &Formsaldi::esportacsv);
+
+    b = new QToolButton(this);
+    b->setObjectName(QStringLiteral("riporta"));
+    b->setGeometry(area(120, 4560, 2760, 615));
+    b->setText(QStringLiteral("Riporta al nuovo anno"));
+    b->setToolTip(QStringLiteral("Riporta il saldo finale al 1 gennaio dell'anno successivo"));
+    connect(b, &QAbstractButton::clicked, this, &Formsaldi::riporta);
+}
+
+namespace {
+
+// The question before a carry: the accounts and the amounts each January will start from.
+QString domandariporto(const QList<Riporto> &riporti, const QString &anno)
+{
+    QString testo = QStringLiteral("Riportare al 1 gennaio 20%1 i saldi finali del 20%2?\n")
+                        .arg(annosuccessivo(anno), anno);
+    for (const Riporto &r : riporti) {
+        QString nome = nomeconto(r.conto);
+        if (nome.isEmpty())
+            nome = QStringLiteral("Conto %1").arg(r.conto);
+        testo += QStringLiteral("\n%1: %2").arg(nome, fixed(r.saldo));
+    }
+    return testo;
+}
+
+} // namespace
+
+void Formsaldi::riporta()
+{
+    const Stato &st = stato();
+    QList<Riporto> riporti;
+    if (Esito e = preparariporti(st.percorso, st.annogestione, st.dittacorrente, st.contocorrente,
+                                 riporti);
+        !e)
+        return avviso(this, e.messaggio());
+    if (riporti.isEmpty())
+        return avviso(this, QStringLiteral("Nessun saldo da riportare."));
+    if (!conferma(this, domandariporto(riporti, st.annogestione)))
+        return;
+    for (const Riporto &r : riporti)
+        if (Esito e = scriviriporto(st.percorso, st.annogestione, st.dittacorrente, r); !e)
+            return avviso(this, e.messaggio());
 }
 
 void Formsaldi::esportacsv()

@@ -4,9 +4,12 @@
 #include "support/finestre.h"
 #include "windows/registra/formregistra.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QCompleter>
 #include <QGuiApplication>
+#include <QStringListModel>
 
 namespace {
 
@@ -146,4 +149,43 @@ TEST(ComandiMovimento, ModifyTakesTheSelectedRowAndNewNeedsACompanyAndAppends)
     clicca(&f, "nuovo");
     EXPECT_EQ(s.ricerca[1], "");
     EXPECT_EQ(letti(oggi().month(), s.annogestione).last().importo, 400000);
+}
+
+// The year's descriptions of the company are offered, the most frequent first and one per
+// spelling; Enter on the list picks one (the address book stays closed) and it is saved. A box
+// locked to a contact offers nothing.
+TEST_F(Registra, DescriptionsOfTheYearAreOfferedAndThePickIsSaved)
+{
+    scrivimese(2,
+               {mov(1, 0, euro, "Acqua", 2, 3, "Bolletta"), mov(1, 0, euro, "AFFITTO", 2, 3, "x"),
+                mov(2, 0, euro, "Affitto", 2, 3, "x"), mov(3, 0, euro, "Affari", 2, 1),
+                mov(4, 2, euro, "Affrancatura", 2, 3)},
+               "08");
+    nuova();
+    auto *d1 = f->findChild<QLineEdit *>("Text1_0");
+    QStringList offerte[2];
+    for (int i = 0; i < 2; ++i)
+        offerte[i] =
+            qobject_cast<QStringListModel *>(
+                f->findChild<QCompleter *>(QStringLiteral("suggerimenti_%1").arg(i))->model())
+                ->stringList();
+    EXPECT_EQ(offerte[0], QStringList({"AFFITTO", "Acqua"}));
+    EXPECT_EQ(offerte[1], QStringList({"x", "Bolletta"}));
+
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    d1->setFocus(); // the box takes the picked text once it has the focus
+    QTest::keyClicks(d1, "af");
+    QAbstractItemView *elenco = d1->completer()->popup();
+    ASSERT_TRUE(elenco->isVisible());
+    QTest::keyClick(elenco, Qt::Key_Down);
+    quandomodale([](QWidget *w) { ADD_FAILURE() << "aperta " << w->objectName().toStdString(); });
+    QTest::keyClick(elenco, Qt::Key_Return);
+    EXPECT_EQ(scartarisposte(), 1);
+    compila(f.get(), "", "Rata", "12", QDate(2008, 3, 5));
+    EXPECT_EQ(salva(f.get()), "");
+    EXPECT_EQ(letti(3), QList<Movimento>{mov(5, 0, 12 * euro, "AFFITTO", 2, 3, "Rata")});
+
+    stato().movimentocorrente = {1, 1, 2, euro, "Acqua", "Bolletta", 0, 2, 4};
+    EXPECT_EQ(nuova()->findChild<QLineEdit *>("Text1_0")->completer(), nullptr);
 }

@@ -87,3 +87,41 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
     EXPECT_TRUE(m.contains("mov0708")) << m.toStdString();
     EXPECT_EQ(riga(&f, 2), "Marzo||||");
 }
+
+// The year's balances of two accounts become two records of 1 January of the next year after
+// the question; carried again after a correction, each account keeps its one record, rewritten,
+// or deleted when its balance came to zero.
+TEST(Formsaldi, TheYearsBalanceIsCarriedIntoJanuaryOnceAndFollowsCorrections)
+{
+    const QString dati = nuovoarchivio();
+    scrivibyte(dati + "/listconto", "BANCA" + QByteArray(45, ' '));
+    scrivimese(3,
+               {mov(1, 0, 100 * euro), mov(2, 1, 30 * euro), mov(3, 1, 50 * euro, "F", 3),
+                mov(4, 0, 999 * euro, "Altra ditta", 2, 2), mov(5, 2, 7 * euro)},
+               "08");
+    scrivimese(11, {mov(1, 0, 5 * euro, "G", 3)}, "08");
+    const Movimento altro = mov(3, 0, euro, "Altro");
+    const QString gennaio = scrivimese(1, {altro}, "09");
+    Stato &s = stato();
+    s.annogestione = "08", s.dittacorrente = 1, s.contocorrente = 1;
+    auto riporto = [](qint16 segno, qint64 importo, qint16 conto) {
+        return movimento::codifica({1, "RIPORTO SALDO", "Anno 2008", segno, importo, conto, 1, 0});
+    };
+
+    Formsaldi f;
+    QString domanda;
+    accettamessaggio(&domanda);
+    clicca(&f, "riporta");
+    EXPECT_EQ(
+        domanda,
+        "Riportare al 1 gennaio 2009 i saldi finali del 2008?\n\nCASSA: 70,00\nBANCA: -45,00");
+    const QByteArray prima = movimento::codifica(altro) + riporto(0, 70 * euro, 2);
+    EXPECT_EQ(leggibyte(gennaio), prima + riporto(1, 45 * euro, 3));
+
+    scrivimese(12, {mov(1, 1, 70 * euro), mov(2, 0, 100 * euro, "H", 3)}, "08");
+    EXPECT_EQ(messaggio([&] { clicca(&f, "riporta"); }),
+              "Riportare al 1 gennaio 2009 i saldi finali del 2008?\n\nCASSA: 0,00\nBANCA: 55,00");
+    QByteArray cassa = riporto(0, 70 * euro, 2);
+    movimento::marcacancellato(cassa.data());
+    EXPECT_EQ(leggibyte(gennaio), movimento::codifica(altro) + cassa + riporto(0, 55 * euro, 3));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/esito.h"
+
+#include <QList>
+#include <QString>
+
+// Carrying the final balance of a management year into 1 January of the next, as a movement
+// "RIPORTO SALDO" per account, so that January's running balance starts where December ended.
+
+// One account's carry: its balance at the end of the year and the record of the next January
+// that carries it already (0 none).
+struct Riporto {
+    qint16 conto = 0;
+    qint64 saldo = 0;
+    qint32 numero = 0;
+};
+
+// The two-digit year after anno: "26" is followed by "27", "99" by "00".
+QString annosuccessivo(const QString &anno);
+
+// The carries of year anno for company ditta and account conto (1 every account), by account
+// number: each account that ends the year with a balance, and each one carried before whose
+// record has to follow its balance now. One pass over the year and the next January.
+Esito preparariporti(const QString &percorso, const QString &anno, qint16 ditta, qint16 conto,
+                     QList<Riporto> &riporti);
+
+// Writes one carry into the next January: the record carried before rewritten in place, or a new
+// movement of 1 January. A balance that became zero marks the record carried before deleted.
+Esito scriviriporto(const QString &percorso, const QString &anno, qint16 ditta, const Riporto &r);
