@@ -46,7 +46,57 @@ void verifica(const QList<Caso> &casi)
     }
 }
 
+// A CBI record: 120 blanks with the fields at their 1-based positions.
+QByteArray cbi(std::initializer_list<std::pair<int, const char *>> campi)
+{
+    QByteArray r(120, ' ');
+    for (const auto &[posizione, testo] : campi)
+        r.replace(posizione - 1, qstrlen(testo), testo);
+    return r;
+}
+
+// Two flows of one account, the first movement with a payer, its address and a SEPA
+// remittance text, the others with free text only.
+QList<QByteArray> flussocbi()
+{
+    const QByteArray ri1 = "FATTURA 12 DEL 01/03/2026 " + QByteArray(78, '.');
+    return {
+        cbi({{2, "RH01005CU9RD060326CL-1"}}),
+        cbi({{2, "610000001"}, {84, "C000000001000,00"}}),
+        cbi({{2, "620000001001050326060326C000000000150,7548"}, {87, "Bonifico a Vs. favore"}}),
+        cbi({{2, "630000001001YYY01032026"}, {41, "ROSSI MARIO SRL"}}),
+        cbi({{2, "630000001001YY2VIA ROMA 1"}}),
+        cbi({{2, "630000001001RI1"}, {17, ri1.constData()}}),
+        cbi({{2, "630000001001RI2SALDO"}, {53, "001006013SNZZ"}}),
+        cbi({{2, "620000001002060326060326D000000000020,0016"}, {87, "COMMISSIONI"}}),
+        cbi({{2, "630000001002BO:ABICAB:03069 TRN:X1"}}),
+        cbi({{2, "630000001002   SPESE   TENUTA"}}),
+        cbi({{2, "640000001EUR060326C000000001130,75"}}),
+        cbi({{2, "EF01005CU9RD060326CL-1"}}),
+        cbi({{2, "RH01005CU9RD070326CL-2"}}),
+        cbi({{2, "610000001"}, {84, "C000000001130,75"}}),
+        cbi({{2, "620000001001070326070326D000000000030,7526"}, {87, "BONIFICO"}}),
+        cbi({{2, "640000001EUR070326D000000000005,00"}}),
+        cbi({{2, "EF01005CU9RD070326CL-2"}}),
+    };
+}
+
 } // namespace
+
+TEST(Estratto, CbiFlows)
+{
+    const QList<QByteArray> f = flussocbi();
+    QByteArray senzabianco;
+    for (const QByteArray &r : f)
+        senzabianco += r.mid(1).trimmed() + "\n";
+    const QString atteso =
+        "2026-03-06 1507500 ROSSI MARIO SRL|FATTURA 12 DEL 01/03/2026 " + QString(78, '.') +
+        "SALDO\n2026-03-06 -200000 COMMISSIONI|BO:ABICAB:03069 TRN:X1 SPESE TENUTA\n"
+        "2026-03-07 -307500 BONIFICO|\nsaldi 10000000 -50000 2026-03-07";
+    verifica({{"CR LF", f.join("\r\n") + "\r\n", atteso},
+              {"no line ends", f.join(), atteso},
+              {"no leading blank, trailing blanks cut", senzabianco, atteso}});
+}
 
 TEST(Estratto, TextExports)
 {
@@ -101,6 +151,16 @@ TEST(Estratto, DamagedFilesRefused)
         {"a million columns", testa + QByteArray(2000, ';'), "Riga 4: troppe colonne."},
         {"no header", "Data;Descrizione\n01/03/2026;x\n", nonriconosciuto},
         {"header below line 40", QByteArray(40, '\n') + testa, nonriconosciuto},
+        {"a CBI movement with no date", cbi({{2, "RH01005"}}) + cbi({{2, "620000001001"}}),
+         "Riga 2: data contabile non valida."},
+        {"a CBI amount without its comma",
+         cbi({{2, "RH01005"}}) + "\n" + cbi({{2, "620000001001010326010326C00000000015075"}}),
+         "Riga 2: importo o segno del movimento non valido."},
+        {"a CBI 63 with no movement",
+         cbi({{2, "RH01005"}}) + "\n\n" + cbi({{2, "630000001001"}, {119, "x"}}),
+         "Riga 3: record 63 senza il suo movimento."},
+        {"a CBI record too long", cbi({{2, "RH01005"}}) + "x\n",
+         "Riga 1: record più lungo di 120 caratteri."},
         {"empty", " \r\n", "Il file è vuoto."},
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
