@@ -1,0 +1,6 @@
+#include "store/estrattoformati.h"
+
+Esito leggicamt(const QByteArray &, const QString &nome, Estratto &)
+{
+    return Esito::fallito(nome, QStringLiteral("Formato non ancora leggibile."));
+}

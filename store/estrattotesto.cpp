@@ -1,0 +1,124 @@
+#include "ledger/importo.h"
+#include "platform/date.h"
+#include "store/estrattoformati.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+QString decodificaestratto(const QByteArray &dati)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString testo = utf8(dati);
+    if (utf8.hasError()) {
+        QStringDecoder cp1252("windows-1252");
+        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
+    }
+    if (testo.startsWith(QChar(0xFEFF)))
+        testo.remove(0, 1);
+    return testo;
+}
+
+QString motivoriga(qsizetype riga, const QString &motivo)
+{
+    return QStringLiteral("Riga %1: %2").arg(riga).arg(motivo);
+}
+
+namespace {
+
+// "4.5E-2" as plain digits ("0.045"), moving the point rather than going through a double.
+std::optional<QString> senzaesponente(QString mantissa, const QString &testoesponente)
+{
+    bool ok = false;
+    const int esponente = testoesponente.toInt(&ok);
+    if (!ok || esponente < -30 || esponente > 30)
+        return std::nullopt;
+    const qsizetype punto = mantissa.indexOf(QLatin1Char('.'));
+    qsizetype interi = punto < 0 ? mantissa.size() : punto;
+    mantissa.remove(QLatin1Char('.'));
+    interi += esponente;
+    if (interi <= 0)
+        return QStringLiteral("0.") + QString(-interi, QLatin1Char('0')) + mantissa;
+    if (interi >= mantissa.size())
+        return mantissa + QString(interi - mantissa.size(), QLatin1Char('0'));
+    return mantissa.left(interi) + QLatin1Char('.') + mantissa.mid(interi);
+}
+
+// Digits with at most a '.' and ',' left: the last of the two that appears once is the decimal
+// separator, the other groups thousands. "1.500" is 1.5: a single mark is always decimal.
+std::optional<QString> conpunto(QString t)
+{
+    const qsizetype punti = t.count(QLatin1Char('.'));
+    const qsizetype virgole = t.count(QLatin1Char(','));
+    QChar decimale;
+    if (punti > 0 && virgole > 0)
+        decimale = t.lastIndexOf(QLatin1Char('.')) > t.lastIndexOf(QLatin1Char(','))
+                       ? QLatin1Char('.')
+                       : QLatin1Char(',');
+    else if (punti == 1)
+        decimale = QLatin1Char('.');
+    else if (virgole == 1)
+        decimale = QLatin1Char(',');
+    const QChar migliaia = decimale == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+    if (!decimale.isNull() && t.count(decimale) != 1)
+        return std::nullopt;
+    t.remove(migliaia);
+    if (!decimale.isNull())
+        t.replace(decimale, QLatin1Char('.'));
+    if (t.isEmpty() || t.startsWith(QLatin1Char('.')) || t.endsWith(QLatin1Char('.')))
+        return std::nullopt;
+    return t;
+}
+
+} // namespace
+
+std::optional<qint64> importoestratto(QString t)
+{
+    if (t.size() > 64)
+        return std::nullopt;
+    static const QRegularExpression contorno(QStringLiteral("\\s|€|EUR"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    t.remove(contorno);
+    bool negativo = false;
+    if (t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'))) {
+        negativo = true;
+        t = t.mid(1, t.size() - 2);
+    }
+    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QChar(0x2212)) ||
+        t.startsWith(QLatin1Char('+'))) {
+        negativo = negativo || t[0] != QLatin1Char('+');
+        t.remove(0, 1);
+    } else if (t.endsWith(QLatin1Char('-'))) {
+        negativo = true;
+        t.chop(1);
+    }
+    static const QRegularExpression numero(QStringLiteral("^[0-9.,]+([eE][-+]?[0-9]{1,3})?$"));
+    if (!numero.match(t).hasMatch())
+        return std::nullopt;
+    const qsizetype e = t.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    std::optional<QString> cifre = conpunto(e < 0 ? t : t.left(e));
+    if (cifre && e >= 0)
+        cifre = senzaesponente(*cifre, t.mid(e + 1));
+    if (!cifre)
+        return std::nullopt;
+    const Importo i = leggiimporto(*cifre);
+    if (i.fuoriscala)
+        return std::nullopt;
+    return negativo ? -i.valore : i.valore;
+}
+
+QDate dataestratto(const QString &testo)
+{
+    static const QRegularExpression iso(
+        QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})([T +\\-Z].*)?$"));
+    static const QRegularExpression italiana(
+        QStringLiteral("^(\\d{1,2})([/.\\-])(\\d{1,2})\\2(\\d{4}|\\d{2})( .*)?$"));
+    const QString t = testo.trimmed();
+    if (const auto m = iso.match(t); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (const auto m = italiana.match(t); m.hasMatch()) {
+        const int anno = m.captured(4).toInt();
+        return QDate(m.captured(4).size() == 2 ? annoquattrocifre(anno) : anno,
+                     m.captured(3).toInt(), m.captured(1).toInt());
+    }
+    return {};
+}

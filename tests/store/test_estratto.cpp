@@ -1,0 +1,168 @@
+#include "store/estratto.h"
+
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The rows and balances of a statement as one text, so a case states them in a line each.
+QString riassunto(const Estratto &e)
+{
+    QStringList out;
+    for (const RigaEstratto &r : e.righe)
+        out << QStringLiteral("%1 %2 %3|%4")
+                   .arg(r.data.toString(Qt::ISODate))
+                   .arg(r.importo)
+                   .arg(r.descrizione1, r.descrizione2);
+    if (e.saldoiniziale || e.saldofinale)
+        out << QStringLiteral("saldi %1 %2 %3")
+                   .arg(e.saldoiniziale.value_or(-1))
+                   .arg(e.saldofinale.value_or(-1))
+                   .arg(e.datasaldofinale.toString(Qt::ISODate));
+    return out.join(QLatin1Char('\n'));
+}
+
+QByteArray cp1252(const QString &testo)
+{
+    return QStringEncoder("windows-1252")(testo);
+}
+
+struct Caso {
+    const char *nome;
+    QByteArray dati;
+    QString atteso; // riassunto() of what is read, or the reason of the failure
+};
+
+void verifica(const QList<Caso> &casi)
+{
+    for (const Caso &c : casi) {
+        Estratto e;
+        const Esito esito = leggiestrattodati(c.dati, QStringLiteral("estratto"), e);
+        EXPECT_EQ((esito ? riassunto(e) : esito.motivo).toStdString(), c.atteso.toStdString())
+            << c.nome;
+        if (!esito) {
+            EXPECT_TRUE(e.righe.isEmpty() && !e.saldofinale) << c.nome;
+        }
+    }
+}
+
+// A CBI record: 120 blanks with the fields at their 1-based positions.
+QByteArray cbi(std::initializer_list<std::pair<int, const char *>> campi)
+{
+    QByteArray r(120, ' ');
+    for (const auto &[posizione, testo] : campi)
+        r.replace(posizione - 1, qstrlen(testo), testo);
+    return r;
+}
+
+// Two flows of one account, the first movement with a payer, its address and a SEPA
+// remittance text, the others with free text only.
+QList<QByteArray> flussocbi()
+{
+    const QByteArray ri1 = "FATTURA 12 DEL 01/03/2026 " + QByteArray(78, '.');
+    return {
+        cbi({{2, "RH01005CU9RD060326CL-1"}}),
+        cbi({{2, "610000001"}, {84, "C000000001000,00"}}),
+        cbi({{2, "620000001001050326060326C000000000150,7548"}, {87, "Bonifico a Vs. favore"}}),
+        cbi({{2, "630000001001YYY01032026"}, {41, "ROSSI MARIO SRL"}}),
+        cbi({{2, "630000001001YY2VIA ROMA 1"}}),
+        cbi({{2, "630000001001RI1"}, {17, ri1.constData()}}),
+        cbi({{2, "630000001001RI2SALDO"}, {53, "001006013SNZZ"}}),
+        cbi({{2, "620000001002060326060326D000000000020,0016"}, {87, "COMMISSIONI"}}),
+        cbi({{2, "630000001002BO:ABICAB:03069 TRN:X1"}}),
+        cbi({{2, "630000001002   SPESE   TENUTA"}}),
+        cbi({{2, "640000001EUR060326C000000001130,75"}}),
+        cbi({{2, "EF01005CU9RD060326CL-1"}}),
+        cbi({{2, "RH01005CU9RD070326CL-2"}}),
+        cbi({{2, "610000001"}, {84, "C000000001130,75"}}),
+        cbi({{2, "620000001001070326070326D000000000030,7526"}, {87, "BONIFICO"}}),
+        cbi({{2, "640000001EUR070326D000000000005,00"}}),
+        cbi({{2, "EF01005CU9RD070326CL-2"}}),
+    };
+}
+
+} // namespace
+
+TEST(Estratto, CbiFlows)
+{
+    const QList<QByteArray> f = flussocbi();
+    QByteArray senzabianco;
+    for (const QByteArray &r : f)
+        senzabianco += r.mid(1).trimmed() + "\n";
+    const QString atteso =
+        "2026-03-06 1507500 ROSSI MARIO SRL|FATTURA 12 DEL 01/03/2026 " + QString(78, '.') +
+        "SALDO\n2026-03-06 -200000 COMMISSIONI|BO:ABICAB:03069 TRN:X1 SPESE TENUTA\n"
+        "2026-03-07 -307500 BONIFICO|\nsaldi 10000000 -50000 2026-03-07";
+    verifica({{"CR LF", f.join("\r\n") + "\r\n", atteso},
+              {"no line ends", f.join(), atteso},
+              {"no leading blank, trailing blanks cut", senzabianco, atteso}});
+}
+
+TEST(Estratto, TextExports)
+{
+    verifica({
+        {"Italian bank: lines above the header, split columns, footer",
+         cp1252(QStringLiteral("Conto Corrente: 1234\r\nPeriodo;dal 01/03/2026\r\n\r\n"
+                               "Data_Operazione;Data_Valuta;Entrate;Uscite (EUR);Descrizione;"
+                               "Descrizione_Completa;Stato\r\n"
+                               "02/03/2026;03/03/2026;1.500,75;;Bonifico;\"Rossi; Caffè\";"
+                               "Contabilizzato\r\n"
+                               "04/03/2026;04/03/2026;;-43,20;Pagamento POS;;\r\n"
+                               "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
+                               "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
+         "2026-03-02 15007500 Bonifico|Rossi; Caffè\n2026-03-04 -432000 Pagamento POS|"},
+        {"UTF-8 with BOM, commas, ISO dates, one signed column",
+         "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
+         "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
+         "2026-01-31 -15007500 Caffè \"Roma\"|Fattura 3"},
+        {"tabs, value date only as a fallback, currency sign, short year",
+         "DATA VALUTA\tData operazione\tImporto in euro\tCausale\n"
+         "01.02.26\t03.02.26\t\xE2\x82\xAC -43,20\tPOS\n",
+         "2026-02-03 -432000 POS|"},
+        {"the program's own export reads back",
+         "\xEF\xBB\xBF"
+         "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
+         "01/03/2026;SALDO PRECEDENTE;Febbraio 2026;261,00;;261,00;\r\n"
+         "02/03/2026;\"Fornitore Bianchi; ferramenta\";;;487,00;149,00;CASSA\r\n"
+         "04/03/2026;'=spese varie;'-nota;;257,00;229,00;CASSA\r\n"
+         "Totali;;;3511,00;3515,00;-4,00;\r\n",
+         "2026-03-02 -4870000 Fornitore Bianchi; ferramenta|\n"
+         "2026-03-04 -2570000 =spese varie|-nota"},
+    });
+}
+
+TEST(Estratto, DamagedFilesRefused)
+{
+    const QByteArray testa = "riga sopra\nData;Importo;Descrizione\n01/03/2026;1,00;ok\n";
+    const QString nonriconosciuto =
+        "Il file non è un estratto conto riconosciuto: nelle prime 40 righe non c'è "
+        "l'intestazione delle colonne (data e importo).";
+    verifica({
+        {"a date that is none", testa + "02/03/2026;2,00;\"a\nb\"\n31/02/2026;2,00;x\n",
+         "Riga 6: data non valida (\"31/02/2026\")."},
+        {"an amount that is none", testa + "02/03/2026;12,5 euro;x\n",
+         "Riga 4: importo non valido."},
+        {"an amount past 64 bits", testa + "02/03/2026;99999999999999999;x\n",
+         "Riga 4: importo non valido."},
+        {"a date without an amount", testa + "02/03/2026;;x\n", "Riga 4: importo mancante."},
+        {"an absurd line", testa + QByteArray(70000, 'x'), "Riga 4: riga troppo lunga."},
+        {"a quote never closed", testa + "\"" + QByteArray(70000, '\n'),
+         "Riga 4: riga troppo lunga."},
+        {"a million columns", testa + QByteArray(2000, ';'), "Riga 4: troppe colonne."},
+        {"no header", "Data;Descrizione\n01/03/2026;x\n", nonriconosciuto},
+        {"header below line 40", QByteArray(40, '\n') + testa, nonriconosciuto},
+        {"a CBI movement with no date", cbi({{2, "RH01005"}}) + cbi({{2, "620000001001"}}),
+         "Riga 2: data contabile non valida."},
+        {"a CBI amount without its comma",
+         cbi({{2, "RH01005"}}) + "\n" + cbi({{2, "620000001001010326010326C00000000015075"}}),
+         "Riga 2: importo o segno del movimento non valido."},
+        {"a CBI 63 with no movement",
+         cbi({{2, "RH01005"}}) + "\n\n" + cbi({{2, "630000001001"}, {119, "x"}}),
+         "Riga 3: record 63 senza il suo movimento."},
+        {"a CBI record too long", cbi({{2, "RH01005"}}) + "x\n",
+         "Riga 1: record più lungo di 120 caratteri."},
+        {"empty", " \r\n", "Il file è vuoto."},
+        {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
+         "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
+    });
+}
