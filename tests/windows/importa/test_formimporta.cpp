@@ -1,3 +1,5 @@
+#include "app/formprincipale.h"
+#include "platform/date.h"
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "store/rubrica.h"
@@ -145,4 +147,45 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
     }
     for (const char *mese : {"/mov0126", "/mov0226", "/mov0326"})
         EXPECT_EQ(leggibyte(cartellalocale() + mese).size(), 118);
+}
+
+TEST(Formimporta, FromTheMainWindowButton)
+{
+    nuovoarchivio();
+    {
+        Formprincipale senzaditta;
+        EXPECT_EQ(messaggio([&] { clicca(&senzaditta, "importa"); }),
+                  "Selezionare una Ditta per continuare");
+    }
+    const QString dati = nuovoarchivio({"Alfa"});
+    Formprincipale f;
+    QString titolo;
+    scegli("", &titolo);
+    clicca(&f, "importa");
+    EXPECT_EQ(titolo, "Importa estratto conto");
+    EXPECT_EQ(scartarisposte(), 0);
+
+    const QString anno = QString::number(oggi().year()), file = QDir::homePath() + "/banca.txt";
+    scrivibyte(file, "\xff\xfe\x01 niente di leggibile\n\x02\x03");
+    const QStringList prima = QDir(dati).entryList(QDir::Files);
+    scegli(file);
+    EXPECT_TRUE(messaggio([&] { clicca(&f, "importa"); }).contains("banca.txt"));
+    EXPECT_EQ(QDir(dati).entryList(QDir::Files), prima); // nothing written, not even a month
+
+    scrivibyte(file, ("Banca Prova\r\nMovimenti dal 01/02 al 28/02\r\n\r\nData contabile;Data "
+                      "valuta;Descrizione;Importo (EUR)\r\n03/02/" +
+                      anno + ";03/02/" + anno + ";Bonifico da Rossi;1.500,75\r\n")
+                         .toLatin1());
+    scegli(file);
+    quandomodale([](QWidget *w) {
+        auto *g = w->findChild<QTableWidget *>("griglia");
+        if (!qobject_cast<Formimporta *>(w) || g->rowCount() != 1) {
+            ADD_FAILURE() << "no import window";
+            return static_cast<QDialog *>(w)->reject();
+        }
+        EXPECT_EQ(g->item(0, 4)->text(), "1500,75");
+        clicca(w, "registra");
+    });
+    clicca(&f, "importa");
+    EXPECT_EQ(testo(&f, "descri1_0"), "Bonifico da Rossi"); // the ledger reloaded
 }
