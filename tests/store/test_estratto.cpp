@@ -81,7 +81,63 @@ QList<QByteArray> flussocbi()
     };
 }
 
+// A booked or pending entry of a statement, its parties and texts as the XML writes them.
+QByteArray voce(const char *importo, const char *segno, const char *stato, const char *data,
+                const char *dettagli)
+{
+    return QByteArray("<Ntry><Amt Ccy=\"EUR\">") + importo + "</Amt><CdtDbtInd>" + segno +
+           "</CdtDbtInd><Sts>" + stato + "</Sts><BookgDt><Dt>" + data +
+           "</Dt></BookgDt><NtryDtls><TxDtls>" + dettagli + "</TxDtls></NtryDtls></Ntry>";
+}
+
+QByteArray saldo(const char *tipo, const char *importo, const char *segno, const char *data)
+{
+    return QByteArray("<Bal><Tp><CdOrPrtry><Cd>") + tipo +
+           "</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">" + importo + "</Amt><CdtDbtInd>" + segno +
+           "</CdtDbtInd><Dt><Dt>" + data + "</Dt></Dt></Bal>";
+}
+
+// The movements of the XML cases: a credit named by its debtor with two remittance texts, a
+// pending debit, a debit named by its creditor, a debit with a free text only.
+QByteArray statementxml(const char *ns, const char *data)
+{
+    return QByteArray("<Stmt xmlns=\"") + ns + "\"><Id>1</Id>" +
+           saldo("OPBD", "1000.00", "CRDT", "2026-03-01") + saldo("CLBD", "10.5", "DBIT", data) +
+           voce("150.75", "CRDT", "BOOK", data,
+                "<RltdPties><Dbtr><Nm>Rossi &amp; C.</Nm></Dbtr><Cdtr><Nm>Noi</Nm></Cdtr>"
+                "</RltdPties><RmtInf><Ustrd>Fattura 12</Ustrd><Ustrd>saldo</Ustrd></RmtInf>") +
+           voce("99.00", "DBIT", "PDNG", data, "") +
+           voce("1141.25", "DBIT", "BOOK", data,
+                "<RltdPties><Cdtr><Nm>Enel</Nm></Cdtr></RltdPties><AddtlTxInf>SDD</AddtlTxInf>") +
+           voce("20", "DBIT", "BOOK", data, "<AddtlTxInf>Commissioni</AddtlTxInf>") + "</Stmt>";
+}
+
 } // namespace
+
+TEST(Estratto, XmlStatements)
+{
+    const QString righe = "2026-03-02 1507500 Rossi & C.|Fattura 12 saldo\n"
+                          "2026-03-02 -11412500 Enel|SDD\n"
+                          "2026-03-02 -200000 Commissioni|\nsaldi 10000000 -105000 2026-03-02";
+    const QByteArray dly = "urn:CBI:xsd:CBIDlyStmtReqLogMsg.00.01.02";
+    verifica({
+        {"camt.053, prefixed root",
+         "<?xml version=\"1.0\"?><c:Document "
+         "xmlns:c=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><c:BkToCstmrStmt>" +
+             statementxml("urn:iso:std:iso:20022:tech:xsd:camt.053.001.02", "2026-03-02") +
+             "</c:BkToCstmrStmt></c:Document>",
+         righe},
+        {"CBI envelope, daily message, dates with a zone",
+         "<BDY:CBIBdyBkToCstmrStmtReq xmlns:BDY=\"urn:CBI:xsd:CBIBdyBkToCstmrStmtReq.00.01.02\" "
+         "xmlns:DATA=\"urn:CBI:xsd:CBIBkToCstmrStmtReqLogMsg.00.01.02\"><BDY:PhyMsgInf/>"
+         "<BDY:CBIEnvelBkToCstmrStmtReqLogMsg><BDY:CBIBkToCstmrStmtReqLogMsg>"
+         "<DATA:CBIDlyStmtReqLogMsg>" +
+             statementxml(dly, "2026-03-02+01:00") +
+             "</DATA:CBIDlyStmtReqLogMsg></BDY:CBIBkToCstmrStmtReqLogMsg>"
+             "</BDY:CBIEnvelBkToCstmrStmtReqLogMsg></BDY:CBIBdyBkToCstmrStmtReq>",
+         righe},
+    });
+}
 
 TEST(Estratto, CbiFlows)
 {
@@ -161,6 +217,25 @@ TEST(Estratto, DamagedFilesRefused)
          "Riga 3: record 63 senza il suo movimento."},
         {"a CBI record too long", cbi({{2, "RH01005"}}) + "x\n",
          "Riga 1: record più lungo di 120 caratteri."},
+        {"an XML entry without a date",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt>\n"
+         "<Stmt>\n<Ntry><Amt>1.00</Amt><CdtDbtInd>CRDT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts>\n"
+         "</Ntry></Stmt></BkToCstmrStmt></Document>",
+         "Riga 3: data contabile mancante o non valida."},
+        {"an XML amount with a comma",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><Stmt>\n" +
+             voce("1,00", "CRDT", "BOOK", "2026-03-02", "") + "</Stmt></Document>",
+         "Riga 2: importo o segno del movimento non valido."},
+        {"XML entities declared",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE d [<!ENTITY a \"aaaaaaaa\"><!ENTITY b "
+         "\"&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n<d>&b;</d>",
+         "Riga 2: il file XML dichiara una DTD, non accettata."},
+        {"XML of another kind",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.052.001.02\"/>",
+         "Il file XML non è un estratto conto camt.053 o CBI."},
+        {"XML cut short",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">\n<Stmt>",
+         "Riga 2: il file XML è danneggiato (Premature end of document.)."},
         {"empty", " \r\n", "Il file è vuoto."},
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
