@@ -1,7 +1,10 @@
 #include "store/estratto.h"
 
 #include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <zip.h>
 
 namespace {
 
@@ -112,7 +115,58 @@ QByteArray statementxml(const char *ns, const char *data)
            voce("20", "DBIT", "BOOK", data, "<AddtlTxInf>Commissioni</AddtlTxInf>") + "</Stmt>";
 }
 
+// A zip archive of the given parts, as a spreadsheet program writes an XLSX file.
+QByteArray zip(const QList<std::pair<const char *, QByteArray>> &parti)
+{
+    QTemporaryDir cartella;
+    const QByteArray file = (cartella.path() + "/cartella.xlsx").toUtf8();
+    zip_t *z = zip_open(file.constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    for (const auto &[nome, dati] : parti)
+        zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
+    zip_close(z);
+    QFile f(QString::fromUtf8(file));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A workbook whose first sheet (not named sheet1) is foglio; its shared strings are those of
+// the header and of one description, one of them in two runs, one with a reading aid.
+QByteArray xlsx(const QByteArray &foglio, const char *percorsofoglio = "xl/worksheets/foglio.xml")
+{
+    const QByteArray ns = "http://schemas.openxmlformats.org/";
+    return zip({
+        {"xl/workbook.xml", "<workbook xmlns=\"" + ns + "spreadsheetml/2006/main\" xmlns:r=\"" +
+                                ns +
+                                "officeDocument/2006/relationships\"><sheets><sheet "
+                                "name=\"Lista\" sheetId=\"1\" r:id=\"rId3\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"rId1\" Type=\"" + ns +
+             "officeDocument/2006/relationships/sharedStrings\" Target=\"sharedStrings.xml\"/>"
+             "<Relationship Id=\"rId3\" Target=\"worksheets/foglio.xml\"/></Relationships>"},
+        {"xl/sharedStrings.xml",
+         "<sst><si><t>Data contabile</t></si><si><r><t>Accre</t></r><r><t>diti</t></r></si>"
+         "<si><t>Addebiti</t></si><si><t>Descrizione</t></si><si><t>Descrizione estesa</t></si>"
+         "<si><t>Bonifico</t><rPh><t>x</t></rPh></si></sst>"},
+        {percorsofoglio, "<worksheet><sheetData>" + foglio + "</sheetData></worksheet>"},
+    });
+}
+
 } // namespace
+
+TEST(Estratto, Xlsx)
+{
+    const QByteArray righe =
+        "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Lista movimenti</t></is></c></row>"
+        "<row r=\"3\"><c r=\"A3\" t=\"s\"><v>0</v></c><c r=\"B3\" t=\"s\"><v>1</v></c>"
+        "<c r=\"C3\" t=\"s\"><v>2</v></c><c r=\"D3\" t=\"s\"><v>3</v></c>"
+        "<c r=\"E3\" t=\"s\"><v>4</v></c></row>"
+        "<row r=\"4\"><c r=\"A4\" s=\"1\"><v>46083</v></c><c r=\"B4\"><v>1500.75</v></c>"
+        "<c r=\"D4\" t=\"s\"><v>5</v></c><c r=\"E4\" "
+        "t=\"inlineStr\"><is><t>Rossi</t></is></c></row>"
+        "<row r=\"5\"><c r=\"A5\" t=\"str\"><v>04/03/2026</v></c><c r=\"C5\"><v>4.32E1</v></c>"
+        "<c t=\"inlineStr\"><is><t>POS</t></is></c></row>";
+    verifica({{"the first sheet, wherever it lies", xlsx(righe),
+               "2026-03-02 15007500 Bonifico|Rossi\n2026-03-04 -432000 POS|"}});
+}
 
 TEST(Estratto, XmlStatements)
 {
@@ -193,6 +247,10 @@ TEST(Estratto, DamagedFilesRefused)
     const QString nonriconosciuto =
         "Il file non è un estratto conto riconosciuto: nelle prime 40 righe non c'è "
         "l'intestazione delle colonne (data e importo).";
+    // The sheet is the last part: its entry in the central directory claims 100 bytes.
+    QByteArray bomba =
+        xlsx("<row r=\"1\"><c><v>" + QByteArray(64 * 1024 * 1024, '0') + "</v></c></row>");
+    qToLittleEndian<quint32>(100, bomba.data() + bomba.lastIndexOf("PK\x01\x02") + 24);
     verifica({
         {"a date that is none", testa + "02/03/2026;2,00;\"a\nb\"\n31/02/2026;2,00;x\n",
          "Riga 6: data non valida (\"31/02/2026\")."},
@@ -236,6 +294,13 @@ TEST(Estratto, DamagedFilesRefused)
         {"XML cut short",
          "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">\n<Stmt>",
          "Riga 2: il file XML è danneggiato (Premature end of document.)."},
+        {"an XLSX without its sheet", xlsx("", "xl/worksheets/sheet1.xml"),
+         "Il file XLSX non ha la parte xl/worksheets/foglio.xml."},
+        {"an XLSX sheet that unpacks past 64 MB, saying 100 bytes", bomba,
+         "La parte xl/worksheets/foglio.xml del file XLSX supera 64 MB una volta estratta."},
+        {"an XLSX cell past a thousand columns", xlsx("<row r=\"7\"><c r=\"ZZZ7\"/></row>"),
+         "Riga 7: troppe colonne."},
+        {"an XLSX that is no zip", "PK\x03\x04 not a zip", "Il file XLSX è danneggiato."},
         {"empty", " \r\n", "Il file è vuoto."},
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
