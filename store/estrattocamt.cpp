@@ -22,6 +22,12 @@ bool cbi(QStringView ns)
     return false;
 }
 
+// Below the root, elements of any CBI namespace are read: the names of the envelopes vary.
+bool letto(QStringView ns)
+{
+    return camt(ns) || ns.startsWith(u"urn:CBI:xsd:");
+}
+
 std::optional<qint64> importo(const QString &testo, const QString &segno)
 {
     static const QRegularExpression decimale(QStringLiteral("^\\d{1,18}(\\.\\d{1,5})?$"));
@@ -55,7 +61,7 @@ class LettoreCamt
     QString inizio()
     {
         const QString nome = x.name().toString();
-        percorso.append(camt(x.namespaceUri()) || cbi(x.namespaceUri()) ? nome : QString());
+        percorso.append(letto(x.namespaceUri()) ? nome : QString());
         testo.clear();
         if (nome == QLatin1String("Stmt")) {
             apertura.reset();

@@ -7,19 +7,45 @@ namespace {
 
 constexpr qsizetype lunghezza = 120; // every record of a CBI flow
 
-// The records of the flow: lines ended by CR LF, LF or CR, or 120-character blocks when the
-// bank wrote no line ends.
-QStringList records(const QByteArray &dati)
+// The records of the flow one by one: lines ended by CR LF, LF or CR, or 120-character blocks
+// when the bank wrote no line ends.
+class Records
 {
-    QStringDecoder cp1252("windows-1252");
-    const QString testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
-    if (testo.contains(QLatin1Char('\n')) || testo.contains(QLatin1Char('\r')))
-        return testo.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    QStringList out;
-    for (qsizetype i = 0; i < testo.size(); i += lunghezza)
-        out.append(testo.mid(i, lunghezza));
-    return out;
-}
+  public:
+    explicit Records(const QByteArray &dati)
+    {
+        QStringDecoder cp1252("windows-1252");
+        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
+        blocchi = !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r'));
+    }
+
+    // False past the last record.
+    bool prossimo(QStringView &record)
+    {
+        if (pos >= testo.size())
+            return false;
+        qsizetype fine = pos + lunghezza;
+        if (!blocchi) {
+            fine = pos;
+            while (fine < testo.size() && testo[fine] != QLatin1Char('\n') &&
+                   testo[fine] != QLatin1Char('\r'))
+                ++fine;
+        }
+        record = QStringView(testo).mid(pos, fine - pos);
+        pos = fine + (blocchi ? 0 : 1);
+        if (!blocchi && testo.mid(fine, 2) == QLatin1String("\r\n"))
+            ++pos;
+        ++numero;
+        return true;
+    }
+
+    qsizetype numero = 0; // of the record last returned, from 1
+
+  private:
+    QString testo;
+    bool blocchi;
+    qsizetype pos = 0;
+};
 
 // A date GGMMAA; two-digit years are 2000-2069, bank statements being no older.
 QDate data(QStringView t)
@@ -148,22 +174,23 @@ class LettoreCbi
 Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
 {
     LettoreCbi lettore(e);
-    const QStringList tutti = records(dati);
-    for (qsizetype i = 0; i < tutti.size(); ++i) {
-        QString r = tutti[i];
-        while (r.endsWith(QLatin1Char(' ')) && r.size() > lunghezza)
-            r.chop(1);
-        if (r.trimmed().isEmpty())
+    Records records(dati);
+    QStringView v;
+    while (records.prossimo(v)) {
+        if (v.trimmed().isEmpty())
             continue;
-        // Some programs drop the blank of position 1, some editors the blanks at the end.
-        if (!r.startsWith(QLatin1Char(' ')))
-            r.prepend(QLatin1Char(' '));
-        if (r.size() > lunghezza)
+        while (v.endsWith(QLatin1Char(' ')) && v.size() > lunghezza)
+            v.chop(1);
+        const bool bianco = v.startsWith(QLatin1Char(' '));
+        if (v.size() + (bianco ? 0 : 1) > lunghezza)
             return Esito::fallito(
-                nome, motivoriga(i + 1, QStringLiteral("record più lungo di 120 caratteri.")));
+                nome, motivoriga(records.numero, QStringLiteral("record più lungo di 120 "
+                                                                "caratteri.")));
+        QString r = bianco ? QString() : QStringLiteral(" ");
+        r.append(v);
         r = r.leftJustified(lunghezza);
         if (const QString motivo = lettore.record(r); !motivo.isEmpty())
-            return Esito::fallito(nome, motivoriga(i + 1, motivo));
+            return Esito::fallito(nome, motivoriga(records.numero, motivo));
     }
     lettore.chiudi();
     return Esito::riuscito();

@@ -23,6 +23,11 @@ QString motivoriga(qsizetype riga, const QString &motivo)
     return QStringLiteral("Riga %1: %2").arg(riga).arg(motivo);
 }
 
+QString motivotroppo()
+{
+    return QStringLiteral("troppe righe o colonne per un estratto conto.");
+}
+
 namespace {
 
 // "4.5E-2" as plain digits ("0.045"), moving the point rather than going through a double.

@@ -118,6 +118,8 @@ QString testicondivisi(zip_t *z, const QString &nome, QStringList &testi)
         return m;
     bool fonetica = false; // the reading aid of East Asian texts is no part of the text
     return scorri(xml, nome, [&](QXmlStreamReader &x) {
+        if (inizio(x, "si") && testi.size() >= cellemassime)
+            return motivotroppo();
         if (inizio(x, "si"))
             testi.append(QString());
         else if (inizio(x, "rPh") || fine(x, "rPh"))
@@ -151,7 +153,10 @@ QString foglio(zip_t *z, const QString &nome, const QStringList &testi, QList<Ri
         return m;
     QString tipo, valore;
     int c = -1;
+    qsizetype celle = 0;
     return scorri(xml, nome, [&](QXmlStreamReader &x) -> QString {
+        if (inizio(x, "row") && righe.size() >= righemassime)
+            return motivoriga(righe.last().numero, motivotroppo());
         if (inizio(x, "row")) {
             const qsizetype n = x.attributes().value(QLatin1String("r")).toLongLong();
             righe.append(
@@ -175,10 +180,14 @@ QString foglio(zip_t *z, const QString &nome, const QStringList &testi, QList<Ri
                                       QStringLiteral("testo condiviso mancante."));
                 valore = testi[i];
             }
-            QStringList &celle = righe.last().celle;
-            while (celle.size() <= c)
-                celle.append(QString());
-            celle[c] = valore;
+            QStringList &riga = righe.last().celle;
+            if (valore.isEmpty()) // an empty cell adds nothing, so costs nothing
+                return {};
+            celle += qMax(qsizetype(0), c + 1 - riga.size());
+            if (celle > cellemassime)
+                return motivoriga(righe.last().numero, motivotroppo());
+            riga.resize(qMax(riga.size(), qsizetype(c + 1)));
+            riga[c] = valore;
         }
         return {};
     });
