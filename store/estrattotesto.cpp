@@ -48,30 +48,26 @@ std::optional<QString> senzaesponente(QString mantissa, const QString &testoespo
     return mantissa.left(interi) + QLatin1Char('.') + mantissa.mid(interi);
 }
 
-// Digits with at most a '.' and ',' left: the last of the two that appears once is the decimal
-// separator, the other groups thousands. "1.500" is 1.5: a single mark is always decimal.
-std::optional<QString> conpunto(QString t)
+// Digits, points and commas: the last mark, when it appears once, is the decimal separator
+// ("1.500" is 1.5: a single mark is always decimal), the other groups thousands in threes.
+std::optional<QString> conpunto(const QString &t)
 {
-    const qsizetype punti = t.count(QLatin1Char('.'));
-    const qsizetype virgole = t.count(QLatin1Char(','));
-    QChar decimale;
-    if (punti > 0 && virgole > 0)
-        decimale = t.lastIndexOf(QLatin1Char('.')) > t.lastIndexOf(QLatin1Char(','))
-                       ? QLatin1Char('.')
-                       : QLatin1Char(',');
-    else if (punti == 1)
-        decimale = QLatin1Char('.');
-    else if (virgole == 1)
-        decimale = QLatin1Char(',');
-    const QChar migliaia = decimale == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
-    if (!decimale.isNull() && t.count(decimale) != 1)
+    const qsizetype punto = t.lastIndexOf(QLatin1Char('.'));
+    const qsizetype virgola = t.lastIndexOf(QLatin1Char(','));
+    const qsizetype ultimo = qMax(punto, virgola);
+    const bool decimale = ultimo >= 0 && t.count(t[ultimo]) == 1;
+    const QString interi = decimale ? t.left(ultimo) : t;
+    const QString decimali = decimale ? t.mid(ultimo + 1) : QString();
+    static const QRegularExpression gruppi(QStringLiteral("^\\d{1,3}([.,]\\d{3})*$"));
+    const QChar separatore = decimale ? t[ultimo] : QChar();
+    if (interi.isEmpty() || (decimale && decimali.isEmpty()) || interi.contains(separatore) ||
+        (interi.contains(QRegularExpression(QStringLiteral("[.,]"))) &&
+         (!gruppi.match(interi).hasMatch() ||
+          (interi.contains(QLatin1Char('.')) && interi.contains(QLatin1Char(','))))))
         return std::nullopt;
-    t.remove(migliaia);
-    if (!decimale.isNull())
-        t.replace(decimale, QLatin1Char('.'));
-    if (t.isEmpty() || t.startsWith(QLatin1Char('.')) || t.endsWith(QLatin1Char('.')))
-        return std::nullopt;
-    return t;
+    QString out = interi;
+    out.remove(QLatin1Char('.')).remove(QLatin1Char(','));
+    return decimale ? out + QLatin1Char('.') + decimali : out;
 }
 
 } // namespace

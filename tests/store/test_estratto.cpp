@@ -1,4 +1,5 @@
 #include "store/estratto.h"
+#include "store/estrattoformati.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -305,4 +306,48 @@ TEST(Estratto, DamagedFilesRefused)
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
     });
+}
+
+TEST(Estratto, AmountAndDateTexts)
+{
+    const std::pair<const char *, std::optional<qint64>> importi[] = {
+        {"1.500,75", 15007500},
+        {"-1500,75", -15007500},
+        {"\u20AC -43,20", -432000},
+        {"-1500.75", -15007500},
+        {"+7", 70000},
+        {"(12,00)", -120000},
+        {"12,00-", -120000},
+        {"1,234.5", 12345000},
+        {"1.234.567,891", 12345678910},
+        {"4.5E-2", 450},
+        {"30,40 ", 304000},
+        {"0,00005", 1},
+        {"1,2,3", {}},
+        {"12,5 euro", {}},
+        {"1.2,3.4", {}},
+        {",5", {}},
+        {"1.234.567", 12345670000},
+        {"12.34,5", {}},
+        {"-", {}},
+        {"1E99", {}},
+        {"922337203685478", {}},
+    };
+    for (const auto &[testo, atteso] : importi)
+        EXPECT_EQ(importoestratto(QString::fromUtf8(testo)), atteso) << testo;
+    const std::pair<const char *, QDate> date[] = {
+        {"02/03/2026", {2026, 3, 2}},
+        {"2/3/26", {2026, 3, 2}},
+        {"02.03.2026", {2026, 3, 2}},
+        {"02-03-2026", {2026, 3, 2}},
+        {"2026-03-02", {2026, 3, 2}},
+        {"2026-03-02+01:00", {2026, 3, 2}},
+        {"2026-03-02T23:59:59", {2026, 3, 2}},
+        {"02/03/2026 10:22", {2026, 3, 2}},
+        {"02/03-2026", {}},
+        {"31/02/2026", {}},
+        {"020326", {}},
+    };
+    for (const auto &[testo, atteso] : date)
+        EXPECT_EQ(dataestratto(QString::fromLatin1(testo)), atteso) << testo;
 }
