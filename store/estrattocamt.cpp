@@ -1,7 +1,6 @@
 #include "ledger/importo.h"
 #include "store/estrattoformati.h"
 
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace {
@@ -30,8 +29,15 @@ bool letto(QStringView ns)
 
 std::optional<qint64> importo(const QString &testo, const QString &segno)
 {
-    static const QRegularExpression decimale(QStringLiteral("^\\d{1,18}(\\.\\d{1,5})?$"));
-    if (!decimale.match(testo).hasMatch() ||
+    // xs:decimal as ISO 20022 restricts it: up to 18 digits, up to 5 of them decimals.
+    const qsizetype punto = testo.indexOf(QLatin1Char('.'));
+    const QStringView interi = QStringView(testo).first(punto < 0 ? testo.size() : punto);
+    const QStringView decimali = punto < 0 ? QStringView() : QStringView(testo).mid(punto + 1);
+    const auto cifre = [](QStringView t) {
+        return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (interi.isEmpty() || interi.size() > 18 || !cifre(interi) ||
+        (punto >= 0 && (decimali.isEmpty() || decimali.size() > 5 || !cifre(decimali))) ||
         (segno != QLatin1String("CRDT") && segno != QLatin1String("DBIT")))
         return std::nullopt;
     const Importo i = leggiimporto(testo);

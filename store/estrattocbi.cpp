@@ -1,6 +1,5 @@
 #include "store/estrattoformati.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
@@ -47,11 +46,15 @@ class Records
     qsizetype pos = 0;
 };
 
+bool cifre(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 // A date GGMMAA; two-digit years are 2000-2069, bank statements being no older.
 QDate data(QStringView t)
 {
-    static const QRegularExpression sei(QStringLiteral("^\\d{6}$"));
-    if (!sei.match(t).hasMatch())
+    if (!cifre(t))
         return {};
     const int anno = t.mid(4, 2).toInt();
     return QDate(anno < 70 ? 2000 + anno : 1900 + anno, t.mid(2, 2).toInt(), t.mid(0, 2).toInt());
@@ -60,13 +63,14 @@ QDate data(QStringView t)
 // A sign C/D and a 15-character amount with its explicit comma ("000000006000,00").
 std::optional<qint64> importo(QChar segno, QStringView t)
 {
-    static const QRegularExpression cifre(QStringLiteral("^ *\\d{1,12},\\d{2}$"));
-    if ((segno != QLatin1Char('C') && segno != QLatin1Char('D')) || !cifre.match(t).hasMatch())
+    const QStringView interi = t.first(12).trimmed();
+    if ((segno != u'C' && segno != u'D') || t[12] != u',' || interi.isEmpty() || !cifre(interi) ||
+        !cifre(t.mid(13)))
         return std::nullopt;
     const std::optional<qint64> v = importoestratto(t.toString());
     if (!v)
         return std::nullopt;
-    return segno == QLatin1Char('D') ? -*v : *v;
+    return segno == u'D' ? -*v : *v;
 }
 
 // The movement being read: its 62 and what its 63s add.

@@ -74,7 +74,8 @@ QChar separatore(const QList<Linea> &righe)
 {
     for (QChar s : {QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(',')})
         for (qsizetype i = 0; i < righe.size() && righe[i].numero <= 40; ++i)
-            if (intestazioneestratto(campi(righe[i].testo, s)))
+            if (righe[i].testo.count(s) < colonnemassime &&
+                intestazioneestratto(campi(righe[i].testo, s)))
                 return s;
     return QLatin1Char(';');
 }
