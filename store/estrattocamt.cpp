@@ -54,7 +54,7 @@ struct Saldo {
 struct Voce {
     qint64 riga = 0;
     QString importo, segno, stato, contabile, valuta, informazioni;
-    QString debitore, creditore, remittance, informazionitx;
+    QString debitore, creditore, causale, informazionitx;
     int dettagli = 0;
 };
 
@@ -66,8 +66,8 @@ class LettoreCamt
     // An empty text while the document is sound, else why not.
     QString inizio()
     {
-        const QString nome = x.name().toString();
-        percorso.append(letto(x.namespaceUri()) ? nome : QString());
+        percorso.append(letto(x.namespaceUri()) ? x.name().toString() : QString());
+        const QString &nome = percorso.constLast();
         testo.clear();
         if (nome == QLatin1String("Stmt")) {
             apertura.reset();
@@ -183,7 +183,7 @@ class LettoreCamt
             else if (nomedi("Cdtr"))
                 v.creditore = t;
             else if (qui("Ustrd"))
-                v.remittance += QLatin1Char(' ') + t;
+                v.causale += QLatin1Char(' ') + t;
             else if (qui("AddtlTxInf"))
                 v.informazionitx = t;
         }
@@ -212,7 +212,7 @@ class LettoreCamt
         const QString nome = *valore < 0 ? v.creditore : v.debitore;
         const QString descrizione = v.informazioni.isEmpty() ? v.informazionitx : v.informazioni;
         r.descrizione1 = nome.isEmpty() ? descrizione : nome;
-        r.descrizione2 = v.remittance.simplified();
+        r.descrizione2 = v.causale.simplified();
         if (r.descrizione2.isEmpty() && !nome.isEmpty())
             r.descrizione2 = descrizione;
         e.righe.append(r);
