@@ -6,9 +6,12 @@
 
 QString decodificaestratto(const QByteArray &dati)
 {
+    QString testo;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString testo = utf8(dati);
-    if (utf8.hasError()) {
+    // Spreadsheets save "Unicode text" as UTF-16 with its byte-order mark.
+    if (dati.startsWith("\xFF\xFE") || dati.startsWith("\xFE\xFF"))
+        testo = QStringDecoder(QStringDecoder::Utf16)(dati);
+    else if (testo = utf8(dati); utf8.hasError()) {
         QStringDecoder cp1252("windows-1252");
         testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
     }

@@ -226,6 +226,11 @@ TEST(Estratto, TextExports)
          "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
          "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
          "2026-01-31 -15007500 Caffè \"Roma\"|Fattura 3"},
+        {"UTF-16 with its mark, as a spreadsheet saves Unicode text",
+         QByteArray("\xFF\xFE") +
+             QByteArray(reinterpret_cast<const char *>(u"Data\tImporto\r\n01/03/2026\t-1,5\r\n"),
+                        2 * 31),
+         "2026-03-01 -15000 |"},
         {"tabs, value date only as a fallback, currency sign, short year",
          "DATA VALUTA\tData operazione\tImporto in euro\tCausale\n"
          "01.02.26\t03.02.26\t\xE2\x82\xAC -43,20\tPOS\n",
