@@ -28,9 +28,11 @@ Formato formato(const QByteArray &dati)
     }
     // The first record of a CBI flow: "RH" or "EC" after the blank of position 1, which some
     // programs drop.
-    const QByteArrayView record = QByteArrayView(dati).startsWith(' ')
-                                      ? QByteArrayView(dati).sliced(1)
-                                      : QByteArrayView(dati);
+    QByteArrayView record(dati);
+    while (record.startsWith('\r') || record.startsWith('\n'))
+        record = record.sliced(1);
+    if (record.startsWith(' '))
+        record = record.sliced(1);
     if ((record.startsWith("RH") || record.startsWith("EC")) && record.size() >= 7 &&
         std::all_of(record.begin() + 2, record.begin() + 7,
                     [](char c) { return c >= '0' && c <= '9'; }))

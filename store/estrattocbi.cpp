@@ -1,31 +1,60 @@
 #include "store/estrattoformati.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
 
 constexpr qsizetype lunghezza = 120; // every record of a CBI flow
 
-// The records of the flow: lines ended by CR LF, LF or CR, or 120-character blocks when the
-// bank wrote no line ends.
-QStringList records(const QByteArray &dati)
+// The records of the flow one by one: lines ended by CR LF, LF or CR, or 120-character blocks
+// when the bank wrote no line ends.
+class Records
 {
-    QStringDecoder cp1252("windows-1252");
-    const QString testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
-    if (testo.contains(QLatin1Char('\n')) || testo.contains(QLatin1Char('\r')))
-        return testo.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    QStringList out;
-    for (qsizetype i = 0; i < testo.size(); i += lunghezza)
-        out.append(testo.mid(i, lunghezza));
-    return out;
+  public:
+    explicit Records(const QByteArray &dati)
+    {
+        QStringDecoder cp1252("windows-1252");
+        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
+        blocchi = !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r'));
+    }
+
+    // False past the last record.
+    bool prossimo(QStringView &record)
+    {
+        if (pos >= testo.size())
+            return false;
+        qsizetype fine = pos + lunghezza;
+        if (!blocchi) {
+            fine = pos;
+            while (fine < testo.size() && testo[fine] != QLatin1Char('\n') &&
+                   testo[fine] != QLatin1Char('\r'))
+                ++fine;
+        }
+        record = QStringView(testo).mid(pos, fine - pos);
+        pos = fine + (blocchi ? 0 : 1);
+        if (!blocchi && testo.mid(fine, 2) == QLatin1String("\r\n"))
+            ++pos;
+        ++numero;
+        return true;
+    }
+
+    qsizetype numero = 0; // of the record last returned, from 1
+
+  private:
+    QString testo;
+    bool blocchi;
+    qsizetype pos = 0;
+};
+
+bool cifre(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // A date GGMMAA; two-digit years are 2000-2069, bank statements being no older.
 QDate data(QStringView t)
 {
-    static const QRegularExpression sei(QStringLiteral("^\\d{6}$"));
-    if (!sei.match(t).hasMatch())
+    if (!cifre(t))
         return {};
     const int anno = t.mid(4, 2).toInt();
     return QDate(anno < 70 ? 2000 + anno : 1900 + anno, t.mid(2, 2).toInt(), t.mid(0, 2).toInt());
@@ -34,13 +63,14 @@ QDate data(QStringView t)
 // A sign C/D and a 15-character amount with its explicit comma ("000000006000,00").
 std::optional<qint64> importo(QChar segno, QStringView t)
 {
-    static const QRegularExpression cifre(QStringLiteral("^ *\\d{1,12},\\d{2}$"));
-    if ((segno != QLatin1Char('C') && segno != QLatin1Char('D')) || !cifre.match(t).hasMatch())
+    const QStringView interi = t.first(12).trimmed();
+    if ((segno != u'C' && segno != u'D') || t[12] != u',' || interi.isEmpty() || !cifre(interi) ||
+        !cifre(t.mid(13)))
         return std::nullopt;
     const std::optional<qint64> v = importoestratto(t.toString());
     if (!v)
         return std::nullopt;
-    return segno == QLatin1Char('D') ? -*v : *v;
+    return segno == u'D' ? -*v : *v;
 }
 
 // The movement being read: its 62 and what its 63s add.
@@ -148,22 +178,23 @@ class LettoreCbi
 Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
 {
     LettoreCbi lettore(e);
-    const QStringList tutti = records(dati);
-    for (qsizetype i = 0; i < tutti.size(); ++i) {
-        QString r = tutti[i];
-        while (r.endsWith(QLatin1Char(' ')) && r.size() > lunghezza)
-            r.chop(1);
-        if (r.trimmed().isEmpty())
+    Records records(dati);
+    QStringView v;
+    while (records.prossimo(v)) {
+        if (v.trimmed().isEmpty())
             continue;
-        // Some programs drop the blank of position 1, some editors the blanks at the end.
-        if (!r.startsWith(QLatin1Char(' ')))
-            r.prepend(QLatin1Char(' '));
-        if (r.size() > lunghezza)
+        while (v.endsWith(QLatin1Char(' ')) && v.size() > lunghezza)
+            v.chop(1);
+        const bool bianco = v.startsWith(QLatin1Char(' '));
+        if (v.size() + (bianco ? 0 : 1) > lunghezza)
             return Esito::fallito(
-                nome, motivoriga(i + 1, QStringLiteral("record più lungo di 120 caratteri.")));
+                nome, motivoriga(records.numero, QStringLiteral("record più lungo di 120 "
+                                                                "caratteri.")));
+        QString r = bianco ? QString() : QStringLiteral(" ");
+        r.append(v);
         r = r.leftJustified(lunghezza);
         if (const QString motivo = lettore.record(r); !motivo.isEmpty())
-            return Esito::fallito(nome, motivoriga(i + 1, motivo));
+            return Esito::fallito(nome, motivoriga(records.numero, motivo));
     }
     lettore.chiudi();
     return Esito::riuscito();

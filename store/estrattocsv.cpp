@@ -25,7 +25,10 @@ Esito linee(const QString &testo, const QString &nome, QList<Linea> &out)
                                       motivoriga(numero, QStringLiteral("riga troppo lunga.")));
             continue;
         }
-        out.append({numero, testo.mid(inizio, i - inizio)});
+        if (i > inizio) // blank lines carry nothing; kept out, so they cost no memory
+            out.append({numero, testo.mid(inizio, i - inizio)});
+        if (out.size() > righemassime)
+            return Esito::fallito(nome, motivoriga(numero, motivotroppo()));
         for (qsizetype j = inizio; j < i; ++j)
             numero += testo[j] == QLatin1Char('\n') ? 1 : 0;
         if (c == QLatin1Char('\r') && i + 1 < testo.size() && testo[i + 1] == QLatin1Char('\n'))
@@ -70,8 +73,9 @@ QStringList campi(const QString &linea, QChar separatore)
 QChar separatore(const QList<Linea> &righe)
 {
     for (QChar s : {QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(',')})
-        for (qsizetype i = 0; i < righe.size() && i < 40; ++i)
-            if (intestazioneestratto(campi(righe[i].testo, s)))
+        for (qsizetype i = 0; i < righe.size() && righe[i].numero <= 40; ++i)
+            if (righe[i].testo.count(s) < colonnemassime &&
+                intestazioneestratto(campi(righe[i].testo, s)))
                 return s;
     return QLatin1Char(';');
 }
@@ -86,10 +90,14 @@ Esito leggicsv(const QByteArray &dati, const QString &nome, Estratto &e)
     const QChar s = separatore(testo);
     QList<RigaTabella> righe;
     righe.reserve(testo.size());
+    qsizetype celle = 0;
     for (const Linea &l : testo) {
         // Counted before splitting, so a million separators never become a million fields.
-        if (l.testo.count(s) >= colonnemassime)
+        const qsizetype n = l.testo.count(s) + 1;
+        if (n > colonnemassime)
             return Esito::fallito(nome, motivoriga(l.numero, QStringLiteral("troppe colonne.")));
+        if ((celle += n) > cellemassime)
+            return Esito::fallito(nome, motivoriga(l.numero, motivotroppo()));
         righe.append({l.numero, campi(l.testo, s)});
     }
     return leggitabella(righe, false, nome, e);

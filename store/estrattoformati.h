@@ -15,6 +15,11 @@
 constexpr qsizetype estrattomassimo = 64 * 1024 * 1024; // bytes of a file, or of a zip part
 constexpr qsizetype rigamassima = 64 * 1024;            // characters of one line
 constexpr qsizetype colonnemassime = 1000;              // fields of one line
+constexpr qsizetype righemassime = 1000000;             // lines of a table
+constexpr qsizetype cellemassime = 4000000;             // fields of a whole table
+
+// The reason a table past righemassime or cellemassime is refused for.
+QString motivotroppo();
 
 // The readers of each format; dati is the whole file, nome the file named in a failure.
 Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e);

@@ -111,9 +111,12 @@ bool inattesa(const QString &stato)
 bool piede(const QStringList &celle)
 {
     for (const QString &cella : celle) {
-        const QString s = nomecolonna(cella);
-        if (s.isEmpty())
+        const QString t = cella.trimmed();
+        if (t.isEmpty())
             continue;
+        if (t[0].toLower() != QLatin1Char('t') && t[0].toLower() != QLatin1Char('s'))
+            return false; // the common case, told without the cost of nomecolonna()
+        const QString s = nomecolonna(t);
         return s.startsWith(QLatin1String("total")) || s.startsWith(QLatin1String("saldo"));
     }
     return false;
@@ -219,7 +222,7 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
 {
     qsizetype inizio = 0;
     Colonne c;
-    for (; inizio < righe.size() && inizio < 40 && !c.valida(); ++inizio)
+    for (; inizio < righe.size() && righe[inizio].numero <= 40 && !c.valida(); ++inizio)
         c = colonne(righe[inizio].celle);
     if (!c.valida())
         return Esito::fallito(nome, QStringLiteral("Il file non è un estratto conto riconosciuto: "

@@ -1,7 +1,11 @@
 #include "store/estratto.h"
+#include "store/estrattoformati.h"
 
 #include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <zip.h>
 
 namespace {
 
@@ -81,7 +85,114 @@ QList<QByteArray> flussocbi()
     };
 }
 
+// A booked or pending entry of a statement, its parties and texts as the XML writes them.
+QByteArray voce(const char *importo, const char *segno, const char *stato, const char *data,
+                const char *dettagli)
+{
+    return QByteArray("<Ntry><Amt Ccy=\"EUR\">") + importo + "</Amt><CdtDbtInd>" + segno +
+           "</CdtDbtInd><Sts>" + stato + "</Sts><BookgDt><Dt>" + data +
+           "</Dt></BookgDt><NtryDtls><TxDtls>" + dettagli + "</TxDtls></NtryDtls></Ntry>";
+}
+
+QByteArray saldo(const char *tipo, const char *importo, const char *segno, const char *data)
+{
+    return QByteArray("<Bal><Tp><CdOrPrtry><Cd>") + tipo +
+           "</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">" + importo + "</Amt><CdtDbtInd>" + segno +
+           "</CdtDbtInd><Dt><Dt>" + data + "</Dt></Dt></Bal>";
+}
+
+// The movements of the XML cases: a credit named by its debtor with two remittance texts, a
+// pending debit, a debit named by its creditor, a debit with a free text only.
+QByteArray statementxml(const char *ns, const char *data)
+{
+    return QByteArray("<Stmt xmlns=\"") + ns + "\"><Id>1</Id>" +
+           saldo("OPBD", "1000.00", "CRDT", "2026-03-01") + saldo("CLBD", "10.5", "DBIT", data) +
+           voce("150.75", "CRDT", "BOOK", data,
+                "<RltdPties><Dbtr><Nm>Rossi &amp; C.</Nm></Dbtr><Cdtr><Nm>Noi</Nm></Cdtr>"
+                "</RltdPties><RmtInf><Ustrd>Fattura 12</Ustrd><Ustrd>saldo</Ustrd></RmtInf>") +
+           voce("99.00", "DBIT", "PDNG", data, "") +
+           voce("1141.25", "DBIT", "BOOK", data,
+                "<RltdPties><Cdtr><Nm>Enel</Nm></Cdtr></RltdPties><AddtlTxInf>SDD</AddtlTxInf>") +
+           voce("20", "DBIT", "BOOK", data, "<AddtlTxInf>Commissioni</AddtlTxInf>") + "</Stmt>";
+}
+
+// A zip archive of the given parts, as a spreadsheet program writes an XLSX file.
+QByteArray zip(const QList<std::pair<const char *, QByteArray>> &parti)
+{
+    QTemporaryDir cartella;
+    const QByteArray file = (cartella.path() + "/cartella.xlsx").toUtf8();
+    zip_t *z = zip_open(file.constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    for (const auto &[nome, dati] : parti)
+        zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
+    zip_close(z);
+    QFile f(QString::fromUtf8(file));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A workbook whose first sheet (not named sheet1) is foglio; its shared strings are those of
+// the header and of one description, one of them in two runs, one with a reading aid.
+QByteArray xlsx(const QByteArray &foglio, const char *percorsofoglio = "xl/worksheets/foglio.xml")
+{
+    const QByteArray ns = "http://schemas.openxmlformats.org/";
+    return zip({
+        {"xl/workbook.xml", "<workbook xmlns=\"" + ns + "spreadsheetml/2006/main\" xmlns:r=\"" +
+                                ns +
+                                "officeDocument/2006/relationships\"><sheets><sheet "
+                                "name=\"Lista\" sheetId=\"1\" r:id=\"rId3\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"rId1\" Type=\"" + ns +
+             "officeDocument/2006/relationships/sharedStrings\" Target=\"sharedStrings.xml\"/>"
+             "<Relationship Id=\"rId3\" Target=\"worksheets/foglio.xml\"/></Relationships>"},
+        {"xl/sharedStrings.xml",
+         "<sst><si><t>Data contabile</t></si><si><r><t>Accre</t></r><r><t>diti</t></r></si>"
+         "<si><t>Addebiti</t></si><si><t>Descrizione</t></si><si><t>Descrizione estesa</t></si>"
+         "<si><t>Bonifico</t><rPh><t>x</t></rPh></si></sst>"},
+        {percorsofoglio, "<worksheet><sheetData>" + foglio + "</sheetData></worksheet>"},
+    });
+}
+
 } // namespace
+
+TEST(Estratto, Xlsx)
+{
+    const QByteArray righe =
+        "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Lista movimenti</t></is></c></row>"
+        "<row r=\"3\"><c r=\"A3\" t=\"s\"><v>0</v></c><c r=\"B3\" t=\"s\"><v>1</v></c>"
+        "<c r=\"C3\" t=\"s\"><v>2</v></c><c r=\"D3\" t=\"s\"><v>3</v></c>"
+        "<c r=\"E3\" t=\"s\"><v>4</v></c></row>"
+        "<row r=\"4\"><c r=\"A4\" s=\"1\"><v>46083</v></c><c r=\"B4\"><v>1500.75</v></c>"
+        "<c r=\"D4\" t=\"s\"><v>5</v></c><c r=\"E4\" "
+        "t=\"inlineStr\"><is><t>Rossi</t></is></c></row>"
+        "<row r=\"5\"><c r=\"A5\" t=\"str\"><v>04/03/2026</v></c><c r=\"C5\"><v>4.32E1</v></c>"
+        "<c t=\"inlineStr\"><is><t>POS</t></is></c></row>";
+    verifica({{"the first sheet, wherever it lies", xlsx(righe),
+               "2026-03-02 15007500 Bonifico|Rossi\n2026-03-04 -432000 POS|"}});
+}
+
+TEST(Estratto, XmlStatements)
+{
+    const QString righe = "2026-03-02 1507500 Rossi & C.|Fattura 12 saldo\n"
+                          "2026-03-02 -11412500 Enel|SDD\n"
+                          "2026-03-02 -200000 Commissioni|\nsaldi 10000000 -105000 2026-03-02";
+    const QByteArray dly = "urn:CBI:xsd:CBIDlyStmtReqLogMsg.00.01.02";
+    verifica({
+        {"camt.053, prefixed root",
+         "<?xml version=\"1.0\"?><c:Document "
+         "xmlns:c=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><c:BkToCstmrStmt>" +
+             statementxml("urn:iso:std:iso:20022:tech:xsd:camt.053.001.02", "2026-03-02") +
+             "</c:BkToCstmrStmt></c:Document>",
+         righe},
+        {"CBI envelope, daily message, dates with a zone",
+         "<BDY:CBIBdyBkToCstmrStmtReq xmlns:BDY=\"urn:CBI:xsd:CBIBdyBkToCstmrStmtReq.00.01.02\" "
+         "xmlns:DATA=\"urn:CBI:xsd:CBIBkToCstmrStmtReqLogMsg.00.01.02\"><BDY:PhyMsgInf/>"
+         "<BDY:CBIEnvelBkToCstmrStmtReqLogMsg><BDY:CBIBkToCstmrStmtReqLogMsg>"
+         "<DATA:CBIDlyStmtReqLogMsg>" +
+             statementxml(dly, "2026-03-02+01:00") +
+             "</DATA:CBIDlyStmtReqLogMsg></BDY:CBIBkToCstmrStmtReqLogMsg>"
+             "</BDY:CBIEnvelBkToCstmrStmtReqLogMsg></BDY:CBIBdyBkToCstmrStmtReq>",
+         righe},
+    });
+}
 
 TEST(Estratto, CbiFlows)
 {
@@ -115,6 +226,11 @@ TEST(Estratto, TextExports)
          "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
          "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
          "2026-01-31 -15007500 Caffè \"Roma\"|Fattura 3"},
+        {"UTF-16 with its mark, as a spreadsheet saves Unicode text",
+         QByteArray("\xFF\xFE") +
+             QByteArray(reinterpret_cast<const char *>(u"Data\tImporto\r\n01/03/2026\t-1,5\r\n"),
+                        2 * 31),
+         "2026-03-01 -15000 |"},
         {"tabs, value date only as a fallback, currency sign, short year",
          "DATA VALUTA\tData operazione\tImporto in euro\tCausale\n"
          "01.02.26\t03.02.26\t\xE2\x82\xAC -43,20\tPOS\n",
@@ -137,6 +253,10 @@ TEST(Estratto, DamagedFilesRefused)
     const QString nonriconosciuto =
         "Il file non è un estratto conto riconosciuto: nelle prime 40 righe non c'è "
         "l'intestazione delle colonne (data e importo).";
+    // The sheet is the last part: its entry in the central directory claims 100 bytes.
+    QByteArray bomba =
+        xlsx("<row r=\"1\"><c><v>" + QByteArray(64 * 1024 * 1024, '0') + "</v></c></row>");
+    qToLittleEndian<quint32>(100, bomba.data() + bomba.lastIndexOf("PK\x01\x02") + 24);
     verifica({
         {"a date that is none", testa + "02/03/2026;2,00;\"a\nb\"\n31/02/2026;2,00;x\n",
          "Riga 6: data non valida (\"31/02/2026\")."},
@@ -161,8 +281,78 @@ TEST(Estratto, DamagedFilesRefused)
          "Riga 3: record 63 senza il suo movimento."},
         {"a CBI record too long", cbi({{2, "RH01005"}}) + "x\n",
          "Riga 1: record più lungo di 120 caratteri."},
+        {"an XML entry without a date",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt>\n"
+         "<Stmt>\n<Ntry><Amt>1.00</Amt><CdtDbtInd>CRDT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts>\n"
+         "</Ntry></Stmt></BkToCstmrStmt></Document>",
+         "Riga 3: data contabile mancante o non valida."},
+        {"an XML amount with a comma",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><Stmt>\n" +
+             voce("1,00", "CRDT", "BOOK", "2026-03-02", "") + "</Stmt></Document>",
+         "Riga 2: importo o segno del movimento non valido."},
+        {"XML entities declared",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE d [<!ENTITY a \"aaaaaaaa\"><!ENTITY b "
+         "\"&a;&a;&a;&a;&a;&a;&a;&a;\">]>\n<d>&b;</d>",
+         "Riga 2: il file XML dichiara una DTD, non accettata."},
+        {"XML of another kind",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.052.001.02\"/>",
+         "Il file XML non è un estratto conto camt.053 o CBI."},
+        {"XML cut short",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">\n<Stmt>",
+         "Riga 2: il file XML è danneggiato (Premature end of document.)."},
+        {"an XLSX without its sheet", xlsx("", "xl/worksheets/sheet1.xml"),
+         "Il file XLSX non ha la parte xl/worksheets/foglio.xml."},
+        {"an XLSX sheet that unpacks past 64 MB, saying 100 bytes", bomba,
+         "La parte xl/worksheets/foglio.xml del file XLSX supera 64 MB una volta estratta."},
+        {"an XLSX cell past a thousand columns", xlsx("<row r=\"7\"><c r=\"ZZZ7\"/></row>"),
+         "Riga 7: troppe colonne."},
+        {"an XLSX that is no zip", "PK\x03\x04 not a zip", "Il file XLSX è danneggiato."},
         {"empty", " \r\n", "Il file è vuoto."},
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
     });
+}
+
+TEST(Estratto, AmountAndDateTexts)
+{
+    const std::pair<const char *, std::optional<qint64>> importi[] = {
+        {"1.500,75", 15007500},
+        {"-1500,75", -15007500},
+        {"\u20AC -43,20", -432000},
+        {"-1500.75", -15007500},
+        {"+7", 70000},
+        {"(12,00)", -120000},
+        {"12,00-", -120000},
+        {"1,234.5", 12345000},
+        {"1.234.567,891", 12345678910},
+        {"4.5E-2", 450},
+        {"30,40 ", 304000},
+        {"0,00005", 1},
+        {"1,2,3", {}},
+        {"12,5 euro", {}},
+        {"1.2,3.4", {}},
+        {",5", {}},
+        {"1.234.567", 12345670000},
+        {"12.34,5", {}},
+        {"-", {}},
+        {"1E99", {}},
+        {"922337203685478", {}},
+    };
+    for (const auto &[testo, atteso] : importi)
+        EXPECT_EQ(importoestratto(QString::fromUtf8(testo)), atteso) << testo;
+    const std::pair<const char *, QDate> date[] = {
+        {"02/03/2026", {2026, 3, 2}},
+        {"2/3/26", {2026, 3, 2}},
+        {"02.03.2026", {2026, 3, 2}},
+        {"02-03-2026", {2026, 3, 2}},
+        {"2026-03-02", {2026, 3, 2}},
+        {"2026-03-02+01:00", {2026, 3, 2}},
+        {"2026-03-02T23:59:59", {2026, 3, 2}},
+        {"02/03/2026 10:22", {2026, 3, 2}},
+        {"02/03-2026", {}},
+        {"31/02/2026", {}},
+        {"020326", {}},
+    };
+    for (const auto &[testo, atteso] : date)
+        EXPECT_EQ(dataestratto(QString::fromLatin1(testo)), atteso) << testo;
 }
