@@ -166,16 +166,21 @@ TEST(Formimporta, FromTheMainWindowButton)
     EXPECT_EQ(scartarisposte(), 0);
 
     const QString anno = QString::number(oggi().year()), file = QDir::homePath() + "/banca.txt";
-    scrivibyte(file, "\xff\xfe\x01 niente di leggibile\n\x02\x03");
+    auto estratto = [&](const char *importo) {
+        scrivibyte(file, ("Banca Prova\r\nMovimenti di febbraio\r\n\r\nData contabile;Data "
+                          "valuta;Descrizione;Importo (EUR)\r\n03/02/" +
+                          anno + ";03/02/" + anno + ";Bonifico da Rossi;" + importo + "\r\n")
+                             .toLatin1());
+    };
+    estratto("1.5x0,75");
     const QStringList prima = QDir(dati).entryList(QDir::Files);
     scegli(file);
-    EXPECT_TRUE(messaggio([&] { clicca(&f, "importa"); }).contains("banca.txt"));
+    const QString rifiuto = messaggio([&] { clicca(&f, "importa"); });
+    EXPECT_TRUE(rifiuto.contains("banca.txt") && rifiuto.contains("Riga 5"))
+        << rifiuto.toStdString();
     EXPECT_EQ(QDir(dati).entryList(QDir::Files), prima); // nothing written, not even a month
 
-    scrivibyte(file, ("Banca Prova\r\nMovimenti dal 01/02 al 28/02\r\n\r\nData contabile;Data "
-                      "valuta;Descrizione;Importo (EUR)\r\n03/02/" +
-                      anno + ";03/02/" + anno + ";Bonifico da Rossi;1.500,75\r\n")
-                         .toLatin1());
+    estratto("1.500,75");
     scegli(file);
     quandomodale([](QWidget *w) {
         auto *g = w->findChild<QTableWidget *>("griglia");
