@@ -134,9 +134,9 @@ void Formprincipale::costruiscipulsanti()
         auto *b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(p.nome));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
-        b->setGeometry(area(120, 480 + 1245 * i, 1335, 1140)); // eight share the column
+        b->setGeometry(area(120, 480 + 1185 * i, 1335, 1095)); // eight above the toolbar
         b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icone[i]))));
-        b->setIconSize(QSize(tw(1335) - 28, tw(1140) - 22));
+        b->setIconSize(QSize(tw(1335) - 28, tw(1095) - 22));
         b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QToolButton::clicked, this, p.comando);
         ++i;
