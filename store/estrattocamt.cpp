@@ -106,6 +106,9 @@ class LettoreCamt
         return motivo;
     }
 
+    // At the end of the document: no balances for statements of several accounts.
+    void chiudi() { unconto.chiudi(e); }
+
     // The line a failure names: the entry's own for a damaged entry, else where reading stopped.
     qint64 riga() const { return rigamotivo ? rigamotivo : x.lineNumber(); }
 
@@ -128,6 +131,9 @@ class LettoreCamt
             saldo.segno = t;
         else if ((qui("Dt") || qui("DtTm")) && padre(1, "Dt") && padre(2, "Bal"))
             saldo.data = t;
+        else if ((qui("IBAN") && padre(2, "Acct")) ||
+                 (qui("Id") && padre(1, "Othr") && padre(3, "Acct")))
+            unconto.conto(t);
     }
 
     QString chiudisaldo()
@@ -226,6 +232,7 @@ class LettoreCamt
     Saldo saldo;
     std::optional<qint64> apertura;
     std::optional<Voce> voce;
+    Unconto unconto;
     qint64 rigamotivo = 0;
 };
 
@@ -265,5 +272,6 @@ Esito leggicamt(const QByteArray &dati, const QString &nome, Estratto &e)
         motivo = QStringLiteral("il file XML è danneggiato (%1).").arg(x.errorString());
     if (!motivo.isEmpty())
         return Esito::fallito(nome, motivoriga(lettore.riga(), motivo));
+    lettore.chiudi();
     return Esito::riuscito();
 }

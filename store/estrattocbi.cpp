@@ -116,6 +116,12 @@ class LettoreCbi
         corrente.reset();
     }
 
+    void fine()
+    {
+        chiudi();
+        unconto.chiudi(e);
+    }
+
   private:
     QString saldoiniziale(const QString &r)
     {
@@ -124,6 +130,7 @@ class LettoreCbi
             return QStringLiteral("saldo iniziale non valido.");
         if (!e.saldoiniziale)
             e.saldoiniziale = saldo;
+        unconto.conto(r.mid(51, 23)); // CIN, ABI, CAB and account number
         return {};
     }
 
@@ -171,6 +178,7 @@ class LettoreCbi
 
     Estratto &e;
     std::optional<Movimento> corrente;
+    Unconto unconto;
 };
 
 } // namespace
@@ -196,6 +204,6 @@ Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
         if (const QString motivo = lettore.record(r); !motivo.isEmpty())
             return Esito::fallito(nome, motivoriga(records.numero, motivo));
     }
-    lettore.chiudi();
+    lettore.fine();
     return Esito::riuscito();
 }

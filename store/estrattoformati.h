@@ -52,5 +52,30 @@ std::optional<qint64> importoestratto(QString testo);
 // optional time or time zone after it. Invalid when the text is not a date.
 QDate dataestratto(const QString &testo);
 
+// Whether the statements of a file are all of one account. The first opening and the last
+// closing balance only add up for one; a file of several accounts gives none.
+class Unconto
+{
+  public:
+    void conto(const QString &id)
+    {
+        diversi = diversi || (visto && id != primo);
+        primo = visto ? primo : id;
+        visto = true;
+    }
+    void chiudi(Estratto &e) const
+    {
+        if (diversi) {
+            e.saldoiniziale.reset();
+            e.saldofinale.reset();
+            e.datasaldofinale = {};
+        }
+    }
+
+  private:
+    QString primo;
+    bool visto = false, diversi = false;
+};
+
 // "Riga n: motivo", the reason a damaged line is refused for.
 QString motivoriga(qsizetype riga, const QString &motivo);

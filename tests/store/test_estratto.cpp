@@ -204,7 +204,10 @@ TEST(Estratto, CbiFlows)
         "2026-03-06 1507500 ROSSI MARIO SRL|FATTURA 12 DEL 01/03/2026 " + QString(78, '.') +
         "SALDO\n2026-03-06 -200000 COMMISSIONI|BO:ABICAB:03069 TRN:X1 SPESE TENUTA\n"
         "2026-03-07 -307500 BONIFICO|\nsaldi 10000000 -50000 2026-03-07";
+    QList<QByteArray> dueconti = f;
+    dueconti[13].replace(62, 12, "000000006492");
     verifica({{"CR LF", f.join("\r\n") + "\r\n", atteso},
+              {"two accounts: no balances", dueconti.join("\n"), atteso.section('\n', 0, 2)},
               {"no line ends", f.join(), atteso},
               {"no leading blank, trailing blanks cut", senzabianco, atteso}});
 }
