@@ -128,17 +128,18 @@ void Formprincipale::costruiscipulsanti()
         {"cerca", "Cerca movimenti", &Formprincipale::cerca},
         {"vedisaldi", "Saldi", &Formprincipale::vedisaldi},
         {"stampa", "Stampa", &Formprincipale::stampa},
+        {"importa", "Importa estratto conto", &Formprincipale::importa},
     };
     const char *icone[] = {"impostazioni", "backup", "rubrica", "nuovo",
-                           "cerca",        "saldi",  "stampa"};
+                           "cerca",        "saldi",  "stampa",  "importa"};
     int i = 0;
     for (const Pulsante &p : pulsanti) {
         auto *b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(p.nome));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
-        b->setGeometry(area(120, 480 + 1320 * i, 1335, 1215));
+        b->setGeometry(area(120, 480 + 1185 * i, 1335, 1095)); // eight above the toolbar
         b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icone[i]))));
-        b->setIconSize(QSize(tw(1335) - 28, tw(1215) - 22));
+        b->setIconSize(QSize(tw(1335) - 28, tw(1095) - 22));
         b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QToolButton::clicked, this, p.comando);
         ++i;

@@ -21,7 +21,7 @@ class Formbackup;
 class Formpercorso;
 class Sentinella;
 
-// The main window: status bar, the seven picture buttons, the sixteen ledger rows with their
+// The main window: status bar, the eight picture buttons, the sixteen ledger rows with their
 // totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
 // start-up.
 class Formprincipale : public QWidget
@@ -70,6 +70,7 @@ class Formprincipale : public QWidget
     void backup();
     void impostazioni();
     void rubrica();
+    void importa();
 
   protected:
     void wheelEvent(QWheelEvent *evento) override;

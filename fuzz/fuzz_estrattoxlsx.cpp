@@ -1,0 +1,15 @@
+// The XLSX reader, any bytes: rows with real dates or a reason, never a crash or a hang.
+#include "cartellafuzz.h"
+#include "store/estrattoformati.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
+{
+    Estratto e;
+    const QByteArray byte =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(dati), qsizetype(n));
+    const Esito esito = leggixlsx(byte, QStringLiteral("estratto.xlsx"), e);
+    FUZZ_CHECK(esito || !esito.motivo.isEmpty());
+    for (const RigaEstratto &r : e.righe)
+        FUZZ_CHECK(r.data.isValid());
+    return 0;
+}

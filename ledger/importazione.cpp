@@ -1,0 +1,94 @@
+#include "ledger/importazione.h"
+
+#include "store/codepage.h"
+
+namespace {
+
+using movimento::larghezzadescrizione;
+
+// A bank's text in the code page of the record, without the line breaks and tabs a text box
+// could not hold.
+QByteArray perrecord(const QString &testo)
+{
+    QString t = testo;
+    for (QChar &c : t)
+        if (c.unicode() < 0x20 || c == QChar(0x7F))
+            c = QLatin1Char(' ');
+    return codificatesto(spuntato(t));
+}
+
+QString taglia(const QByteArray &byte)
+{
+    return decodificatesto(byte.constData(), qMin(byte.size(), larghezzadescrizione));
+}
+
+QString chiave(const QString &nome)
+{
+    return nome.trimmed().toCaseFolded();
+}
+
+// Cents exact: a bank may give more decimals than the ledger shows, never more than it means.
+qint64 alcentesimo(qint64 importo)
+{
+    const qint64 positivo = importo < 0 ? -importo : importo;
+    return (positivo + 50) / 100 * 100;
+}
+
+} // namespace
+
+Nomicontatti::Nomicontatti(const QList<Contatto> &rubrica)
+{
+    // Record numbers past the 16-bit field cannot be stored in a movement.
+    const qsizetype n = qMin(rubrica.size(), qsizetype(32767));
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString k = chiave(rubrica[i].ragionesociale);
+        if (!k.isEmpty() && !numeri.contains(k))
+            numeri.insert(k, qint16(i + 1));
+    }
+}
+
+qint16 Nomicontatti::numero(const QString &nome) const
+{
+    return numeri.value(chiave(nome), 0);
+}
+
+Movimento movimentoestratto(const RigaEstratto &riga, qint16 conto, qint16 ditta,
+                            const Nomicontatti &rubrica)
+{
+    const QByteArray prima = perrecord(riga.descrizione1);
+    QByteArray seconda = perrecord(riga.descrizione2);
+    if (seconda.isEmpty())
+        seconda = prima.mid(larghezzadescrizione).trimmed();
+
+    Movimento m;
+    m.giorno = qint16(riga.data.day());
+    m.descrizione1 = taglia(prima);
+    m.descrizione2 = taglia(seconda);
+    m.segno = riga.importo < 0 ? movimento::uscita : movimento::entrata;
+    m.importo = alcentesimo(riga.importo);
+    m.conto = conto;
+    m.ditta = ditta;
+    m.contatto = rubrica.numero(m.descrizione1);
+    return m;
+}
+
+bool quadra(const Estratto &e)
+{
+    if (!e.saldoiniziale || !e.saldofinale)
+        return true;
+    qint64 saldo = *e.saldoiniziale;
+    for (const RigaEstratto &r : e.righe)
+        saldo += r.importo;
+    return saldo == *e.saldofinale;
+}
+
+QDate ultimadata(const Estratto &e)
+{
+    if (e.datasaldofinale.isValid())
+        return e.datasaldofinale;
+    QDate ultima;
+    for (const RigaEstratto &r : e.righe)
+        if (!ultima.isValid() || r.data > ultima)
+            ultima = r.data;
+    return ultima;
+}

@@ -1,0 +1,209 @@
+#include "store/estrattoformati.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+constexpr qsizetype lunghezza = 120; // every record of a CBI flow
+
+// The records of the flow one by one: lines ended by CR LF, LF or CR, or 120-character blocks
+// when the bank wrote no line ends.
+class Records
+{
+  public:
+    explicit Records(const QByteArray &dati)
+    {
+        QStringDecoder cp1252("windows-1252");
+        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
+        blocchi = !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r'));
+    }
+
+    // False past the last record.
+    bool prossimo(QStringView &record)
+    {
+        if (pos >= testo.size())
+            return false;
+        qsizetype fine = pos + lunghezza;
+        if (!blocchi) {
+            fine = pos;
+            while (fine < testo.size() && testo[fine] != QLatin1Char('\n') &&
+                   testo[fine] != QLatin1Char('\r'))
+                ++fine;
+        }
+        record = QStringView(testo).mid(pos, fine - pos);
+        pos = fine + (blocchi ? 0 : 1);
+        if (!blocchi && testo.mid(fine, 2) == QLatin1String("\r\n"))
+            ++pos;
+        ++numero;
+        return true;
+    }
+
+    qsizetype numero = 0; // of the record last returned, from 1
+
+  private:
+    QString testo;
+    bool blocchi;
+    qsizetype pos = 0;
+};
+
+bool cifre(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// A date GGMMAA; two-digit years are 2000-2069, bank statements being no older.
+QDate data(QStringView t)
+{
+    if (!cifre(t))
+        return {};
+    const int anno = t.mid(4, 2).toInt();
+    return QDate(anno < 70 ? 2000 + anno : 1900 + anno, t.mid(2, 2).toInt(), t.mid(0, 2).toInt());
+}
+
+// A sign C/D and a 15-character amount with its explicit comma ("000000006000,00").
+std::optional<qint64> importo(QChar segno, QStringView t)
+{
+    const QStringView interi = t.first(12).trimmed();
+    if ((segno != u'C' && segno != u'D') || t[12] != u',' || interi.isEmpty() || !cifre(interi) ||
+        !cifre(t.mid(13)))
+        return std::nullopt;
+    const std::optional<qint64> v = importoestratto(t.toString());
+    if (!v)
+        return std::nullopt;
+    return segno == u'D' ? -*v : *v;
+}
+
+// The movement being read: its 62 and what its 63s add.
+struct Movimento {
+    RigaEstratto riga;
+    QString ordinante;       // the payer of an incoming transfer (63 YYY)
+    QString riconciliazione; // the SEPA remittance text (63 RI1 + RI2)
+    QString libero;          // 63s without a known layout
+};
+
+class LettoreCbi
+{
+  public:
+    explicit LettoreCbi(Estratto &e) : e(e) {}
+
+    // An empty text when the record is sound, else why not.
+    QString record(const QString &r)
+    {
+        const QStringView tipo = QStringView(r).mid(1, 2);
+        if (tipo == u"63")
+            return informazioni(r);
+        chiudi();
+        if (tipo == u"61")
+            return saldoiniziale(r);
+        if (tipo == u"62")
+            return movimento(r);
+        if (tipo == u"64")
+            return saldofinale(r);
+        return {}; // RH, EF, 65 and whatever a bank adds carry no movement
+    }
+
+    void chiudi()
+    {
+        if (!corrente)
+            return;
+        RigaEstratto &r = corrente->riga;
+        if (!corrente->ordinante.isEmpty())
+            r.descrizione1 = corrente->ordinante;
+        r.descrizione2 = corrente->riconciliazione.simplified();
+        if (r.descrizione2.isEmpty())
+            r.descrizione2 = corrente->libero.simplified();
+        e.righe.append(r);
+        corrente.reset();
+    }
+
+    void fine()
+    {
+        chiudi();
+        unconto.chiudi(e);
+    }
+
+  private:
+    QString saldoiniziale(const QString &r)
+    {
+        const std::optional<qint64> saldo = importo(r[83], QStringView(r).mid(84, 15));
+        if (!saldo)
+            return QStringLiteral("saldo iniziale non valido.");
+        if (!e.saldoiniziale)
+            e.saldoiniziale = saldo;
+        unconto.conto(r.mid(51, 23)); // CIN, ABI, CAB and account number
+        return {};
+    }
+
+    QString movimento(const QString &r)
+    {
+        Movimento m;
+        m.riga.data = data(QStringView(r).mid(19, 6));
+        if (!m.riga.data.isValid())
+            return QStringLiteral("data contabile non valida.");
+        const std::optional<qint64> v = importo(r[25], QStringView(r).mid(26, 15));
+        if (!v)
+            return QStringLiteral("importo o segno del movimento non valido.");
+        m.riga.importo = *v;
+        m.riga.descrizione1 = r.mid(86, 34).trimmed();
+        corrente = m;
+        return {};
+    }
+
+    QString informazioni(const QString &r)
+    {
+        if (!corrente)
+            return QStringLiteral("record 63 senza il suo movimento.");
+        const QStringView flag = QStringView(r).mid(13, 3);
+        if (flag == u"YYY")
+            corrente->ordinante = r.mid(40, 40).trimmed();
+        else if (flag == u"RI1")
+            corrente->riconciliazione = r.mid(16, 104);
+        else if (flag == u"RI2")
+            corrente->riconciliazione += r.mid(16, 36);
+        else if (!QStringList{"YY2", "ZZ1", "ZZ2", "ZZ3", "KKK", "ID1"}.contains(flag))
+            corrente->libero += r.mid(13);
+        return {};
+    }
+
+    QString saldofinale(const QString &r)
+    {
+        const std::optional<qint64> saldo = importo(r[19], QStringView(r).mid(20, 15));
+        const QDate d = data(QStringView(r).mid(13, 6));
+        if (!saldo || !d.isValid())
+            return QStringLiteral("saldo finale non valido.");
+        e.saldofinale = saldo;
+        e.datasaldofinale = d;
+        return {};
+    }
+
+    Estratto &e;
+    std::optional<Movimento> corrente;
+    Unconto unconto;
+};
+
+} // namespace
+
+Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
+{
+    LettoreCbi lettore(e);
+    Records records(dati);
+    QStringView v;
+    while (records.prossimo(v)) {
+        if (v.trimmed().isEmpty())
+            continue;
+        while (v.endsWith(QLatin1Char(' ')) && v.size() > lunghezza)
+            v.chop(1);
+        const bool bianco = v.startsWith(QLatin1Char(' '));
+        if (v.size() + (bianco ? 0 : 1) > lunghezza)
+            return Esito::fallito(
+                nome, motivoriga(records.numero, QStringLiteral("record più lungo di 120 "
+                                                                "caratteri.")));
+        QString r = bianco ? QString() : QStringLiteral(" ");
+        r.append(v);
+        r = r.leftJustified(lunghezza);
+        if (const QString motivo = lettore.record(r); !motivo.isEmpty())
+            return Esito::fallito(nome, motivoriga(records.numero, motivo));
+    }
+    lettore.fine();
+    return Esito::riuscito();
+}
