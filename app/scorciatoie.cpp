@@ -17,6 +17,7 @@ const Scorciatoia scorciatoie[] = {
     {"nuovo", "Ctrl+N"},          // new movement
     {"cerca", "Ctrl+F"},          // search
     {"stampa", "Ctrl+P"},         // print
+    {"importa", "Ctrl+I"},        // import a bank statement
     {"cancellamovimento", "Del"}, // delete the selected movement, after its question
     {"ricarica", "F5"},           // load the period again
 };

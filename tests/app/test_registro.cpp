@@ -5,6 +5,7 @@
 #include "store/guasti.h"
 #include "support/finestre.h"
 
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -347,6 +348,7 @@ TEST_F(Registro, KeysRunTheirCommands)
         {Qt::Key_N, Qt::ControlModifier, "Formregistra"},
         {Qt::Key_F, Qt::ControlModifier, "Forcerca"},
         {Qt::Key_P, Qt::ControlModifier, "Formstampante"},
+        {Qt::Key_I, Qt::ControlModifier, "Importa estratto conto"},
         {Qt::Key_Delete, Qt::NoModifier, "Sicuro di Cancellare il movimento ?"},
     };
     for (const auto &c : casi) {
@@ -354,7 +356,9 @@ TEST_F(Registro, KeysRunTheirCommands)
         QString aperta;
         quandomodale([&](QWidget *w) {
             auto *m = qobject_cast<QMessageBox *>(w);
-            aperta = m ? m->text() : w->objectName();
+            aperta = m                                ? m->text()
+                     : qobject_cast<QFileDialog *>(w) ? w->windowTitle()
+                                                      : w->objectName();
             qobject_cast<QDialog *>(w)->reject();
         });
         premitasto(c.tasto, c.modificatori);
