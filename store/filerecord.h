@@ -10,12 +10,16 @@
 // the file, does its work and closes it. A missing file is created empty when opened. A
 // trailing partial record (a write that was cut off) is ignored by readers and replaced by
 // the next append. Appends and rewrites hold an operating-system lock on the file.
+// A reader that only looks (the live view) takes a missing file as empty instead and leaves
+// it missing.
+enum class Mancante { Crea, Vuoto };
+
 class FileRecord
 {
   public:
     // percorso is the path as the program forms it (concatenated, maybe "c:\..."); it is
     // turned into a native path here.
-    FileRecord(const QString &percorso, qsizetype dimensione);
+    FileRecord(const QString &percorso, qsizetype dimensione, Mancante mancante = Mancante::Crea);
 
     QString file() const { return nativo; }
 
@@ -38,4 +42,5 @@ class FileRecord
   private:
     QString nativo;
     qsizetype dimensione;
+    Mancante mancante;
 };
