@@ -25,7 +25,6 @@ void sonda(const QString &file)
 
 Impronta misurauno(const QString &file)
 {
-    sonda(file);
     QFile aperto(file);
     // Read-only: a missing file stays missing.
     if (aperto.open(QIODevice::ReadOnly))
@@ -59,7 +58,11 @@ class Controllore : public QObject
         if (file != elenco && !notifiche->files().isEmpty())
             notifiche->removePaths(notifiche->files());
         elenco = file;
-        const Impronte ora = Sentinella::misura(file);
+        Impronte ora;
+        for (const QString &f : file) {
+            sonda(f);
+            ora.insert(f, misurauno(f));
+        }
         riaggancia(ora);
         emit misurato(ora);
     }
