@@ -118,7 +118,11 @@ void Sentinella::ferma()
         return;
     fermata = true;
     giro.stop();
-    filo->quit(); // never waited for: it may be stuck in a check
+    filo->quit();
+    // A moment for the thread to end cleanly before the program does, no more: a check stuck
+    // on a folder that does not answer ends with the program.
+    if (filo->wait(QDeadlineTimer(100)))
+        delete filo;
     filo = nullptr;
 }
 

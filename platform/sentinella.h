@@ -39,7 +39,7 @@ class Sentinella : public QObject
     // time are asked, so a network client's cached answer is renewed (close-to-open); it is
     // never read and never created.
     static Impronte misura(const QStringList &file);
-    // No more checks. A check still out is not waited for: it may never come back.
+    // No more checks. A check still out is waited for a moment only: it may never come back.
     void ferma();
 
     // For tests that play a folder that does not answer: runs on the checking thread before
