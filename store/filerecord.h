@@ -6,14 +6,15 @@
 #include <QString>
 #include <functional>
 
+// What reading a missing file does: create it empty, as every reader of the program expects,
+// or, for a reader that only looks (the live view), take it as empty and leave it missing.
+// leggiablocchi honours Vuoto; the other operations always create.
+enum class Mancante { Crea, Vuoto };
+
 // A file of fixed-length records addressed by 1-based record numbers. Every operation opens
 // the file, does its work and closes it. A missing file is created empty when opened. A
 // trailing partial record (a write that was cut off) is ignored by readers and replaced by
 // the next append. Appends and rewrites hold an operating-system lock on the file.
-// A reader that only looks (the live view) takes a missing file as empty instead and leaves
-// it missing.
-enum class Mancante { Crea, Vuoto };
-
 class FileRecord
 {
   public:
