@@ -6,7 +6,6 @@
 #include "ledger/elabora.h"
 #include "platform/date.h"
 #include "platform/dialoghi.h"
-#include "platform/sentinella.h"
 #include "platform/soldi.h"
 #include "store/filemese.h"
 #include "windows/ditta/formditta.h"
@@ -66,9 +65,10 @@ void Formprincipale::elabora()
     caricato = stato().filtro();
     stato().filtrotabella = caricato;
     registrocaricato = true;
-    sorvegliafile();
+    const Impronte prima = sorvegliafile();
     const Esito esito = ::elabora(stato().tabellamese, caricato);
-    sentinella->creativuoti();
+    if (esito)
+        registroletto(prima);
     mostratabella(1);
     if (!esito)
         avviso(this, esito.messaggio());

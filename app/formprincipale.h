@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/elabora.h"
+#include "platform/sentinella.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,7 +20,6 @@ class QScrollBar;
 class QToolBar;
 class Formbackup;
 class Formpercorso;
-class Sentinella;
 
 // The main window: status bar, the eight picture buttons, the sixteen ledger rows with their
 // totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
@@ -73,6 +73,7 @@ class Formprincipale : public QWidget
     void importa();
 
   protected:
+    void closeEvent(QCloseEvent *evento) override;
     void wheelEvent(QWheelEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
 
@@ -93,11 +94,15 @@ class Formprincipale : public QWidget
     void mostratabella(int valorescroll);
 
     // Keeping the screen current with what other workstations write to the shared archive.
-    void sorvegliafile();
-    void controllacondiviso(const QStringList &cambiati);
-    void aggiornaconti();
-    void aggiornaditta();
-    void ricaricaregistro();
+    // sorvegliafile returns the month files of the load about to run as they are before it;
+    // registroletto takes them as seen once it succeeded.
+    Impronte sorvegliafile();
+    void registroletto(Impronte prima);
+    bool nomiseguiti();
+    void controllacondiviso(const Impronte &ora);
+    bool aggiornaconti();
+    bool aggiornaditta();
+    bool ricaricaregistro();
 
     PannelloStato *pannelloditta = nullptr;
     PannelloStato *pannelloanno = nullptr;
@@ -125,7 +130,8 @@ class Formprincipale : public QWidget
     QPointer<Formpercorso> finestrapercorso;
     int rotellaaccumulata = 0; // wheel turn not yet worth a whole notch
     Sentinella *sentinella = nullptr;
-    QString percorsosorvegliato; // the data root of the files watched
-    FiltroMese caricato;         // what the rows on screen were loaded with
+    QString percorsonomi;      // the data root the company and account names were read from
+    bool nomiinvariati = true; // that root is still the current one
+    FiltroMese caricato;       // what the rows on screen were loaded with
     bool registrocaricato = false;
 };

@@ -61,7 +61,7 @@ qint64 effetto(qint16 segno, qint64 importo)
 Esito leggimese(const FiltroMese &f, int mese,
                 const std::function<void(const char *, qsizetype)> &usa)
 {
-    return leggimeseablocchi(percorsomese(f.percorso, mese, f.annogestione), usa);
+    return leggimeseablocchi(percorsomese(f.percorso, mese, f.annogestione), usa, f.mesimancanti);
 }
 
 // The balance the earlier months of the year carry into mese.
@@ -162,7 +162,7 @@ Esito leggirighe(TabellaMese &t, const FiltroMese &f, const Selezione &s, int pr
         if (Esito e = leggimese(f, m, usa); !e)
             return e;
     }
-    for (qint32 numero = 0; m <= ultimo; ++m)
+    for (qint32 numero = 0; f.mesimancanti == Mancante::Crea && m <= ultimo; ++m)
         if (Esito e = contamovimenti(percorsomese(f.percorso, m, f.annogestione), numero); !e)
             return e;
     return {};

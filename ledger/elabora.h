@@ -2,6 +2,7 @@
 
 #include "ledger/tabellamese.h"
 #include "store/esito.h"
+#include "store/filerecord.h"
 
 #include <QString>
 
@@ -14,6 +15,9 @@ struct FiltroMese {
     qint16 mesecorrente = 0;  // 0 the whole year, 1..12 a month
     QString ricerca[2];       // looked for in descrizione1 and descrizione2; "" = no filter
     qint32 contattoricercato = 0;
+    // A load creates the month files it reads; the live view only looks, and a missing month
+    // holds no movements for it either.
+    Mancante mesimancanti = Mancante::Crea;
 };
 
 // Rebuilds the month table of the period from the month files: the carried balance of the

@@ -40,9 +40,9 @@ Esito leggimesegrezzo(const QString &file, QByteArray &dati)
 }
 
 Esito leggimeseablocchi(const QString &file,
-                        const std::function<void(const char *, qsizetype)> &usa)
+                        const std::function<void(const char *, qsizetype)> &usa, Mancante mancante)
 {
-    return filemese(file).leggiablocchi(usa);
+    return FileRecord(file, movimento::dimensione, mancante).leggiablocchi(usa);
 }
 
 Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/esito.h"
+#include "store/filerecord.h"
 #include "store/movimento.h"
 
 #include <functional>
@@ -18,7 +19,8 @@ Esito leggimovimenti(const QString &file, QList<Movimento> &movimenti);
 Esito leggimesegrezzo(const QString &file, QByteArray &dati);
 // The same a block of records at a time (their bytes and how many), for readers that sum.
 Esito leggimeseablocchi(const QString &file,
-                        const std::function<void(const char *, qsizetype)> &usa);
+                        const std::function<void(const char *, qsizetype)> &usa,
+                        Mancante mancante = Mancante::Crea);
 Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero = nullptr);
 // Record number 0 means a new movement, which is appended.
 Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m);

@@ -34,9 +34,15 @@ bool apri(QFile &file, QIODevice::OpenMode modo)
     return !guasto(Operazione::Apertura, file.fileName()) && file.open(modo);
 }
 
-// Opens for reading; a missing file is created empty first, as every reader expects.
-Esito apriinlettura(QFile &file)
+// Opens for reading; a missing file is created empty first, as every reader expects, unless
+// it is taken as empty: then assente is set and nothing is opened.
+Esito apriinlettura(QFile &file, Mancante mancante = Mancante::Crea, bool *assente = nullptr)
 {
+    if (mancante == Mancante::Vuoto) {
+        // Opened without creating: a file deleted meanwhile stays deleted.
+        *assente = !apri(file, QIODevice::ReadOnly | QIODevice::Unbuffered) && !file.exists();
+        return *assente || file.isOpen() ? Esito() : errore(file);
+    }
     if (!file.exists()) {
         QFile nuovo(file.fileName());
         if (!apri(nuovo, QIODevice::WriteOnly | QIODevice::Append))
@@ -60,11 +66,14 @@ struct Aperto {
     QFile file;
     std::optional<BloccoFile> blocco;
     Esito esito;
+    bool assente = false; // missing and taken as empty: not opened
 
-    Aperto(const QString &nativo, BloccoFile::Tipo tipo) : file(nativo)
+    Aperto(const QString &nativo, BloccoFile::Tipo tipo, Mancante mancante = Mancante::Crea)
+        : file(nativo)
     {
-        esito = tipo == BloccoFile::Esclusivo ? apriinscrittura(file) : apriinlettura(file);
-        if (!esito)
+        esito = tipo == BloccoFile::Esclusivo ? apriinscrittura(file)
+                                              : apriinlettura(file, mancante, &assente);
+        if (!esito || assente)
             return;
         blocco.emplace(file, tipo);
         if (!blocco->ok())
@@ -103,8 +112,8 @@ bool ridimensiona(QFile &file, qint64 lunghezza)
 
 } // namespace
 
-FileRecord::FileRecord(const QString &percorso, qsizetype dim)
-    : nativo(percorsonativo(percorso)), dimensione(dim)
+FileRecord::FileRecord(const QString &percorso, qsizetype dim, Mancante m)
+    : nativo(percorsonativo(percorso)), dimensione(dim), mancante(m)
 {
 }
 
@@ -148,8 +157,8 @@ Esito FileRecord::leggitutto(QByteArray &dati) const
 Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const
 {
     constexpr qint64 recordperblocco = 2048; // about 240 KB: read often enough to stay in the cache
-    Aperto aperto(nativo, BloccoFile::Condiviso);
-    if (!aperto.esito)
+    Aperto aperto(nativo, BloccoFile::Condiviso, mancante);
+    if (!aperto.esito || aperto.assente)
         return aperto.esito;
     QFile &file = aperto.file;
     qint64 restano = file.size() / dimensione * dimensione;

@@ -6,6 +6,11 @@
 #include <QString>
 #include <functional>
 
+// What reading a missing file does: create it empty, as every reader of the program expects,
+// or, for a reader that only looks (the live view), take it as empty and leave it missing.
+// leggiablocchi honours Vuoto; the other operations always create.
+enum class Mancante { Crea, Vuoto };
+
 // A file of fixed-length records addressed by 1-based record numbers. Every operation opens
 // the file, does its work and closes it. A missing file is created empty when opened. A
 // trailing partial record (a write that was cut off) is ignored by readers and replaced by
@@ -15,7 +20,7 @@ class FileRecord
   public:
     // percorso is the path as the program forms it (concatenated, maybe "c:\..."); it is
     // turned into a native path here.
-    FileRecord(const QString &percorso, qsizetype dimensione);
+    FileRecord(const QString &percorso, qsizetype dimensione, Mancante mancante = Mancante::Crea);
 
     QString file() const { return nativo; }
 
@@ -42,4 +47,5 @@ class FileRecord
   private:
     QString nativo;
     qsizetype dimensione;
+    Mancante mancante;
 };
