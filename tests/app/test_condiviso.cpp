@@ -44,7 +44,8 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
     EXPECT_EQ(stato().tabellamese.numerorighe, 232);
 
     // The lists: an account renamed and one appended, the company renamed.
-    ASSERT_EQ(QProcess::execute("sh", {"-c", "printf '%-50s%-50s' Carta Posta >" + conti}), 0);
+    scrivibyte(conti,
+               QByteArray("Carta").leftJustified(50) + QByteArray("Posta").leftJustified(50));
     ASSERT_TRUE(scrividitte("c:", {"Alfa srl"}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {

@@ -8,7 +8,7 @@ class QWidget;
 
 // A new empty temporary folder made the home directory ("c:"), removed at program end.
 QString nuovacasa();
-// The local data folder ~/quaderoladati, created.
+// The local data folder ("c:\\quaderoladati"), created.
 QString cartellalocale();
 
 QByteArray leggibyte(const QString &file);

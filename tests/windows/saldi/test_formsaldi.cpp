@@ -1,4 +1,5 @@
 #include "app/formprincipale.h"
+#include "platform/percorsi.h"
 #include "support/finestre.h"
 #include "windows/saldi/formsaldi.h"
 
@@ -55,7 +56,7 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         // Bars in the colours of the balances, the line's points one per month.
         EXPECT_EQ(grafico(f, 2), "#0000ff123.46|#ff00002500.00|2,-2376.54");
         EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff00000.00|11,0.00");
-        const QString file = QDir::homePath() + "/saldi.csv";
+        const QString file = cartellautente() + "/saldi.csv";
         scegli(file);
         clicca(&f, "esporta");
         const QList<QByteArray> righe = leggibyte(file).split('\n');

@@ -1,4 +1,5 @@
 #include "ledger/esportazione.h"
+#include "platform/percorsi.h"
 #include "platform/stampante.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
@@ -118,7 +119,11 @@ QString esegui(const QString &programma, const QStringList &argomenti, QString *
 
 int contapagine(const QString &pdf)
 {
+#ifdef Q_OS_WIN // no poppler there; Qt writes each page as a plain "/Type /Page" object
+    return int(leggibyte(pdf).count("/Type /Page\n"));
+#else
     return esegui("pdfinfo", {pdf}).section("Pages:", 1).section('\n', 0, 0).toInt();
+#endif
 }
 
 } // namespace
@@ -180,7 +185,7 @@ struct Finestra : ::testing::Test {
     void SetUp() override
     {
         nuovoarchivio();
-        casa = QDir::homePath();
+        casa = cartellautente();
         usastampante(&r);
         stato().annogestione = "08", stato().mesecorrente = 3, stato().tabellamese = tabella(2);
     }
@@ -275,13 +280,16 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     impostaguasto([](Operazione o, const QString &) { return o == Operazione::Scrittura; });
     const QString m = salvasu(f, "File CSV", casa + "/cassa.csv");
     impostaguasto(nullptr);
-    EXPECT_TRUE(m.contains(casa + "/cassa.csv")) << m.toStdString();
+    EXPECT_TRUE(m.contains(QDir::toNativeSeparators(casa + "/cassa.csv"))) << m.toStdString();
     EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden), QStringList{"marzo.csv"});
 }
 
 // End to end: months printed through the window to a real queue that writes PDF files.
 TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdfAndARemovedQueueIsAFailure)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the queue is a CUPS one, set up by a shell script: Windows has neither";
+#endif
     const QString coda = "QuaderolaPDF", via = "QuaderolaVia";
     QString errore;
     esegui("bash", {SCRIPTSTAMPANTE, via});
