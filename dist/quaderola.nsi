@@ -5,7 +5,8 @@
 ; the network.
 ; 64-bit, like the program: it runs on every Windows the program runs on (and under wine64).
 Target amd64-unicode
-SetCompressor /SOLID lzma
+; zlib: a few seconds to pack where lzma takes most of a minute of CI time.
+SetCompressor zlib
 !include "MUI2.nsh"
 
 !define CHIAVE "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quaderola"
