@@ -17,4 +17,5 @@ xvfb-run -a -s "-screen 0 1100x780x24" bash -c '
         fi
         sleep 0.1
     done
+    xwininfo -root -tree | grep -F "(\"" >&2
     kill $pid 2>/dev/null; exit 1' _ "$@"

@@ -20,6 +20,10 @@ test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Q
 mkdir -p "$archivio"
 printf '1\r\n"Ditta di prova"\r\n' >"$archivio/listditta"
 
+# Wine's desktop process, started without a display by the steps above, would keep the program
+# from opening windows: it starts again with Xvfb's.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
 esito=1
 scripts/finestra.sh "$foto" "$vino" "C:\\Program Files\\Quaderola\\quaderola.exe" && esito=0
 /usr/lib/wine/wineserver -k 2>/dev/null || true
