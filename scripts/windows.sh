@@ -70,7 +70,8 @@ if [ ! -f "$terzi/.libzip" ]; then
     terzo libzip "$(sorgentelibzip)" -DBUILD_SHARED_LIBS=ON -DBUILD_TOOLS=OFF \
           -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF -DENABLE_BZIP2=OFF \
           -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF \
-          -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF
+          -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF \
+          -DCMAKE_C_FLAGS=-Wno-incompatible-pointer-types # its own Win32 tables, harmless
 fi
 
 cmake -S . -B "$uscita" "${comuni[@]}" \
