@@ -6,9 +6,10 @@
 
 class QWidget;
 
-// A new empty temporary folder made the home directory ("c:"), removed at program end.
+// A new empty temporary folder made the home directory and the local disk "c:" (HOME on Linux,
+// QUADEROLA_CASA on Windows), removed at program end.
 QString nuovacasa();
-// The local data folder ("c:\\quaderoladati"), created.
+// The local data folder "c:\\quaderoladati", created.
 QString cartellalocale();
 
 QByteArray leggibyte(const QString &file);
