@@ -1,4 +1,5 @@
 #include "platform/dialoghi.h"
+#include "platform/percorsi.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -41,7 +42,7 @@ QString salvacome(QWidget *padre, const QString &titolo, const QString &nome,
     QString pulito = nome;
     pulito.replace(QRegularExpression(QStringLiteral("[\\s/\\\\:*?\"<>|]")), QStringLiteral("_"));
     const QString proposto =
-        QDir::homePath() + QLatin1Char('/') + pulito + QLatin1Char('.') + estensione;
+        cartellautente() + QLatin1Char('/') + pulito + QLatin1Char('.') + estensione;
     QString file = QFileDialog::getSaveFileName(padre, titolo, proposto,
                                                 titolo + QStringLiteral(" (*.%1)").arg(estensione));
     if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())

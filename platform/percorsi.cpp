@@ -2,14 +2,48 @@
 
 #include <QDir>
 
+namespace {
+
+#ifdef Q_OS_WIN
+QString casaprova()
+{
+    return qEnvironmentVariable(variabilecasaprova);
+}
+// The program writes the local disk as "c:"; "C:\..." as Qt's dialogs give it is a path as it
+// stands (the same place unless the tests moved "c:").
+constexpr Qt::CaseSensitivity maiuscole = Qt::CaseSensitive;
+#else
+constexpr Qt::CaseSensitivity maiuscole = Qt::CaseInsensitive;
+#endif
+
+} // namespace
+
+QString discolocale()
+{
+#ifdef Q_OS_WIN
+    const QString prova = casaprova();
+    return prova.isEmpty() ? QStringLiteral("C:/") : prova;
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString cartellautente()
+{
+#ifdef Q_OS_WIN
+    const QString prova = casaprova();
+    if (!prova.isEmpty())
+        return prova;
+#endif
+    return QDir::homePath();
+}
+
 QString percorsonativo(const QString &percorso)
 {
     QString p = percorso;
+    if (p.startsWith(QLatin1String("c:"), maiuscole))
+        p = discolocale() + QLatin1Char('/') + p.mid(2);
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-#ifndef Q_OS_WIN
-    if (p.startsWith(QLatin1String("c:"), Qt::CaseInsensitive))
-        p = QDir::homePath() + QLatin1Char('/') + p.mid(2);
-#endif
     QString piegato;
     piegato.reserve(p.size());
     for (qsizetype i = 0; i < p.size(); ++i) {

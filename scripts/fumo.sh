@@ -29,18 +29,7 @@ test -f /usr/share/icons/hicolor/scalable/apps/quaderola.svg
 
 casa=$(mktemp -d)
 esito=1
-xvfb-run -a -s "-screen 0 1100x780x24" bash -c '
-    HOME="$1" /usr/bin/quaderola & pid=$!
-    for i in $(seq 1 100); do
-        if xwininfo -root -tree | grep -q "\"Quaderola 1.0\""; then
-            sleep 0.5
-            import -window root "$2"
-            kill $pid; wait $pid 2>/dev/null || true
-            exit 0
-        fi
-        sleep 0.1
-    done
-    kill $pid 2>/dev/null; exit 1' _ "$casa" "$foto" && esito=0
+HOME="$casa" scripts/finestra.sh "$foto" /usr/bin/quaderola && esito=0
 rm -rf "$casa"
 if [ $esito -eq 0 ]; then
     echo "window \"Quaderola 1.0\" shown; screenshot in $foto"

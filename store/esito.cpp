@@ -1,5 +1,6 @@
 #include "store/esito.h"
 
+#include <QDir>
 #include <QFileDevice>
 #include <cerrno>
 
@@ -7,7 +8,7 @@ Esito Esito::fallito(const QString &file, const QString &motivo)
 {
     Esito e;
     e.ok = false;
-    e.file = file;
+    e.file = QDir::toNativeSeparators(file); // QFile names files with '/' also on Windows
     e.motivo = motivo;
     return e;
 }

@@ -1,6 +1,7 @@
 // Another workstation writes to the shared archive while the main window is open.
 #include "app/formprincipale.h"
 #include "platform/date.h"
+#include "platform/percorsi.h"
 #include "platform/sentinella.h"
 #include "store/ditte.h"
 #include "store/guasti.h"
@@ -51,7 +52,8 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
     EXPECT_EQ(stato().tabellamese.numerorighe, 232);
 
     // The lists: an account renamed and one appended, the company renamed.
-    ASSERT_EQ(QProcess::execute("sh", {"-c", "printf '%-50s%-50s' Carta Posta >" + conti}), 0);
+    scrivibyte(conti,
+               QByteArray("Carta").leftJustified(50) + QByteArray("Posta").leftJustified(50));
     ASSERT_TRUE(scrividitte("c:", {"Alfa srl"}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -63,7 +65,7 @@ TEST(Condiviso, WhatOtherWorkstationsWriteShowsByItselfButNeverUnderAWindow)
         3000));
 
     // After another data root is chosen the names stay as read until the next start.
-    const QString rete = QDir::homePath() + "/rete/";
+    const QString rete = cartellautente() + "/rete/";
     QDir().mkpath(rete + "quaderoladati");
     ASSERT_TRUE(scrividitte(rete, {"Rete"}));
     stato().percorso = rete;

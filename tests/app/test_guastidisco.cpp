@@ -2,6 +2,7 @@
 // which file failed, keeps what the user typed, and creates nothing in place of what is gone.
 #include "app/formprincipale.h"
 #include "platform/date.h"
+#include "platform/percorsi.h"
 #include "store/filemese.h"
 #include "support/finestre.h"
 #include "windows/registra/formregistra.h"
@@ -22,7 +23,7 @@ TEST(Disco, ReadOnlyDataFolderRefusesAContact)
 
 TEST(Disco, DataFolderRemovedWhileRunningThenBack)
 {
-    const QString dati = nuovoarchivio({"Alfa"}), altrove = QDir::homePath() + "/altrove";
+    const QString dati = nuovoarchivio({"Alfa"}), altrove = cartellautente() + "/altrove";
     const QString marzo = scrivimese(3, {mov(2, 0, 1, "Esistente", 2, 1, "x")}, annoyy(oggi()));
     Formprincipale f;
     f.show();

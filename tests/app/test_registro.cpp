@@ -1,6 +1,7 @@
 // The main window: start-up, the ledger on screen and the commands on it, the accounts.
 #include "app/formprincipale.h"
 #include "platform/date.h"
+#include "platform/percorsi.h"
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
@@ -284,7 +285,7 @@ TEST_F(Registro, ToolbarAndListNeverDisagree)
     EXPECT_EQ(leggibyte(lista), record("Banca"));
     EXPECT_EQ(bottoni(*f), QStringList({"Banca", "Altrui", "Posta"}));
 
-    const QString rete = QDir::homePath() + "/rete/";
+    const QString rete = cartellautente() + "/rete/";
     scrivibyte(dati + "/impoqx.txt", "\"" + rete.toUtf8() + "\"\r\n");
     f.reset();
     apri();

@@ -1,5 +1,6 @@
 #include "ledger/elabora.h"
 #include "ledger/saldi.h"
+#include "platform/percorsi.h"
 #include "support/archivio.h"
 
 #include <QDir>
@@ -143,8 +144,9 @@ TEST_F(Registro, FullTableAndUnreadableMonths)
     EXPECT_TRUE(!e && e.file.endsWith("mov0727") && !QFileInfo::exists(dati + "/mov0827"));
     f.annogestione = "27"; // January's row is read before July fails
     EXPECT_TRUE(!carica(0) && righe() == " = 0 0");
-    f.percorso = QDir::homePath() + "/rete";
+    f.percorso = cartellautente() + "/rete";
     const Esito r = elabora(t, f);
-    EXPECT_TRUE(!r && r.file.contains(QDir::toNativeSeparators(f.percorso + "/quaderoladati")));
+    EXPECT_TRUE(!r && r.file.contains(QDir::toNativeSeparators(f.percorso + "/quaderoladati")))
+        << r.file.toStdString();
     EXPECT_FALSE(QDir(f.percorso).exists());
 }

@@ -9,9 +9,16 @@
 
 TEST(Piattaforma, PathsDatesAmountsAndPeriods)
 {
+    // On Windows the tests' local disk is their temporary folder, as HOME is on Linux.
+    EXPECT_EQ(discolocale(), cartellautente());
     EXPECT_EQ(percorsonativo("c:\\quaderoladati\\mov0308"),
-              QDir::homePath() + "/quaderoladati/mov0308");
-    EXPECT_EQ(percorsonativo("/mnt//rete/\\quaderoladati\\\\x"), "/mnt/rete/quaderoladati/x");
+              QDir::toNativeSeparators(discolocale() + "/quaderoladati/mov0308"));
+    EXPECT_EQ(percorsonativo("/mnt//rete/\\quaderoladati\\\\x"),
+              QDir::toNativeSeparators("/mnt/rete/quaderoladati/x"));
+#ifdef Q_OS_WIN
+    EXPECT_EQ(percorsonativo("C:/Dati//quaderoladati"), "C:\\Dati\\quaderoladati"); // chosen
+    EXPECT_EQ(percorsonativo("\\\\server\\\\quaderoladati\\x"), "\\\\server\\quaderoladati\\x");
+#endif
 
     EXPECT_EQ(QStringList({datadmy(QDate(2008, 3, 5)), dataddmmyy(QDate(2012, 3, 5)),
                            annoyy(QDate(2009, 7, 1))}),

@@ -6,9 +6,9 @@
 #include "store/rubrica.h"
 #include "support/archivio.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 struct Archivio : ::testing::Test {
@@ -101,7 +101,11 @@ TEST_F(Archivio, WholeFileRewritesAndCopies)
     // be told from anyone else's file.
     scrivibyte(ditte + ".aB3xYz", "vecchio");
     scrivibyte(ditte + ".Qw12er", "in corso");
-    ASSERT_EQ(QProcess::execute("touch", {"-d", "1 hour ago", ditte + ".aB3xYz"}), 0);
+    QFile vecchio(ditte + ".aB3xYz");
+    ASSERT_TRUE(vecchio.open(QIODevice::ReadWrite) &&
+                vecchio.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                    QFileDevice::FileModificationTime));
+    vecchio.close();
     ASSERT_TRUE(scrividitte("c:", {"  Rossi, Bianchi & C.", "Caff\u00E8 \"Bar\" \u20AC"}));
     const QByteArray lista = "2\r\n\"Rossi, Bianchi & C.\"\r\n\"Caff\xE8 'Bar' \x80\"\r\n";
     EXPECT_EQ(leggibyte(ditte), lista);

@@ -1,7 +1,10 @@
 #include "support/aiuti.h"
 
+#include "platform/percorsi.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -12,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -55,12 +60,13 @@ QString nuovacasa()
     static std::deque<QTemporaryDir> cartelle; // removed at program end
     const QString percorso = cartelle.emplace_back().path();
     qputenv("HOME", QFile::encodeName(percorso));
+    qputenv(variabilecasaprova, QFile::encodeName(percorso));
     return percorso;
 }
 
 QString cartellalocale()
 {
-    const QString c = QDir::homePath() + QStringLiteral("/quaderoladati");
+    const QString c = discolocale() + QStringLiteral("/quaderoladati");
     QDir().mkpath(c);
     return c;
 }
@@ -76,6 +82,15 @@ void scrivibyte(const QString &file, const QByteArray &dati)
     QFile f(file);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(dati);
+}
+
+void scrivivecchio(const QString &file, const QByteArray &dati)
+{
+    scrivibyte(file, dati);
+    QFile f(file);
+    if (f.open(QIODevice::ReadWrite))
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
 }
 
 void quandomodale(std::function<void(QWidget *)> azione)
@@ -119,18 +134,28 @@ qsizetype scartarisposte()
     return n;
 }
 
-// chattr +i stops even root; an ordinary user is stopped by the folder's permissions.
+// chattr +i stops even root; an ordinary user is stopped by the folder's permissions. Windows
+// (and Wine) have neither for a folder.
 bool bloccacartella(const QString &cartella)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(cartella);
+    return false;
+#else
     if (::geteuid() == 0)
         return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), cartella}) == 0;
     return QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner);
+#endif
 }
 
 void sbloccacartella(const QString &cartella)
 {
+#ifdef Q_OS_WIN
+    Q_UNUSED(cartella);
+#else
     if (::geteuid() == 0)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), cartella});
     else
         QFile::setPermissions(cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
 }

@@ -6,13 +6,16 @@
 
 class QWidget;
 
-// A new empty temporary folder made the home directory ("c:"), removed at program end.
+// A new empty temporary folder made the home directory and the local disk "c:" (HOME on Linux,
+// QUADEROLA_CASA on Windows), removed at program end.
 QString nuovacasa();
-// The local data folder ~/quaderoladati, created.
+// The local data folder "c:\\quaderoladati", created.
 QString cartellalocale();
 
 QByteArray leggibyte(const QString &file);
 void scrivibyte(const QString &file, const QByteArray &dati);
+// The same, the file then dated an hour ago: a file of the user's left there long before.
+void scrivivecchio(const QString &file, const QByteArray &dati);
 
 // Runs azione on the next modal window as soon as it is shown (a message box, an input box, a
 // child window). Several calls queue up, in order, for windows shown one after the other.

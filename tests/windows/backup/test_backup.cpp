@@ -1,10 +1,13 @@
 #include "platform/date.h"
+#include "platform/percorsi.h"
 #include "support/finestre.h"
 #include "windows/backup/formbackup.h"
 
 #include <QApplication>
 #include <QProgressBar>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -40,7 +43,7 @@ const QString riuscita = QStringLiteral("Procedura eseguita con successo");
 TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
 {
     const QString dati = nuovoarchivio();
-    const QString copia = QDir::homePath() + "/backupquaderoladati" + dataddmmyy(oggi());
+    const QString copia = cartellautente() + "/backupquaderoladati" + dataddmmyy(oggi());
     Formbackup f;
     accettamessaggio(); // an empty data folder still gets its dated folder, and no message
     clicca(&f, "Command1");
@@ -55,7 +58,7 @@ TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
     EXPECT_EQ(f.findChild<QProgressBar *>("ProgressBar1")->value(), 3);
     EXPECT_EQ(testo(&f, "Label1"), riuscita);
 
-    const QString scelta = QDir::homePath() + "/chiavetta";
+    const QString scelta = cartellautente() + "/chiavetta";
     QDir().mkpath(scelta);
     QString titolo;
     scegli(scelta, &titolo);
@@ -66,8 +69,9 @@ TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
 
     // A file that cannot be overwritten stops the load there; those handled before stay.
     archivio({"../quaderoladati2/a", "../quaderoladati2/listditta", "../quaderoladati2/mov0308"});
-    if (::geteuid() == 0 && bloccacartella(dati + "/listditta")) { // a file locks only as root
-        scegli(QDir::homePath() + "/quaderoladati2");
+#ifndef Q_OS_WIN // a file locks only as root (chattr +i)
+    if (::geteuid() == 0 && bloccacartella(dati + "/listditta")) {
+        scegli(cartellautente() + "/quaderoladati2");
         clicca(&f, "Command3");
         sbloccacartella(dati + "/listditta");
         EXPECT_EQ(testo(&f, "Label1"), "Si è verificato un errore Imprevisto.");
@@ -76,6 +80,7 @@ TEST(Backup, DatedBackupAndSavedCopyHoldTheDataFilesAndNoSubfolder)
                   "../quaderoladati2/alistdittamov0308");
         EXPECT_EQ(f.findChild<QProgressBar *>("ProgressBar1")->value(), 3);
     }
+#endif
 }
 
 TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
@@ -84,7 +89,7 @@ TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
     archivio({"mov0108", "mov0208", ".nascosto", "vecchi/mov0107", "../archivio/mov0208",
               "../COPIA/QUADEROLADATI/a", "../salvata/quaderoladati/mov0208",
               "../BackupQuaderolaDati010308/mov0208"});
-    const QString casa = QDir::homePath();
+    const QString casa = cartellautente();
     Formbackup f;
     QString titolo;
     scegli(casa + "/archivio", &titolo);

@@ -1,5 +1,6 @@
 #include "app/formprincipale.h"
 #include "platform/date.h"
+#include "platform/percorsi.h"
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "store/rubrica.h"
@@ -162,7 +163,7 @@ TEST(Formimporta, FromTheMainWindowButton)
     EXPECT_EQ(titolo, "Importa estratto conto");
     EXPECT_EQ(scartarisposte(), 0);
 
-    const QString anno = QString::number(oggi().year()), file = QDir::homePath() + "/banca.txt";
+    const QString anno = QString::number(oggi().year()), file = cartellautente() + "/banca.txt";
     auto estratto = [&](const char *importo) {
         scrivibyte(file, ("Banca Prova\r\nMovimenti di febbraio\r\n\r\nData contabile;Data "
                           "valuta;Descrizione;Importo (EUR)\r\n03/02/" +

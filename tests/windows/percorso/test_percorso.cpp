@@ -1,4 +1,5 @@
 #include "app/formprincipale.h"
+#include "platform/percorsi.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
 #include "windows/percorso/formpercorso.h"
@@ -30,8 +31,8 @@ QList<Formpercorso *> aperte()
 // makes its parent the root, written on close and read at the next start.
 TEST(Percorso, ChosenFolderBecomesTheRootAndIsRememberedOnCloseEvenAfterTheMainWindow)
 {
-    const QString impostazioni = nuovoarchivio() + "/impoqx.txt", casa = QDir::homePath();
-    const QString rete = casa + "/rete/";
+    const QString impostazioni = nuovoarchivio() + "/impoqx.txt", casa = cartellautente();
+    const QString rete = QDir::toNativeSeparators(casa + "/rete/"); // as the dialog gives it
     ASSERT_TRUE(QDir().mkpath(rete + "QuaderolaDati/vecchi") && QDir().mkpath(casa + "/archivio"));
     auto *principale = new Formprincipale;
     principale->show();

@@ -1,4 +1,5 @@
 #include "app/formprincipale.h"
+#include "platform/percorsi.h"
 #include "support/finestre.h"
 #include "windows/saldi/formsaldi.h"
 
@@ -6,7 +7,6 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLineSeries>
-#include <QProcess>
 #include <QTableWidget>
 
 namespace {
@@ -56,9 +56,8 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         // Bars in the colours of the balances, the line's points one per month.
         EXPECT_EQ(grafico(f, 2), "#0000ff123.46|#ff00002500.00|2,-2376.54");
         EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff00000.00|11,0.00");
-        const QString file = QDir::homePath() + "/saldi.csv";
-        scrivibyte(file + ".orig01", "utente"); // a file of the user's, an hour old
-        QProcess::execute("touch", {"-d", "1 hour ago", file + ".orig01"});
+        const QString file = cartellautente() + "/saldi.csv";
+        scrivivecchio(file + ".orig01", "utente"); // a file of the user's, an hour old
         scegli(file);
         clicca(&f, "esporta");
         EXPECT_EQ(leggibyte(file + ".orig01"), "utente");

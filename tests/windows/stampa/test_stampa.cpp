@@ -1,5 +1,6 @@
 #include "app/formprincipale.h"
 #include "ledger/esportazione.h"
+#include "platform/percorsi.h"
 #include "platform/stampante.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
@@ -119,7 +120,11 @@ QString esegui(const QString &programma, const QStringList &argomenti, QString *
 
 int contapagine(const QString &pdf)
 {
+#ifdef Q_OS_WIN // no poppler there; Qt writes each page as a plain "/Type /Page" object
+    return int(leggibyte(pdf).count("/Type /Page\n"));
+#else
     return esegui("pdfinfo", {pdf}).section("Pages:", 1).section('\n', 0, 0).toInt();
+#endif
 }
 
 } // namespace
@@ -181,7 +186,7 @@ struct Finestra : ::testing::Test {
     void SetUp() override
     {
         nuovoarchivio();
-        casa = QDir::homePath();
+        casa = cartellautente();
         usastampante(&r);
         stato().annogestione = "08", stato().mesecorrente = 3, stato().tabellamese = tabella(2);
     }
@@ -278,9 +283,8 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     scrivimese(2, incassi);
     st.percorso = "c:", st.annogestione = "26", st.contocorrente = 2, st.mesecorrente = 0;
     principale.elabora();
-    const QString file = casa + "/c[ab]*.csv", vicino = casa + "/cassa.csv.orig01";
-    scrivibyte(vicino, "utente");
-    QProcess::execute("touch", {"-d", "1 hour ago", vicino});
+    const QString file = casa + "/c[ab].csv", vicino = casa + "/ca.csv.orig01";
+    scrivivecchio(vicino, "utente");
     QString proposto;
     EXPECT_EQ(salvasu(f, "File CSV", file, &proposto), "");
     EXPECT_EQ(proposto, casa + "/CASSA_Anno_2026.csv");
@@ -294,14 +298,17 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     impostaguasto([](Operazione o, const QString &) { return o == Operazione::Scrittura; });
     const QString m = salvasu(f, "File CSV", casa + "/cassa.csv");
     impostaguasto(nullptr);
-    EXPECT_TRUE(m.contains(casa + "/cassa.csv")) << m.toStdString();
+    EXPECT_TRUE(m.contains(QDir::toNativeSeparators(casa + "/cassa.csv"))) << m.toStdString();
     EXPECT_EQ(QDir(casa).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"c[ab]*.csv", "cassa.csv.orig01", "marzo.csv", "visto.csv"}));
+              QStringList({"c[ab].csv", "ca.csv.orig01", "marzo.csv", "visto.csv"}));
 }
 
 // End to end: months printed through the window to a real queue that writes PDF files.
 TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdfAndARemovedQueueIsAFailure)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the queue is a CUPS one, set up by a shell script: Windows has neither";
+#endif
     const QString coda = "QuaderolaPDF", via = "QuaderolaVia";
     QString errore;
     esegui("bash", {SCRIPTSTAMPANTE, via});
