@@ -21,6 +21,10 @@ if [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     fi
     mkdir -p build
     tar -xJf ../shared/qt6-mingw/qt6-mingw-6.4.2.tar.xz -C build/
+    # That Qt has no translations: Debian's of the same Qt version (a .qm file is the same on
+    # every system) give its dialogs their Italian texts, in the tests and in the installer.
+    mkdir -p "$qt/translations"
+    cp /usr/share/qt6/translations/qtbase_it.qm "$qt/translations/"
 fi
 
 # Lean: what the tests and the installer need, -O1 and no debug information.

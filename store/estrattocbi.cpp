@@ -1,6 +1,5 @@
+#include "store/codepage.h"
 #include "store/estrattoformati.h"
-
-#include <QStringDecoder>
 
 namespace {
 
@@ -13,8 +12,7 @@ class Records
   public:
     explicit Records(const QByteArray &dati)
     {
-        QStringDecoder cp1252("windows-1252");
-        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
+        testo = decodificatesto(dati);
         blocchi = !testo.contains(QLatin1Char('\n')) && !testo.contains(QLatin1Char('\r'));
     }
 

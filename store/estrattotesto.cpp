@@ -1,5 +1,6 @@
 #include "ledger/importo.h"
 #include "platform/date.h"
+#include "store/codepage.h"
 #include "store/estrattoformati.h"
 
 #include <QStringDecoder>
@@ -11,10 +12,8 @@ QString decodificaestratto(const QByteArray &dati)
     // Spreadsheets save "Unicode text" as UTF-16 with its byte-order mark.
     if (dati.startsWith("\xFF\xFE") || dati.startsWith("\xFE\xFF"))
         testo = QStringDecoder(QStringDecoder::Utf16)(dati);
-    else if (testo = utf8(dati); utf8.hasError()) {
-        QStringDecoder cp1252("windows-1252");
-        testo = cp1252.isValid() ? cp1252(dati) : QString::fromLatin1(dati);
-    }
+    else if (testo = utf8(dati); utf8.hasError())
+        testo = decodificatesto(dati); // Windows-1252, the store's own table on every system
     if (testo.startsWith(QChar(0xFEFF)))
         testo.remove(0, 1);
     return testo;

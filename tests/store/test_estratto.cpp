@@ -1,7 +1,7 @@
+#include "store/codepage.h"
 #include "store/estratto.h"
 #include "store/estrattoformati.h"
 
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ QString riassunto(const Estratto &e)
 
 QByteArray cp1252(const QString &testo)
 {
-    return QStringEncoder("windows-1252")(testo);
+    return codificatesto(testo);
 }
 
 struct Caso {
@@ -219,12 +219,12 @@ TEST(Estratto, TextExports)
          cp1252(QStringLiteral("Conto Corrente: 1234\r\nPeriodo;dal 01/03/2026\r\n\r\n"
                                "Data_Operazione;Data_Valuta;Entrate;Uscite (EUR);Descrizione;"
                                "Descrizione_Completa;Stato\r\n"
-                               "02/03/2026;03/03/2026;1.500,75;;Bonifico;\"Rossi; Caffè\";"
+                               "02/03/2026;03/03/2026;1.500,75;;Bonifico;\"Rossi; Caffè €\";"
                                "Contabilizzato\r\n"
                                "04/03/2026;04/03/2026;;-43,20;Pagamento POS;;\r\n"
                                "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
                                "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
-         "2026-03-02 15007500 Bonifico|Rossi; Caffè\n2026-03-04 -432000 Pagamento POS|"},
+         "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|"},
         {"UTF-8 with BOM, commas, ISO dates, one signed column",
          "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
          "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
