@@ -6,6 +6,11 @@
 #include <QFileSystemWatcher>
 #include <QMutex>
 #include <QThread>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -23,13 +28,43 @@ void sonda(const QString &file)
         s(file);
 }
 
-Impronta misurauno(const QString &file)
+#ifdef Q_OS_WIN
+// Qt opens a file without FILE_SHARE_DELETE, so another workstation's save, which renames over
+// the company or account list, would fail in the instant a check held the file open: the check
+// opens it itself, sharing everything.
+std::optional<Impronta> misuraaperto(const QString &file)
+{
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t *>(file.utf16()), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    LARGE_INTEGER dimensione{};
+    FILETIME modifica{};
+    const bool ok = GetFileSizeEx(h, &dimensione) && GetFileTime(h, nullptr, nullptr, &modifica);
+    CloseHandle(h);
+    if (!ok)
+        return std::nullopt;
+    // 100 ns steps since 1601 to milliseconds since 1970, as QFileInfo gives them.
+    const qint64 passi = qint64(quint64(modifica.dwHighDateTime) << 32 | modifica.dwLowDateTime);
+    return Impronta{true, dimensione.QuadPart, (passi - 116444736000000000LL) / 10000};
+}
+#else
+std::optional<Impronta> misuraaperto(const QString &file)
 {
     QFile aperto(file);
     // Read-only: a missing file stays missing.
-    if (aperto.open(QIODevice::ReadOnly))
-        return {true, aperto.size(),
-                aperto.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+    if (!aperto.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return Impronta{true, aperto.size(),
+                    aperto.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+}
+#endif
+
+Impronta misurauno(const QString &file)
+{
+    if (const std::optional<Impronta> aperto = misuraaperto(file))
+        return *aperto;
     // One that cannot be opened (no permission) is still looked at.
     const QFileInfo info(file);
     if (!info.exists())
