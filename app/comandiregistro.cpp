@@ -238,7 +238,8 @@ void Formprincipale::cancellamovimento()
     }
     if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?")))
         return;
-    const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
+    // The row's own file: the root the screen was loaded from, even if another was chosen since.
+    const QString file = percorsomese(caricato.percorso, riga.mese, caricato.annogestione);
     QByteArray prima;
     if (Esito e = ::cancellamovimento(file, riga.numero, &prima); !e) {
         avviso(this, e.messaggio());

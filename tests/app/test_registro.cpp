@@ -309,7 +309,15 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
         accettamessaggio();
         clicca(f.get(), "cancellamovimento");
     };
+    // Another root chosen since the load: the row is deleted where the screen read it.
+    const QString altro = QDir::homePath() + "/rete/quaderoladati/mov03" + anno;
+    QDir().mkpath(QFileInfo(altro).path());
+    scrivibyte(altro, originale);
+    stato().percorso = QDir::homePath() + "/rete/";
     cancella();
+    EXPECT_EQ(leggibyte(altro), originale);
+    stato().percorso = "c:";
+    clicca(f.get(), "aprimese_3");
     EXPECT_TRUE(ripristina->isEnabled());
     EXPECT_EQ(video(), "Bar = 1,00 0,00 1,00");
     EXPECT_EQ(messaggio([&] { clicca(f.get(), "ripristinamovimento"); }), "");
