@@ -236,8 +236,8 @@ TEST(Estratto, TextExports)
          "2026-03-01 -15000 |"},
         {"tabs, value date only as a fallback, currency sign, short year",
          "DATA VALUTA\tData operazione\tImporto in euro\tCausale\n"
-         "01.02.26\t03.02.26\t\xE2\x82\xAC -43,20\tPOS\n",
-         "2026-02-03 -432000 POS|"},
+         "01.02.35\t03.02.35\t\xE2\x82\xAC -43,20\tPOS\n",
+         "2035-02-03 -432000 POS|"},
         {"the program's own export reads back",
          "\xEF\xBB\xBF"
          "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
