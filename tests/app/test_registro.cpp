@@ -334,6 +334,13 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
                 }).contains("modificato nel frattempo"));
     EXPECT_EQ(leggibyte(marzo), altrui);
     EXPECT_FALSE(ripristina->isEnabled());
+
+    altrui[118 + 102] = 2; // another workstation deleted Bar before this one did
+    scrivibyte(marzo, altrui);
+    cancella();
+    EXPECT_TRUE(messaggio([&] {
+                    clicca(f.get(), "ripristinamovimento");
+                }).contains("modificato nel frattempo"));
 }
 
 // Every key runs its command, and its button's tooltip names the key.
