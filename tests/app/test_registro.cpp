@@ -382,4 +382,6 @@ TEST_F(Registro, KeysRunTheirCommands)
     mese(3, {mov(5, 1, 30 * euro, "Affitto"), mov(7, 1, euro, "Nuovo")});
     premitasto(Qt::Key_F5);
     EXPECT_EQ(video(), "Affitto, Nuovo = 0,00 31,00 -31,00");
+    // After a load no row is chosen until one is pressed.
+    EXPECT_EQ(messaggio([&] { premitasto(Qt::Key_Delete); }), "Selezionare Movimento");
 }
