@@ -64,6 +64,7 @@ void Formprincipale::elabora()
 {
     caricato = stato().filtro();
     stato().filtrotabella = caricato;
+    rigapremuta = false;
     registrocaricato = true;
     const Impronte prima = sorvegliafile();
     const Esito esito = ::elabora(stato().tabellamese, caricato);
@@ -137,6 +138,7 @@ void Formprincipale::aggiornavideo()
 void Formprincipale::premutariga(int posizione, Qt::MouseButton pulsante, QPoint globale)
 {
     rigaselezionata = posizione;
+    rigapremuta = true;
     if (pulsante == Qt::RightButton)
         opemov->popup(globale);
 }
@@ -232,13 +234,16 @@ void Formprincipale::cancellamovimento()
 {
     opemov->hide(); // also when the command comes from elsewhere than the menu itself
     const RigaMese riga = stato().tabellamese.riga(rigascelta());
-    if (riga.numero == 0) {
+    // The Delete key may come right after a load: the position pressed before it holds
+    // another movement now, which the user never chose.
+    if (riga.numero == 0 || !rigapremuta) {
         avviso(this, QStringLiteral("Selezionare Movimento"));
         return;
     }
     if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?")))
         return;
-    const QString file = percorsomese(stato().percorso, riga.mese, stato().annogestione);
+    // The row's own file: the root the screen was loaded from, even if another was chosen since.
+    const QString file = percorsomese(caricato.percorso, riga.mese, caricato.annogestione);
     QByteArray prima;
     if (Esito e = ::cancellamovimento(file, riga.numero, &prima); !e) {
         avviso(this, e.messaggio());

@@ -50,7 +50,8 @@ class Formprincipale : public QWidget
     // Captions of the buttons from index 2 to the last: the accounts a movement can carry.
     QStringList nomiconti() const;
 
-    int rigaselezionata = 0; // screen position of the row last pressed; -1 none
+    int rigaselezionata = 0;  // screen position of the row last pressed; -1 none
+    bool rigapremuta = false; // a row was pressed since the last load
 
   public slots:
     void aprimese(int periodo);

@@ -1,6 +1,6 @@
 #include "ledger/doppioni.h"
 
-#include "platform/date.h"
+#include "ledger/periodo.h"
 #include "store/filemese.h"
 #include "store/movimento.h"
 
@@ -39,7 +39,7 @@ bool rispondi(QList<Registrato> &candidati, int giorno, int distanza)
 Esito leggiannoditta(const QString &percorso, const QString &anno, qint16 ditta, AnnoDitta &a)
 {
     a = AnnoDitta();
-    a.anno = annoquattrocifre(anno.toInt());
+    a.anno = annointero(anno).toInt(); // 2035 for "35", as the screen shows it
     for (int m = 1; m <= 12; ++m) {
         const int primo = QDate(a.anno, m, 1).dayOfYear();
         const Esito e =

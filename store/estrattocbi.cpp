@@ -49,13 +49,12 @@ bool cifre(QStringView t)
     return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// A date GGMMAA; two-digit years are 2000-2069, bank statements being no older.
+// A date GGMMAA.
 QDate data(QStringView t)
 {
     if (!cifre(t))
         return {};
-    const int anno = t.mid(4, 2).toInt();
-    return QDate(anno < 70 ? 2000 + anno : 1900 + anno, t.mid(2, 2).toInt(), t.mid(0, 2).toInt());
+    return QDate(annoestratto(t.mid(4, 2).toInt()), t.mid(2, 2).toInt(), t.mid(0, 2).toInt());
 }
 
 // A sign C/D and a 15-character amount with its explicit comma ("000000006000,00").

@@ -48,6 +48,12 @@ QString decodificaestratto(const QByteArray &dati);
 // "12,00-", "4.5E-2". Exact to ten-thousandths; nothing when the text is not an amount.
 std::optional<qint64> importoestratto(QString testo);
 
+// The year of a two-digit year in a statement: 2000-2069, bank statements being no older.
+inline int annoestratto(int anno)
+{
+    return anno < 70 ? 2000 + anno : 1900 + anno;
+}
+
 // A date as banks write it: dd/mm/yyyy, dd/mm/yy, dd.mm.yyyy, dd-mm-yyyy, yyyy-mm-dd, with an
 // optional time or time zone after it. Invalid when the text is not a date.
 QDate dataestratto(const QString &testo);

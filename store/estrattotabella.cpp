@@ -107,7 +107,7 @@ bool inattesa(const QString &stato)
     return false;
 }
 
-// "Totale…", "Totali", "Saldo…" where a line's first field is: the table ends there.
+// "Totale…", "Totali", "Saldo…" where a line's first field is.
 bool piede(const QStringList &celle)
 {
     for (const QString &cella : celle) {
@@ -229,8 +229,12 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
                                                    "nelle prime 40 righe non c'è l'intestazione "
                                                    "delle colonne (data e importo)."));
     const Lettore lettore(c, serialiexcel);
-    for (qsizetype i = inizio; i < righe.size() && !piede(righe[i].celle); ++i) {
-        if (vuota(righe[i].celle))
+    for (qsizetype i = inizio; i < righe.size(); ++i) {
+        // A total or balance line ends the movements; above the first one it is the opening
+        // balance, and the movements are still to come.
+        if (piede(righe[i].celle) && !e.righe.isEmpty())
+            break;
+        if (vuota(righe[i].celle) || piede(righe[i].celle))
             continue;
         QString motivo;
         const std::optional<RigaEstratto> r = lettore.riga(righe[i].celle, motivo);

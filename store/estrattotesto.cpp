@@ -1,5 +1,4 @@
 #include "ledger/importo.h"
-#include "platform/date.h"
 #include "store/codepage.h"
 #include "store/estrattoformati.h"
 
@@ -173,5 +172,5 @@ QDate dataestratto(const QString &testo)
         !QStringView(u"/.-").contains(segno[0]) || (cifre[2] != 2 && cifre[2] != 4) ||
         (!resto.isEmpty() && resto[0] != QLatin1Char(' ')))
         return {};
-    return QDate(cifre[2] == 2 ? annoquattrocifre(n[2]) : n[2], n[1], n[0]);
+    return QDate(cifre[2] == 2 ? annoestratto(n[2]) : n[2], n[1], n[0]);
 }

@@ -101,7 +101,9 @@ Esito ripristinamovimento(const QString &file, qint32 numero, const QByteArray &
                           bool &ripristinato)
 {
     ripristinato = false;
-    if (prima.size() != movimento::dimensione)
+    // Already deleted before this deletion (by another workstation): nothing to take back.
+    if (prima.size() != movimento::dimensione ||
+        movimento::segno(prima.constData()) == movimento::cancellato)
         return {};
     QByteArray cancellato = prima;
     movimento::marcacancellato(cancellato.data());

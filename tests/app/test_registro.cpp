@@ -310,7 +310,15 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
         accettamessaggio();
         clicca(f.get(), "cancellamovimento");
     };
+    // Another root chosen since the load: the row is deleted where the screen read it.
+    const QString altro = QDir::homePath() + "/rete/quaderoladati/mov03" + anno;
+    QDir().mkpath(QFileInfo(altro).path());
+    scrivibyte(altro, originale);
+    stato().percorso = QDir::homePath() + "/rete/";
     cancella();
+    EXPECT_EQ(leggibyte(altro), originale);
+    stato().percorso = "c:";
+    clicca(f.get(), "aprimese_3");
     EXPECT_TRUE(ripristina->isEnabled());
     EXPECT_EQ(video(), "Bar = 1,00 0,00 1,00");
     EXPECT_EQ(messaggio([&] { clicca(f.get(), "ripristinamovimento"); }), "");
@@ -327,6 +335,13 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
                 }).contains("modificato nel frattempo"));
     EXPECT_EQ(leggibyte(marzo), altrui);
     EXPECT_FALSE(ripristina->isEnabled());
+
+    altrui[118 + 102] = 2; // another workstation deleted Bar before this one did
+    scrivibyte(marzo, altrui);
+    cancella();
+    EXPECT_TRUE(messaggio([&] {
+                    clicca(f.get(), "ripristinamovimento");
+                }).contains("modificato nel frattempo"));
 }
 
 // Every key runs its command, and its button's tooltip names the key.
@@ -368,4 +383,6 @@ TEST_F(Registro, KeysRunTheirCommands)
     mese(3, {mov(5, 1, 30 * euro, "Affitto"), mov(7, 1, euro, "Nuovo")});
     premitasto(Qt::Key_F5);
     EXPECT_EQ(video(), "Affitto, Nuovo = 0,00 31,00 -31,00");
+    // After a load no row is chosen until one is pressed.
+    EXPECT_EQ(messaggio([&] { premitasto(Qt::Key_Delete); }), "Selezionare Movimento");
 }

@@ -225,6 +225,9 @@ TEST(Estratto, TextExports)
                                "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
                                "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
          "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|"},
+        {"an opening balance line above the movements",
+         "Data;Importo;Descrizione\nSaldo iniziale;1.000,00;\n01/03/2026;-5,00;Bar\n",
+         "2026-03-01 -50000 Bar|"},
         {"UTF-8 with BOM, commas, ISO dates, one signed column",
          "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
          "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
@@ -236,8 +239,8 @@ TEST(Estratto, TextExports)
          "2026-03-01 -15000 |"},
         {"tabs, value date only as a fallback, currency sign, short year",
          "DATA VALUTA\tData operazione\tImporto in euro\tCausale\n"
-         "01.02.26\t03.02.26\t\xE2\x82\xAC -43,20\tPOS\n",
-         "2026-02-03 -432000 POS|"},
+         "01.02.35\t03.02.35\t\xE2\x82\xAC -43,20\tPOS\n",
+         "2035-02-03 -432000 POS|"},
         {"the program's own export reads back",
          "\xEF\xBB\xBF"
          "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"

@@ -298,8 +298,11 @@ void Formregistra::registra()
         return;
     }
     const Stato &s = stato();
-    const QString file = percorsomese(s.percorso, cale->selectedDate().month(), s.annogestione);
     const qint32 numero = s.movimentocorrente.numero;
+    // A movement changed is rewritten where the screen read it, even after another data root
+    // was chosen; a new one goes to the current root.
+    const QString radice = numero != 0 && s.filtrotabella ? s.filtrotabella->percorso : s.percorso;
+    const QString file = percorsomese(radice, cale->selectedDate().month(), s.annogestione);
     const Movimento m = movimento(importo);
     const Esito esito =
         numero == 0 ? aggiungimovimento(file, m) : riscrivimovimento(file, numero, m);

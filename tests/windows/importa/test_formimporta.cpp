@@ -38,10 +38,10 @@ std::string saldo(const Formimporta &f, const char *nome)
     return (l->text() + " " + l->palette().color(QPalette::WindowText).name()).toStdString();
 }
 
-void apri(qint16 conto)
+void apri(qint16 conto, const QString &anno = "26")
 {
     Stato &s = stato();
-    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = conto;
+    s.annogestione = anno, s.dittacorrente = 1, s.contocorrente = conto;
 }
 
 } // namespace
@@ -108,9 +108,9 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
 TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRest)
 {
     nuovoarchivio({"Alfa"});
-    apri(1); // TUTTI pressed: no account chosen yet
-    Estratto e{{riga(3, 1, 2026, 10 * euro, "Uno"), riga(3, 2, 2026, 20 * euro, "Due"),
-                riga(3, 3, 2026, 30 * euro, "Tre")},
+    apri(1, "35"); // TUTTI pressed: no account chosen yet; a year past 2029 is 20xx too
+    Estratto e{{riga(3, 1, 2035, 10 * euro, "Uno"), riga(3, 2, 2035, 20 * euro, "Due"),
+                riga(3, 3, 2035, 30 * euro, "Tre")},
                0,
                99 * euro,
                {}};
@@ -128,14 +128,14 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
         EXPECT_TRUE(f.isVisible());
         clicca(f.findChild<QListWidget *>("Lista"), 0);
         impostaguasto([](Operazione o, const QString &n) {
-            return o == Operazione::Scrittura && n.endsWith("mov0226");
+            return o == Operazione::Scrittura && n.endsWith("mov0235");
         });
         const QString m = messaggio([&] { clicca(&f, "registra"); });
         impostaguasto({});
-        EXPECT_TRUE(m.contains("mov0226") && m.contains("1 di 3")) << m.toStdString();
+        EXPECT_TRUE(m.contains("mov0235") && m.contains("1 di 3")) << m.toStdString();
     }
-    EXPECT_EQ(leggibyte(cartellalocale() + "/mov0226").size(), 0);
-    apri(2);
+    EXPECT_EQ(leggibyte(cartellalocale() + "/mov0235").size(), 0);
+    apri(2, "35");
     for (const char *atteso :
          {"già presente,nuovo,nuovo", "già presente,già presente,già presente"}) {
         Formimporta f(e);
@@ -143,7 +143,7 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
         EXPECT_EQ(stati(f), atteso);
         clicca(&f, "registra");
     }
-    for (const char *mese : {"/mov0126", "/mov0226", "/mov0326"})
+    for (const char *mese : {"/mov0135", "/mov0235", "/mov0335"})
         EXPECT_EQ(leggibyte(cartellalocale() + mese).size(), 118);
 }
 

@@ -94,6 +94,9 @@ TEST_F(Registra, ModifiedMovementIsRewrittenInPlaceWithinItsMonthAndKeepsItsCont
     const Movimento m{5, "Primo", "Dopo", 1, 12345678, 3, 3, 7}; // 1234.5678, contact 7
     scrivimese(3, {m, m, m}, "08");
     stato().movimentocorrente = {2, 5, 3, m.importo, m.descrizione1, m.descrizione2, 1, 3, 7};
+    // The screen was loaded from "c:", another root chosen since: the row stays where it was read.
+    stato().filtrotabella = stato().filtro();
+    stato().percorso = QDir::homePath() + "/altra/";
     nuova();
     EXPECT_TRUE(f->findChild<QLineEdit *>("Text1_0")->isReadOnly()); // the contact's name
     cale()->setSelectedDate(QDate(2008, 4, 5));
