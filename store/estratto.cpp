@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -81,6 +82,9 @@ Esito leggiestratto(const QString &file, Estratto &e)
 {
     e = {};
     const QString nome = QDir::toNativeSeparators(file);
+    // A pipe or a device chosen by mistake would be waited on for ever: only a plain file.
+    if (const QFileInfo info(file); info.exists() && !info.isFile())
+        return Esito::fallito(nome, QStringLiteral("Non è un file di dati."));
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return Esito::fallito(nome, motivoerrore(f));

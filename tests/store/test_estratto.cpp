@@ -6,6 +6,9 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <zip.h>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -317,6 +320,14 @@ TEST(Estratto, DamagedFilesRefused)
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
     });
+#ifndef Q_OS_WIN
+    // A named pipe chosen by mistake is refused, not waited on.
+    QTemporaryDir cartella;
+    const QString tubo = cartella.filePath("tubo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    Estratto e;
+    EXPECT_EQ(leggiestratto(tubo, e).motivo, "Non è un file di dati.");
+#endif
 }
 
 TEST(Estratto, AmountAndDateTexts)
