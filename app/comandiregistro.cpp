@@ -62,12 +62,10 @@ QString datariga(const RigaMese &r, const QString &anno)
 
 void Formprincipale::elabora()
 {
-    caricato = stato().filtro();
-    stato().filtrotabella = caricato;
+    stato().filtrotabella = stato().filtro();
     rigapremuta = false;
-    registrocaricato = true;
     const Impronte prima = sorvegliafile();
-    const Esito esito = ::elabora(stato().tabellamese, caricato);
+    const Esito esito = ::elabora(stato().tabellamese, *stato().filtrotabella);
     if (esito)
         registroletto(prima);
     mostratabella(1);
@@ -243,6 +241,7 @@ void Formprincipale::cancellamovimento()
     if (!conferma(this, QStringLiteral("Sicuro di Cancellare il movimento ?")))
         return;
     // The row's own file: the root the screen was loaded from, even if another was chosen since.
+    const FiltroMese &caricato = *stato().filtrotabella; // a row was shown, so a load ran
     const QString file = percorsomese(caricato.percorso, riga.mese, caricato.annogestione);
     QByteArray prima;
     if (Esito e = ::cancellamovimento(file, riga.numero, &prima); !e) {

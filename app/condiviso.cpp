@@ -61,7 +61,8 @@ Impronte Formprincipale::sorvegliafile()
         sentinella->sorveglia(liste);
         sentinella->visti(Sentinella::misura(liste)); // the start-up has just read them
     }
-    const QStringList mesi = registrocaricato ? filemesi(caricato) : QStringList();
+    const std::optional<FiltroMese> &caricato = stato().filtrotabella;
+    const QStringList mesi = caricato ? filemesi(*caricato) : QStringList();
     QStringList file = mesi;
     if (nomiseguiti())
         file << fileditte(percorsonomi) << fileconti(percorsonomi);
@@ -98,13 +99,14 @@ void Formprincipale::controllacondiviso(const Impronte &ora)
         if (ora.contains(ditte) && aggiornaditta())
             letti.insert(ditte, ora.value(ditte));
     } else if (ora.contains(conti) || ora.contains(ditte)) {
-        sentinella->sorveglia(registrocaricato ? filemesi(caricato) : QStringList());
+        const std::optional<FiltroMese> &caricato = stato().filtrotabella;
+        sentinella->sorveglia(caricato ? filemesi(*caricato) : QStringList());
     }
     mesi.remove(conti);
     mesi.remove(ditte);
     // A data root chosen since: the next command loads from it.
-    if (!mesi.isEmpty() && registrocaricato && stato().percorso == caricato.percorso &&
-        ricaricaregistro())
+    const std::optional<FiltroMese> &caricato = stato().filtrotabella;
+    if (!mesi.isEmpty() && caricato && stato().percorso == caricato->percorso && ricaricaregistro())
         letti.insert(mesi);
     sentinella->visti(letti);
 }
@@ -147,7 +149,7 @@ bool Formprincipale::aggiornaditta()
 // says nothing: the user did nothing, the next command reports it.
 bool Formprincipale::ricaricaregistro()
 {
-    FiltroMese f = caricato;
+    FiltroMese f = *stato().filtrotabella;
     f.mesimancanti = Mancante::Vuoto;
     TabellaMese nuova;
     if (!::elabora(nuova, f))

@@ -133,6 +133,4 @@ class Formprincipale : public QWidget
     Sentinella *sentinella = nullptr;
     QString percorsonomi;      // the data root the company and account names were read from
     bool nomiinvariati = true; // that root is still the current one
-    FiltroMese caricato;       // what the rows on screen were loaded with
-    bool registrocaricato = false;
 };
