@@ -4,6 +4,7 @@
 #include "app/etichette.h"
 #include "app/stato.h"
 #include "ledger/elabora.h"
+#include "platform/aspetto.h"
 #include "platform/date.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
@@ -21,22 +22,6 @@
 #include <QWheelEvent>
 
 namespace {
-
-const QColor rosso(255, 0, 0);
-const QColor blu(0, 0, 255);
-
-void coloretesto(QLabel *l, const QColor &colore)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colore);
-    l->setPalette(p);
-}
-
-// Red below zero, blue from zero up.
-void coloresaldo(QLabel *l, qint64 saldo)
-{
-    coloretesto(l, saldo < 0 ? rosso : blu);
-}
 
 // Large amounts would be cut by the narrow amount columns: the text shrinks until it fits.
 void adatta(QLabel *l, const QFont &base)
@@ -82,7 +67,7 @@ void Formprincipale::mostratabella(int valorescroll)
     Label7->setText(fixed(t.totali[0]));
     Label8->setText(fixed(t.totali[1]));
     Label9->setText(fixed(finale));
-    coloresaldo(Label9, finale);
+    colora(Label9, QPalette::WindowText, coloresaldo(finale));
     const QFont totali = findChild<QLabel *>(QStringLiteral("Label6"))->font();
     for (QLabel *l : {Label7, Label8, Label9})
         adatta(l, totali);
@@ -127,7 +112,7 @@ void Formprincipale::aggiornavideo()
         entrate[k]->setText(r.segno == 0 ? fixed(r.importo) : QString());
         uscite[k]->setText(r.segno == 1 ? fixed(r.importo) : QString());
         saldo[k]->setText(fixed(r.saldo));
-        coloresaldo(saldo[k], r.saldo);
+        colora(saldo[k], QPalette::WindowText, coloresaldo(r.saldo));
         for (QLabel *l : {entrate[k], uscite[k], saldo[k]})
             adatta(l, ldata[k]->font());
     }

@@ -20,6 +20,12 @@ inline QRect area(int x, int y, int larghezza, int altezza)
 // The light yellow of a box that has the focus.
 inline const QColor giallochiaro(255, 255, 192);
 
+// The colour of a balance on screen: red below zero, blue from zero up.
+inline QColor coloresaldo(qint64 saldo)
+{
+    return saldo < 0 ? QColor(255, 0, 0) : QColor(0, 0, 255);
+}
+
 // A font by family and size in points; Times and Arial fall back to the system's serif and
 // sans-serif faces where they are not installed.
 QFont carattere(const QString &famiglia, qreal punti, bool grassetto = false);

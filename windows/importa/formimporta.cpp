@@ -147,7 +147,7 @@ void Formimporta::riempi()
     }
     auto mostra = [](QLabel *l, const std::optional<qint64> &saldo) {
         l->setText(saldo ? fixed(*saldo) : QString());
-        colora(l, QPalette::WindowText, saldo && *saldo < 0 ? Qt::red : Qt::blue);
+        colora(l, QPalette::WindowText, coloresaldo(saldo.value_or(0)));
     };
     mostra(saldoiniziale, estratto.saldoiniziale);
     mostra(saldofinale, estratto.saldofinale);

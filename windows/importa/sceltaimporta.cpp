@@ -33,7 +33,7 @@ QString nomestato(StatoRiga s)
 void mostrasaldo(QLabel *l, qint64 saldo)
 {
     l->setText(fixed(saldo));
-    colora(l, QPalette::WindowText, saldo < 0 ? Qt::red : Qt::blue);
+    colora(l, QPalette::WindowText, coloresaldo(saldo));
 }
 
 } // namespace

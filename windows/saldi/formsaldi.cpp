@@ -191,10 +191,8 @@ void Formsaldi::riempi(const SaldiAnno &saldi)
         griglia->setItem(r - 1, 1, cella(fixed(saldi.entratemese[k])));
         griglia->setItem(r - 1, 2, cella(fixed(saldi.uscitemese[k])));
         QTableWidgetItem *c = cella(fixed(saldo));
-        if (saldo < 0)
-            c->setForeground(QColor(255, 0, 0));
-        if (saldo > 0)
-            c->setForeground(QColor(0, 0, 255));
+        if (saldo != 0) // exactly 0 keeps the grid's own colour
+            c->setForeground(coloresaldo(saldo));
         griglia->setItem(r - 1, 3, c);
     }
 }
