@@ -7,4 +7,4 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUADEROLA_BUILD_TES
       -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build/test -j2
 cd build/test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 60

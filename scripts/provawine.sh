@@ -16,7 +16,7 @@ done
 export WINEPATH
 QT_PLUGIN_PATH=$(percorsowindows "$qt/plugins")
 export QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen
-(cd build/windows && ctest --output-on-failure -j2 --timeout 600 "$@")
+(cd build/windows && ctest --output-on-failure -j2 --timeout 60 "$@")
 if [ -e "$WINEPREFIX/drive_c/quaderoladati" ]; then
     echo "a test wrote to the real C:\\quaderoladati" >&2
     exit 1

@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -15,28 +17,67 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <gtest/gtest.h>
 #ifndef Q_OS_WIN
 #include <unistd.h>
 #endif
 
 namespace {
 
+constexpr qint64 attesamassima = 10000; // ms a modal window may wait for an answer
+
 QQueue<std::function<void(QWidget *)>> coda;
 QTimer *sorvegliante = nullptr;
-QPointer<QWidget> ultimo; // the window answered last, until it is gone
+QPointer<QWidget> ultimo;        // the window answered last, until it is gone
+QPointer<QWidget> senzarisposta; // a modal window no answer was queued for
+QElapsedTimer attesa;            // since senzarisposta showed
 
-// Polls for a new modal window and hands it to the first queued answer.
+// With QUADEROLA_RISPOSTA_TARDI set, an answer waits until its window is active and has put
+// the focus in one of its boxes: the worst moment, which every answer must survive.
+bool prontaperrisposta(QWidget *w)
+{
+    static const bool tardi = qEnvironmentVariableIsSet("QUADEROLA_RISPOSTA_TARDI");
+    if (!tardi)
+        return true;
+    if (!w->isActiveWindow())
+        return false;
+    return !w->inherits("QFileDialog") || (w->focusWidget() && w->focusWidget()->hasFocus());
+}
+
+// Closes a modal window the test left open, so it fails in seconds instead of hanging.
+void chiudi(QWidget *w, const char *perche)
+{
+    ADD_FAILURE() << perche << ": " << w->metaObject()->className() << " \""
+                  << w->windowTitle().toStdString() << "\"";
+    if (auto *d = qobject_cast<QDialog *>(w))
+        d->reject();
+    else
+        w->close();
+}
+
+// Polls for a new modal window and hands it to the first queued answer. A window still open
+// after its answer, or one that waits for an answer no test queued, fails the test.
 void controlla()
 {
     QWidget *w = QApplication::activeModalWidget();
     if (ultimo && !ultimo->isVisible())
         ultimo = nullptr;
-    if (!w || w == ultimo || !w->isVisible() || coda.isEmpty())
+    if (!w || w == ultimo || !w->isVisible())
+        return;
+    if (coda.isEmpty()) {
+        if (senzarisposta != w)
+            senzarisposta = w, attesa.start();
+        else if (attesa.elapsed() > attesamassima)
+            chiudi(w, "finestra modale senza risposta");
+        return;
+    }
+    if (!prontaperrisposta(w))
         return;
     ultimo = w;
+    QPointer<QWidget> risposta = w;
     coda.dequeue()(w);
-    if (coda.isEmpty())
-        sorvegliante->stop();
+    if (risposta && risposta->isVisible() && QApplication::activeModalWidget() == risposta)
+        chiudi(risposta, "la finestra ha rifiutato la risposta");
 }
 
 // Presses tasto on a message box, keeping its text; any other window is closed.
@@ -93,15 +134,20 @@ void scrivivecchio(const QString &file, const QByteArray &dati)
                       QFileDevice::FileModificationTime);
 }
 
-void quandomodale(std::function<void(QWidget *)> azione)
+void sorvegliamodali()
 {
     if (!sorvegliante) {
         sorvegliante = new QTimer(qApp);
         sorvegliante->setInterval(5);
         QObject::connect(sorvegliante, &QTimer::timeout, controlla);
+        sorvegliante->start(); // always: it also catches a window no answer was queued for
     }
+}
+
+void quandomodale(std::function<void(QWidget *)> azione)
+{
+    sorvegliamodali();
     coda.enqueue(std::move(azione));
-    sorvegliante->start();
 }
 
 void accettamessaggio(QString *testo)

@@ -17,6 +17,9 @@ void scrivibyte(const QString &file, const QByteArray &dati);
 // The same, the file then dated an hour ago: a file of the user's left there long before.
 void scrivivecchio(const QString &file, const QByteArray &dati);
 
+// Watches the modal windows from now on: one still open after its answer, or one left waiting
+// for an answer no test queued, fails the test and is closed, so a test never hangs on it.
+void sorvegliamodali();
 // Runs azione on the next modal window as soon as it is shown (a message box, an input box, a
 // child window). Several calls queue up, in order, for windows shown one after the other.
 void quandomodale(std::function<void(QWidget *)> azione);

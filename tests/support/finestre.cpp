@@ -15,10 +15,24 @@ void scegli(const QString &percorso, QString *titolo, QString *proposto)
             *proposto = d->selectedFiles().value(0);
         if (percorso.isEmpty())
             return d->reject();
-        if (d->fileMode() == QFileDialog::Directory)
+        if (d->fileMode() == QFileDialog::Directory) {
             d->setDirectory(percorso);
-        else
+        } else {
+            // selectFile leaves the name box alone while it has the focus: take the focus away
+            // first, so the answer holds whenever it comes.
+            if (QWidget *fuoco = d->focusWidget())
+                fuoco->clearFocus();
             d->selectFile(percorso);
+            auto *nome = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (nome && QDir::cleanPath(d->selectedFiles().value(0)) != QDir::cleanPath(percorso))
+                nome->setText(QDir::toNativeSeparators(percorso));
+        }
+        const QString scelto = QDir::cleanPath(d->selectedFiles().value(0));
+        if (scelto != QDir::cleanPath(percorso)) {
+            ADD_FAILURE() << "il dialogo ha " << scelto.toStdString() << " invece di "
+                          << percorso.toStdString();
+            return d->reject();
+        }
         static_cast<QDialog *>(d)->accept(); // QFileDialog::accept, protected there
     });
 }
