@@ -324,10 +324,12 @@ TEST(StampaCups, AMonthComesOutOfARealQueueAsAPdfAndARemovedQueueIsAFailure)
     seleziona(f, "Lista", coda);
     EXPECT_EQ(messaggio([&] { clicca(&f, "Command1"); }), "");
     QString pdf;
-    for (QDeadlineTimer fine(90000); pdf.isEmpty() && !fine.hasExpired(); QThread::msleep(200))
+    // Well inside the test's own limit, so a job that never comes out is named as such.
+    for (QDeadlineTimer fine(40000); pdf.isEmpty() && !fine.hasExpired(); QThread::msleep(200))
         for (const QString &nome : QDir(cartella).entryList({"*.pdf"}))
             if (!prima.contains(nome) && esegui("lpstat", {"-o", coda}).isEmpty())
                 pdf = cartella + "/" + nome;
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out of " << coda.toStdString() << " in 40 s";
     const QString testo = esegui("pdftotext", {"-layout", pdf, "-"});
     const int n = contapagine(pdf);
     EXPECT_TRUE(QFile::remove(pdf) && n > 1) << n;
