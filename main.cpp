@@ -6,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(guida); // the guide's pages, in a library the linker would otherwise drop
     QApplication::setApplicationName(QStringLiteral("Quaderola"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quaderola.svg")));

@@ -7,6 +7,7 @@
 #include "ledger/periodo.h"
 #include "platform/aspetto.h"
 #include "platform/lingua.h"
+#include "windows/guida/formguida.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,6 +45,17 @@ QFrame *barra(QWidget *padre, const QString &nome, const QRect &r, const QColor 
     return f;
 }
 
+QToolButton *pulsanteimmagine(QWidget *padre, const char *nome, const char *icona, const QRect &r)
+{
+    auto *b = new QToolButton(padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setGeometry(r);
+    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icona))));
+    b->setIconSize(QSize(tw(1335) - 28, tw(1095) - 22));
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
 Formprincipale *principale = nullptr;
 
 } // namespace
@@ -76,6 +88,7 @@ Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
     costruiscitoolbar(conti);
     costruiscimenu();
     assegnascorciatoie();
+    attivaguida();
     aggiornastato();
     sorvegliafile();
 }
@@ -134,16 +147,16 @@ void Formprincipale::costruiscipulsanti()
                            "cerca",        "saldi",  "stampa",  "importa"};
     int i = 0;
     for (const Pulsante &p : pulsanti) {
-        auto *b = new QToolButton(this);
-        b->setObjectName(QString::fromLatin1(p.nome));
+        // eight above the toolbar
+        auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1185 * i, 1335, 1095));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
-        b->setGeometry(area(120, 480 + 1185 * i, 1335, 1095)); // eight above the toolbar
-        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icone[i]))));
-        b->setIconSize(QSize(tw(1335) - 28, tw(1095) - 22));
-        b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QToolButton::clicked, this, p.comando);
         ++i;
     }
+    // The guide stands apart, under the months.
+    auto *guida = pulsanteimmagine(this, "guida", "guida", area(12840, 8760, 2055, 1095));
+    guida->setToolTip(QStringLiteral("Guida"));
+    connect(guida, &QToolButton::clicked, this, [this] { mostraguida(this); });
 }
 
 void Formprincipale::costruiscirighe()

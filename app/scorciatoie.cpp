@@ -20,6 +20,7 @@ const Scorciatoia scorciatoie[] = {
     {"importa", "Ctrl+I"},        // import a bank statement
     {"cancellamovimento", "Del"}, // delete the selected movement, after its question
     {"ricarica", "F5"},           // load the period again
+    {"guida", "F1"},              // the guide; in the other windows F1 reaches it by itself
 };
 
 QString consuggerimento(const QString &suggerimento, const QKeySequence &tasto)

@@ -9,6 +9,9 @@ install(FILES ${QUADEROLA_ROOT}/app/icons/quaderola.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
 # Debian's place for the licence of a package: GNU GPL 3 or later (Qt Charts is GPL-3).
 install(FILES ${QUADEROLA_ROOT}/dist/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The user guide, which the program also carries inside: its pages and the pictures the build
+# took of the windows (docs/guida).
+install(FILES ${QUADEROLA_GUIDA} DESTINATION ${CMAKE_INSTALL_DOCDIR}/guida)
 
 set(CPACK_PACKAGE_NAME quaderola)
 set(CPACK_PACKAGE_VENDOR "Quaderola")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Puts beside build/windows/quaderola.exe what it needs to run (the DLLs it and its plugins
 # import from Qt, MinGW and the libraries of build/windows/terzi, the Qt plugins it loads, the
-# licence), then makes the installer quaderola-1.0-setup.exe with NSIS and the portable
-# quaderola-1.0.zip of the same files. Called by scripts/windows.sh.
+# licence, the user guide), then makes the installer quaderola-1.0-setup.exe with NSIS and the
+# portable quaderola-1.0.zip of the same files. Called by scripts/windows.sh.
 # Usage: scripts/distribuzione.sh QT_PREFIX TERZI_PREFIX
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,6 +51,13 @@ else
 fi
 sed 's/$/\r/' LICENSE >"$uscita/LICENSE.txt"
 distribuiti+=(LICENSE.txt)
+# The user guide as files too (the program carries it inside): its pages and the pictures kept
+# beside them, which the cross build put into the program.
+mkdir -p "$uscita/guida"
+for f in docs/guida/*.md docs/guida/*.png; do
+    cp "$f" "$uscita/guida/"
+    distribuiti+=("guida/$(basename "$f")")
+done
 
 # The portable zip: one folder with the same files.
 cartella=$uscita/quaderola-$versione

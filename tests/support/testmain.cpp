@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     nuovacasa();
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(guida);
     sorvegliamodali();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

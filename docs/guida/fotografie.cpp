@@ -1,0 +1,214 @@
+// Takes the pictures of the user guide: the program's real windows, offscreen, on a sample
+// archive of its own, filled as a user would fill them, saved as PNG under the names the pages
+// give. Fails, naming it, when a picture cannot be made.
+// Usage: fotografie FOLDER NAME.png...
+#include "esempio.h"
+
+#include "app/formprincipale.h"
+#include "app/stato.h"
+#include "platform/percorsi.h"
+#include "store/estratto.h"
+#include "windows/backup/formbackup.h"
+#include "windows/cerca/forcerca.h"
+#include "windows/ditta/formditta.h"
+#include "windows/importa/formimporta.h"
+#include "windows/percorso/formpercorso.h"
+#include "windows/registra/formregistra.h"
+#include "windows/rubrica/formproduttore.h"
+#include "windows/saldi/formsaldi.h"
+#include "windows/stampa/formstampante.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+// A control the picture needs; a window that lost it can no longer be pictured.
+template <class T> T *trova(const QObject &finestra, const char *nome)
+{
+    T *figlio = finestra.findChild<T *>(QString::fromLatin1(nome));
+    if (!figlio)
+        throw std::runtime_error(finestra.objectName().toStdString() + " non ha " + nome);
+    return figlio;
+}
+
+QImage foto(QWidget &finestra)
+{
+    finestra.show();
+    QCoreApplication::processEvents();
+    return finestra.grab().toImage();
+}
+
+QImage principale(Formprincipale &p)
+{
+    p.sceglieconto(2);
+    p.aprimese(3);
+    return foto(p);
+}
+
+QImage menu(Formprincipale &p, const char *nome)
+{
+    QMenu *m = trova<QMenu>(p, nome);
+    m->adjustSize();
+    return m->grab().toImage();
+}
+
+QImage ditta(Formprincipale &p)
+{
+    Formditta f(&p);
+    return foto(f);
+}
+
+QImage registra(Formprincipale &p)
+{
+    stato().movimentocorrente = {};
+    Formregistra f(&p);
+    trova<QCalendarWidget>(f, "cale")->setSelectedDate(QDate(2026, 3, 12));
+    trova<QLineEdit>(f, "Text1_0")->setText(QStringLiteral("Ferramenta Gialli srl"));
+    trova<QLineEdit>(f, "Text1_1")->setText(QStringLiteral("Fattura 118 del 10/03/2026"));
+    trova<QListWidget>(f, "List1")->setCurrentRow(1);
+    trova<QLineEdit>(f, "testimporto")->setText(QStringLiteral("245.80"));
+    return foto(f);
+}
+
+// A contact found by the first letters of its name and loaded with Enter.
+QImage rubrica(Formprincipale &p)
+{
+    Formproduttore f(&p);
+    trova<QAction>(f, "cerca")->trigger();
+    trova<QLineEdit>(f, "Textcerca")->setText(QStringLiteral("Ferr"));
+    auto *lista = trova<QListWidget>(f, "Listacerca");
+    lista->setCurrentRow(0);
+    QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(lista, &invio);
+    return foto(f);
+}
+
+QImage cerca(Formprincipale &p)
+{
+    Forcerca f(&p);
+    trova<QLineEdit>(f, "Text1")->setText(QStringLiteral("affitto"));
+    return foto(f);
+}
+
+QImage stampa(Formprincipale &p)
+{
+    Formstampante f(&p);
+    auto *lista = trova<QListWidget>(f, "Lista");
+    lista->setCurrentItem(lista->findItems(Formstampante::vocepdf(), Qt::MatchExactly).value(0));
+    return foto(f);
+}
+
+QImage saldi(Formprincipale &p)
+{
+    p.sceglieconto(2);
+    Formsaldi f(&p);
+    return foto(f);
+}
+
+// The bank's statement of the account "Banca", read as the import reads it.
+QImage importa(Formprincipale &p)
+{
+    const QString file = QDir(discolocale()).filePath(QStringLiteral("estratto.xml"));
+    Estratto e;
+    if (!scriviestratto(file) || !leggiestratto(QDir::toNativeSeparators(file), e))
+        throw std::runtime_error("l'estratto conto di esempio non si legge");
+    p.sceglieconto(3);
+    Formimporta f(e, &p);
+    return foto(f);
+}
+
+QImage backup(Formprincipale &p)
+{
+    Formbackup f(&p);
+    return foto(f);
+}
+
+QImage rete(Formprincipale &p)
+{
+    Formpercorso f(&p);
+    return foto(f);
+}
+
+struct Fotografia {
+    const char *nome;
+    QImage (*scatta)(Formprincipale &);
+};
+
+const Fotografia fotografie[] = {
+    {"principale.png", principale},
+    {"menu-movimento.png", [](Formprincipale &p) { return menu(p, "opemov"); }},
+    {"menu-conti.png", [](Formprincipale &p) { return menu(p, "opetipo"); }},
+    {"ditta.png", ditta},
+    {"registra.png", registra},
+    {"rubrica.png", rubrica},
+    {"cerca.png", cerca},
+    {"stampa.png", stampa},
+    {"saldi.png", saldi},
+    {"importa.png", importa},
+    {"backup.png", backup},
+    {"rete.png", rete},
+};
+
+QImage scatta(Formprincipale &p, const char *nome)
+{
+    for (const Fotografia &f : fotografie)
+        if (qstrcmp(f.nome, nome) == 0)
+            return f.scatta(p);
+    throw std::runtime_error("la guida nomina una fotografia che nessuno fa");
+}
+
+// Every picture asked for, or none: a build that failed half-way takes them all again.
+void scattatutte(const QString &cartella, char **nomi, int quanti, const char *&nome)
+{
+    QDir(discolocale()).mkpath(QStringLiteral("quaderoladati"));
+    if (const QString errore = scriviesempio(); !errore.isEmpty())
+        throw std::runtime_error(errore.toStdString());
+    Formprincipale p;
+    stato().annogestione = annoesempio;
+    p.aggiornastato();
+    QList<QImage> immagini;
+    for (int i = 0; i < quanti; ++i)
+        immagini.append(scatta(p, nome = nomi[i]));
+    for (int i = 0; i < quanti; ++i) {
+        const QString file = QDir(cartella).filePath(QString::fromLocal8Bit(nome = nomi[i]));
+        if (!immagini[i].save(file, "PNG", 0))
+            throw std::runtime_error("impossibile scrivere " + file.toStdString());
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A home of its own before anything reads one, so no real archive is ever touched; no
+    // printer of this machine shows in the pictures.
+    QTemporaryDir casa;
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    qputenv("QUADEROLA_CASA", QFile::encodeName(casa.path()));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("CUPS_SERVER", QFile::encodeName(casa.filePath(QStringLiteral("nessunastampante"))));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication app(argc, argv);
+    if (argc < 2 || !casa.isValid() || !QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "uso: fotografie CARTELLA NOME.png...\n");
+        return 2;
+    }
+    const char *nome = "";
+    try {
+        scattatutte(QString::fromLocal8Bit(argv[1]), argv + 2, argc - 2, nome);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "fotografie: %s: %s\n", nome, e.what());
+        return 1;
+    }
+    return 0;
+}
