@@ -16,8 +16,18 @@ done
 export WINEPATH
 QT_PLUGIN_PATH=$(percorsowindows "$qt/plugins")
 export QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen
-(cd build/windows && ctest --output-on-failure -j2 --timeout 60 "$@")
+# The first Windows program of a prefix starts wineserver and Wine's services, which would
+# inherit the pipes of whichever test came first and keep CTest waiting on it until they
+# quit: started here, outside CTest, they stay up for the whole run.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
+/usr/lib/wine/wineserver -p
+"$vino" cmd /c exit </dev/null >/dev/null 2>&1 || true
+esito=0
+(cd build/windows && ctest --output-on-failure -j2 --timeout 60 "$@") || esito=$?
+/usr/lib/wine/wineserver -k 2>/dev/null || true
 if [ -e "$WINEPREFIX/drive_c/quaderoladati" ]; then
     echo "a test wrote to the real C:\\quaderoladati" >&2
     exit 1
 fi
+exit $esito
