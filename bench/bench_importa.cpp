@@ -52,11 +52,13 @@ void importa(benchmark::State &stato)
     const QByteArray csv = estrattocsv(anno);
     const Nomicontatti rubrica;
     const int parte = int(stato.range(0));
-    Estratto e;
-    if (!leggiestrattodati(csv, "estratto.csv", e) || e.righe.size() != righe)
+    QList<Estratto> conti;
+    if (!leggiestrattodati(csv, "estratto.csv", conti) || conti.first().righe.size() != righe)
         return stato.SkipWithError("statement not read");
+    const Estratto &e = conti.first();
     for (auto _ : stato) {
-        if (parte & 1 && !leggiestrattodati(csv, "estratto.csv", e))
+        QList<Estratto> letti;
+        if (parte & 1 && !leggiestrattodati(csv, "estratto.csv", letti))
             return stato.SkipWithError("statement not read");
         if (!(parte & 2))
             continue;
