@@ -84,22 +84,20 @@ QList<Estratto> perconto(QList<Estratto> pezzi)
             ordine.append(p.conto);
     std::stable_sort(pezzi.begin(), pezzi.end(),
                      [](const Estratto &a, const Estratto &b) { return quando(a) < quando(b); });
-    QList<Estratto> conti;
-    for (const QString &conto : ordine) {
-        std::optional<Estratto> unito;
-        for (const Estratto &p : pezzi) {
-            if (p.conto != conto)
-                continue;
-            if (!unito) {
-                unito = p;
-                continue;
-            }
-            unito->righe += p.righe;
-            unito->saldofinale = p.saldofinale;
-            unito->datasaldofinale = p.datasaldofinale;
-            unito->valuta = unito->valuta.isEmpty() ? p.valuta : unito->valuta;
+    QList<Estratto> conti(ordine.size());
+    QList<bool> visto(ordine.size(), false);
+    for (Estratto &p : pezzi) {
+        const qsizetype k = ordine.indexOf(p.conto);
+        if (!visto[k]) {
+            visto[k] = true;
+            conti[k] = std::move(p);
+            continue;
         }
-        conti.append(*unito);
+        Estratto &unito = conti[k];
+        unito.righe += std::move(p.righe);
+        unito.saldofinale = p.saldofinale;
+        unito.datasaldofinale = p.datasaldofinale;
+        unito.valuta = unito.valuta.isEmpty() ? p.valuta : unito.valuta;
     }
     return conti;
 }
@@ -113,9 +111,9 @@ void sistema(Estratto &e)
                     [](const RigaEstratto &r) { return !r.valuta.isEmpty(); }))
         e.valuta = e.righe.first().valuta;
     for (RigaEstratto &r : e.righe) {
-        r.descrizione1 = r.descrizione1.simplified();
-        r.descrizione2 = r.descrizione2.simplified();
-        r.tipo = r.tipo.simplified();
+        r.descrizione1 = std::move(r.descrizione1).simplified();
+        r.descrizione2 = std::move(r.descrizione2).simplified();
+        r.tipo = std::move(r.tipo).simplified();
         if (r.valuta.isEmpty())
             r.valuta = e.valuta;
     }

@@ -21,6 +21,9 @@ struct RigaEstratto {
     bool incerta = false; // the file marks it in a way that may mean not yet booked
 };
 
+// Its fields move as bytes, so a long statement grows without copying its texts.
+Q_DECLARE_TYPEINFO(RigaEstratto, Q_RELOCATABLE_TYPE);
+
 // The statements of one bank account read from a file: their booked movements in date order of
 // the statements and the file's order within each, the first statement's opening balance and the
 // last one's closing balance, where the format has them.

@@ -442,7 +442,7 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
         if (!motivo.isEmpty())
             return Esito::fallito(nome, motivoriga(righe[i].numero, motivo));
         if (r)
-            e.righe.append(*r);
+            e.righe.append(std::move(*r));
     }
     return Esito::riuscito();
 }
