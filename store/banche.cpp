@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QList>
 #include <QPair>
+#include <algorithm>
 
 namespace {
 

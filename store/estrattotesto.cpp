@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
 QString decodificaestratto(const QByteArray &dati)
 {

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
