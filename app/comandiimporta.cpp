@@ -19,13 +19,13 @@ void Formprincipale::importa()
         QFileDialog::getOpenFileName(this, QStringLiteral("Importa estratto conto"));
     if (file.isEmpty())
         return;
-    Estratto estratto;
-    if (const Esito e = leggiestratto(QDir::toNativeSeparators(file), estratto); !e) {
+    QList<Estratto> conti;
+    if (const Esito e = leggiestratto(QDir::toNativeSeparators(file), conti); !e) {
         avviso(this, e.messaggio());
         return;
     }
     {
-        Formimporta finestra(estratto, this);
+        Formimporta finestra(conti, this);
         finestra.exec();
     }
     elabora();

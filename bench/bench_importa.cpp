@@ -52,14 +52,15 @@ void importa(benchmark::State &stato)
     const QByteArray csv = estrattocsv(anno);
     const Nomicontatti rubrica;
     const int parte = int(stato.range(0));
-    Estratto e;
-    if (!leggiestrattodati(csv, "estratto.csv", e) || e.righe.size() != righe)
+    QList<Estratto> conti;
+    if (!leggiestrattodati(csv, "estratto.csv", conti) || conti.first().righe.size() != righe)
         return stato.SkipWithError("statement not read");
     for (auto _ : stato) {
-        if (parte & 1 && !leggiestrattodati(csv, "estratto.csv", e))
+        if (parte & 1 && !leggiestrattodati(csv, "estratto.csv", conti))
             return stato.SkipWithError("statement not read");
         if (!(parte & 2))
             continue;
+        const Estratto &e = conti.first();
         if (!leggiannoditta(radice, "26", 1, anno))
             return stato.SkipWithError("read failed");
         QList<RigaControllo> controlli;

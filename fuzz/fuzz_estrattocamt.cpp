@@ -5,12 +5,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
-    Estratto e;
+    QList<Estratto> pezzi;
     const QByteArray byte =
         QByteArray::fromRawData(reinterpret_cast<const char *>(dati), qsizetype(n));
-    const Esito esito = leggicamt(byte, QStringLiteral("estratto.xml"), e);
+    const Esito esito = leggicamt(byte, QStringLiteral("estratto.xml"), pezzi);
     FUZZ_CHECK(esito || !esito.motivo.isEmpty());
-    for (const RigaEstratto &r : e.righe)
-        FUZZ_CHECK(r.data.isValid());
+    for (const Estratto &e : pezzi)
+        for (const RigaEstratto &r : e.righe)
+            FUZZ_CHECK(r.data.isValid());
     return 0;
 }

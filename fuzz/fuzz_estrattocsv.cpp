@@ -4,12 +4,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
-    Estratto e;
+    QList<Estratto> pezzi;
     const QByteArray byte =
         QByteArray::fromRawData(reinterpret_cast<const char *>(dati), qsizetype(n));
-    const Esito esito = leggicsv(byte, QStringLiteral("estratto.csv"), e);
+    const Esito esito = leggicsv(byte, QStringLiteral("estratto.csv"), pezzi);
     FUZZ_CHECK(esito || !esito.motivo.isEmpty());
-    for (const RigaEstratto &r : e.righe)
-        FUZZ_CHECK(r.data.isValid());
+    for (const Estratto &e : pezzi)
+        for (const RigaEstratto &r : e.righe)
+            FUZZ_CHECK(r.data.isValid());
     return 0;
 }

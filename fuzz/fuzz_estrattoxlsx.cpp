@@ -1,15 +1,17 @@
-// The XLSX reader, any bytes: rows with real dates or a reason, never a crash or a hang.
+// The zip reader (an XLSX workbook or statements packed together), any bytes: rows with real
+// dates or a reason, never a crash or a hang.
 #include "cartellafuzz.h"
 #include "store/estrattoformati.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
-    Estratto e;
+    QList<Estratto> pezzi;
     const QByteArray byte =
         QByteArray::fromRawData(reinterpret_cast<const char *>(dati), qsizetype(n));
-    const Esito esito = leggixlsx(byte, QStringLiteral("estratto.xlsx"), e);
+    const Esito esito = leggizip(byte, QStringLiteral("estratto.xlsx"), pezzi);
     FUZZ_CHECK(esito || !esito.motivo.isEmpty());
-    for (const RigaEstratto &r : e.righe)
-        FUZZ_CHECK(r.data.isValid());
+    for (const Estratto &e : pezzi)
+        for (const RigaEstratto &r : e.righe)
+            FUZZ_CHECK(r.data.isValid());
     return 0;
 }

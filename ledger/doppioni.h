@@ -22,7 +22,7 @@ struct AnnoDitta {
 Esito leggiannoditta(const QString &percorso, const QString &anno, qint16 ditta, AnnoDitta &a);
 
 // What a statement row is to the ledger. Only a new row is offered for import at once.
-enum class StatoRiga { nuovo, giapresente, daverificare, altroanno };
+enum class StatoRiga { nuovo, giapresente, daverificare, altroanno, altravaluta };
 
 // A statement row as it is checked: its booking date and what it adds to the balance.
 struct RigaControllo {

@@ -55,10 +55,19 @@ qint16 Nomicontatti::numero(const QString &nome) const
 Movimento movimentoestratto(const RigaEstratto &riga, qint16 conto, qint16 ditta,
                             const Nomicontatti &rubrica)
 {
-    const QByteArray prima = perrecord(riga.descrizione1);
-    QByteArray seconda = perrecord(riga.descrizione2);
+    // Both descriptions, as the entry window requires of a saved movement.
+    const QByteArray tipo = perrecord(riga.tipo), ripiego = "Estratto conto";
+    QByteArray prima = perrecord(riga.descrizione1), seconda = perrecord(riga.descrizione2);
+    if (prima.isEmpty())
+        std::swap(prima, seconda);
+    if (prima.isEmpty())
+        prima = tipo.isEmpty() ? ripiego : tipo;
     if (seconda.isEmpty())
         seconda = prima.mid(larghezzadescrizione).trimmed();
+    if (seconda.isEmpty() && tipo != prima)
+        seconda = tipo;
+    if (seconda.isEmpty())
+        seconda = ripiego;
 
     Movimento m;
     m.giorno = qint16(riga.data.day());
@@ -78,7 +87,7 @@ bool quadra(const Estratto &e)
         return true;
     qint64 saldo = *e.saldoiniziale;
     for (const RigaEstratto &r : e.righe)
-        saldo += r.importo;
+        saldo += r.valuta.isEmpty() ? r.importo : 0; // another currency is no part of the euros
     return saldo == *e.saldofinale;
 }
 
@@ -91,4 +100,13 @@ QDate ultimadata(const Estratto &e)
         if (!ultima.isValid() || r.data > ultima)
             ultima = r.data;
     return ultima;
+}
+
+StatoRiga statoestratto(const RigaEstratto &riga, StatoRiga registro)
+{
+    if (!riga.valuta.isEmpty())
+        return StatoRiga::altravaluta;
+    if (riga.incerta && registro == StatoRiga::nuovo)
+        return StatoRiga::daverificare;
+    return registro;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledger/doppioni.h"
 #include "store/contatto.h"
 #include "store/estratto.h"
 #include "store/movimento.h"
@@ -22,8 +23,9 @@ class Nomicontatti
 
 // The movement a statement row becomes, as the entry window would store it: day of the booking
 // date, income for a credit and expense for a debit, the amount positive and to the cent, both
-// descriptions cut to the 50 characters of the record (the second, when the bank gave none,
-// takes what the first left past them), the contact its first description names.
+// descriptions cut to the 50 characters of the record and never empty (the second, when the bank
+// gave none, takes what the first left past them, else the kind of movement, else "Estratto
+// conto"), the contact its first description names.
 Movimento movimentoestratto(const RigaEstratto &riga, qint16 conto, qint16 ditta,
                             const Nomicontatti &rubrica);
 
@@ -33,8 +35,13 @@ inline qint64 valore(const Movimento &m)
     return m.segno == movimento::uscita ? -m.importo : m.importo;
 }
 
-// The statement's own arithmetic: opening balance plus its movements gives its closing
+// The statement's own arithmetic: opening balance plus its euro movements gives its closing
 // balance. True when it has not both balances, so nothing can be checked.
 bool quadra(const Estratto &e);
 // The statement's last date: its closing balance's, else its latest movement's.
 QDate ultimadata(const Estratto &e);
+
+// What the statement itself says of a row, over what the ledger tells: a row in another currency
+// cannot be imported ("altra valuta"), and one the bank may not have booked yet is to be checked
+// rather than taken as new.
+StatoRiga statoestratto(const RigaEstratto &riga, StatoRiga registro);

@@ -17,6 +17,8 @@ QString Esito::messaggio() const
 {
     if (ok)
         return {};
+    if (!avviso.isEmpty())
+        return avviso;
     return QStringLiteral("Impossibile accedere al file:\n%1\n\n%2").arg(file, motivo);
 }
 

@@ -8,6 +8,9 @@ struct Esito {
     bool ok = true;
     QString file;   // native path of the file or folder concerned
     QString motivo; // reason, in Italian
+    // The whole message when the file was read and what it holds is refused: no fault of the
+    // disk, so it does not begin "Impossibile accedere al file". Empty otherwise.
+    QString avviso;
 
     explicit operator bool() const { return ok; }
 

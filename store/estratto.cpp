@@ -5,16 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
-namespace {
-
-enum class Formato { csv, cbi, xml, xlsx, xls, html };
-
-// Recognised by the first bytes, whatever the file's extension says.
-Formato formato(const QByteArray &dati)
+Formato formatoestratto(const QByteArray &dati)
 {
     if (dati.startsWith("PK\x03\x04"))
-        return Formato::xlsx;
+        return Formato::zip;
     if (dati.startsWith("\xD0\xCF\x11\xE0"))
         return Formato::xls;
     QByteArrayView inizio(dati);
@@ -41,18 +37,16 @@ Formato formato(const QByteArray &dati)
     return Formato::csv;
 }
 
-} // namespace
+namespace {
 
-Esito leggiestrattodati(const QByteArray &dati, const QString &nome, Estratto &e)
+Esito leggiformato(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {
-    e = {};
     if (dati.size() > estrattomassimo)
         return Esito::fallito(nome, QStringLiteral("Il file è troppo grande per un estratto "
                                                    "conto (oltre 64 MB)."));
     if (dati.trimmed().isEmpty())
         return Esito::fallito(nome, QStringLiteral("Il file è vuoto."));
-    Esito esito;
-    switch (formato(dati)) {
+    switch (formatoestratto(dati)) {
     case Formato::xls:
         return Esito::fallito(nome, QStringLiteral("Il file è un foglio Excel 97-2003 (.xls): "
                                                    "salvarlo come .xlsx o .csv e riprovare."));
@@ -60,27 +54,118 @@ Esito leggiestrattodati(const QByteArray &dati, const QString &nome, Estratto &e
         return Esito::fallito(nome,
                               QStringLiteral("Il file è una pagina HTML, non un estratto "
                                              "conto: salvarlo come .xlsx o .csv e riprovare."));
-    case Formato::xlsx:
-        esito = leggixlsx(dati, nome, e);
-        break;
+    case Formato::zip:
+        return leggizip(dati, nome, pezzi);
     case Formato::xml:
-        esito = leggicamt(dati, nome, e);
-        break;
+        return leggicamt(dati, nome, pezzi);
     case Formato::cbi:
-        esito = leggicbi(dati, nome, e);
-        break;
+        return leggicbi(dati, nome, pezzi);
     case Formato::csv:
-        esito = leggicsv(dati, nome, e);
         break;
     }
-    if (!esito)
-        e = {};
-    return esito;
+    return leggicsv(dati, nome, pezzi);
 }
 
-Esito leggiestratto(const QString &file, Estratto &e)
+// When a statement was made: its closing balance's date, else its latest movement's.
+QDate quando(const Estratto &e)
 {
-    e = {};
+    QDate d = e.datasaldofinale;
+    if (!d.isValid())
+        for (const RigaEstratto &r : e.righe)
+            d = !d.isValid() || r.data > d ? r.data : d;
+    return d;
+}
+
+// The statements of each bank account as one, in the order the file first names the accounts.
+QList<Estratto> perconto(QList<Estratto> pezzi)
+{
+    QStringList ordine;
+    for (const Estratto &p : pezzi)
+        if (!ordine.contains(p.conto))
+            ordine.append(p.conto);
+    std::stable_sort(pezzi.begin(), pezzi.end(),
+                     [](const Estratto &a, const Estratto &b) { return quando(a) < quando(b); });
+    QList<Estratto> conti(ordine.size());
+    QList<bool> visto(ordine.size(), false);
+    for (Estratto &p : pezzi) {
+        const qsizetype k = ordine.indexOf(p.conto);
+        if (!visto[k]) {
+            visto[k] = true;
+            conti[k] = std::move(p);
+            continue;
+        }
+        Estratto &unito = conti[k];
+        unito.righe += std::move(p.righe);
+        unito.saldofinale = p.saldofinale;
+        unito.datasaldofinale = p.datasaldofinale;
+        unito.valuta = unito.valuta.isEmpty() ? p.valuta : unito.valuta;
+    }
+    return conti;
+}
+
+// Texts folded to single blanks, and the currency settled: a statement whose every movement is
+// in one other currency is in that currency, and then none of it is ours to import.
+void sistema(Estratto &e)
+{
+    if (e.valuta.isEmpty() && !e.righe.isEmpty() &&
+        std::all_of(e.righe.begin(), e.righe.end(),
+                    [](const RigaEstratto &r) { return !r.valuta.isEmpty(); }))
+        e.valuta = e.righe.first().valuta;
+    for (RigaEstratto &r : e.righe) {
+        r.descrizione1 = std::move(r.descrizione1).simplified();
+        r.descrizione2 = std::move(r.descrizione2).simplified();
+        r.tipo = std::move(r.tipo).simplified();
+        if (r.valuta.isEmpty())
+            r.valuta = e.valuta;
+    }
+    if (!e.valuta.isEmpty()) {
+        e.saldoiniziale.reset();
+        e.saldofinale.reset();
+        e.datasaldofinale = {};
+    }
+}
+
+// A file that was read: what it holds is refused, not the disk.
+Esito rifiuto(Esito e)
+{
+    QString motivo = e.motivo;
+    if (!motivo.isEmpty() && !motivo.startsWith(QLatin1String("Riga ")))
+        motivo[0] = motivo[0].toLower();
+    e.avviso =
+        QStringLiteral("Il file %1 non è un estratto conto leggibile: %2").arg(e.file, motivo);
+    return e;
+}
+
+} // namespace
+
+Esito leggiestrattodati(const QByteArray &dati, const QString &nome, QList<Estratto> &conti)
+{
+    conti.clear();
+    QList<Estratto> pezzi;
+    if (Esito esito = leggiformato(dati, nome, pezzi); !esito)
+        return rifiuto(esito);
+    if (pezzi.isEmpty())
+        pezzi.append(Estratto{});
+    conti = perconto(pezzi);
+    for (Estratto &e : conti)
+        sistema(e);
+    if (std::all_of(conti.begin(), conti.end(),
+                    [](const Estratto &e) { return !e.valuta.isEmpty(); })) {
+        const QString motivo = QStringLiteral("L'estratto conto è in %1: si possono importare solo "
+                                              "estratti in euro.")
+                                   .arg(conti.first().valuta);
+        conti.clear();
+        Esito esito = Esito::fallito(nome, motivo);
+        esito.avviso =
+            QStringLiteral("Il file %1 non si può importare.\n%2").arg(esito.file, motivo);
+        return esito;
+    }
+    return Esito::riuscito();
+}
+
+Esito leggiestratto(const QString &file, QList<Estratto> &conti)
+{
+    conti.clear();
     const QString nome = QDir::toNativeSeparators(file);
     // A pipe or a device chosen by mistake would be waited on for ever: only a plain file.
     if (const QFileInfo info(file); info.exists() && !info.isFile())
@@ -92,5 +177,5 @@ Esito leggiestratto(const QString &file, Estratto &e)
     const QByteArray dati = f.read(estrattomassimo + 1);
     if (f.error() != QFileDevice::NoError)
         return Esito::fallito(nome, motivoerrore(f));
-    return leggiestrattodati(dati, nome, e);
+    return leggiestrattodati(dati, nome, conti);
 }

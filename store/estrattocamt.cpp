@@ -27,6 +27,7 @@ bool letto(QStringView ns)
     return camt(ns) || ns.startsWith(u"urn:CBI:xsd:");
 }
 
+// A balance without its sign is a credit, as the banks that leave it out mean it.
 std::optional<qint64> importo(const QString &testo, const QString &segno)
 {
     // xs:decimal as ISO 20022 restricts it: up to 18 digits, up to 5 of them decimals.
@@ -47,21 +48,31 @@ std::optional<qint64> importo(const QString &testo, const QString &segno)
 }
 
 struct Saldo {
-    QString tipo, importo, segno, data;
+    QString tipo, importo, segno, data, valuta;
 };
 
 // One Ntry as it is read; only the first TxDtls of a batch names the counterparty.
 struct Voce {
     qint64 riga = 0;
-    QString importo, segno, stato, contabile, valuta, informazioni;
-    QString debitore, creditore, causale, informazionitx;
+    QString importo, divisa, segno, stato, contabile, valuta, informazioni;
+    QString debitore, creditore, causale, informazionitx, famiglia, proprietario;
     int dettagli = 0;
 };
+
+// The kind of movement the bank's transaction code names: a CBI causale ("48//") or an ISO
+// family, its sub-family first where it says more ("CHRG").
+QString tipo(const Voce &v)
+{
+    if (!v.proprietario.isEmpty())
+        return tipomovimento(v.proprietario.section(QLatin1Char('/'), 0, 0));
+    const QString t = tipomovimento(v.famiglia.section(QLatin1Char('/'), 1, 1));
+    return t.isEmpty() ? tipomovimento(v.famiglia.section(QLatin1Char('/'), 0, 0)) : t;
+}
 
 class LettoreCamt
 {
   public:
-    LettoreCamt(QXmlStreamReader &x, Estratto &e) : x(x), e(e) {}
+    LettoreCamt(QXmlStreamReader &x, QList<Estratto> &pezzi) : x(x), pezzi(pezzi) {}
 
     // An empty text while the document is sound, else why not.
     QString inizio()
@@ -69,11 +80,16 @@ class LettoreCamt
         percorso.append(letto(x.namespaceUri()) ? x.name().toString() : QString());
         const QString &nome = percorso.constLast();
         testo.clear();
+        if (nome == QLatin1String("Amt"))
+            divisa = codicevaluta(x.attributes().value(QLatin1String("Ccy")).toString());
         if (nome == QLatin1String("Stmt")) {
+            pezzi.append(Estratto{});
             apertura.reset();
+            valutasaldi.clear();
+            datastatement = datagruppo;
         } else if (nome == QLatin1String("Bal")) {
             saldo = {};
-        } else if (nome == QLatin1String("Ntry") && padre(1, "Stmt")) {
+        } else if (nome == QLatin1String("Ntry") && padre(1, "Stmt") && !pezzi.isEmpty()) {
             voce = Voce{};
             voce->riga = x.lineNumber();
         } else if (nome == QLatin1String("TxDtls") && voce) {
@@ -97,17 +113,14 @@ class LettoreCamt
             motivo = campovoce(t);
         else
             camposaldo(t);
-        if (percorso.constLast() == QLatin1String("Bal"))
+        if (qui("Bal") && !pezzi.isEmpty())
             motivo = chiudisaldo();
-        else if (percorso.constLast() == QLatin1String("Stmt") && !e.saldoiniziale && apertura)
-            e.saldoiniziale = apertura;
+        else if (qui("Stmt"))
+            chiudistatement();
         percorso.removeLast();
         testo.clear();
         return motivo;
     }
-
-    // At the end of the document: no balances for statements of several accounts.
-    void chiudi() { unconto.chiudi(e); }
 
     // The line a failure names: the entry's own for a damaged entry, else where reading stopped.
     qint64 riga() const { return rigamotivo ? rigamotivo : x.lineNumber(); }
@@ -123,17 +136,38 @@ class LettoreCamt
 
     void camposaldo(const QString &t)
     {
-        if (qui("Cd") && padre(1, "CdOrPrtry") && padre(3, "Bal"))
+        if (qui("Cd") && padre(1, "CdOrPrtry") && padre(3, "Bal")) {
             saldo.tipo = t;
-        else if (qui("Amt") && padre(1, "Bal"))
+        } else if (qui("Amt") && padre(1, "Bal")) {
             saldo.importo = t;
-        else if (qui("CdtDbtInd") && padre(1, "Bal"))
+            saldo.valuta = divisa;
+        } else if (qui("CdtDbtInd") && padre(1, "Bal")) {
             saldo.segno = t;
-        else if ((qui("Dt") || qui("DtTm")) && padre(1, "Dt") && padre(2, "Bal"))
+        } else if ((qui("Dt") || qui("DtTm")) && padre(1, "Dt") && padre(2, "Bal")) {
             saldo.data = t;
-        else if ((qui("IBAN") && padre(2, "Acct")) ||
-                 (qui("Id") && padre(1, "Othr") && padre(3, "Acct")))
-            unconto.conto(t);
+        } else if (qui("CreDtTm") && (padre(1, "Stmt") || padre(1, "GrpHdr"))) {
+            // The statement's own date, else the message's, for an entry that gives none.
+            (padre(1, "Stmt") ? datastatement : datagruppo) = t;
+        } else if (!pezzi.isEmpty() && qui("IBAN") && padre(2, "Acct") && padre(3, "Stmt")) {
+            pezzi.last().conto = t.toUpper().remove(QLatin1Char(' '));
+        } else if (!pezzi.isEmpty() && qui("Ccy") && padre(1, "Acct") && padre(2, "Stmt")) {
+            pezzi.last().valuta = codicevaluta(t);
+        } else if (!pezzi.isEmpty() && qui("Id") && padre(1, "Othr") && padre(3, "Acct") &&
+                   padre(4, "Stmt") && pezzi.last().conto.isEmpty()) {
+            pezzi.last().conto = t;
+        }
+    }
+
+    // The account's currency where the file does not state it: its balances'.
+    void chiudistatement()
+    {
+        if (pezzi.isEmpty())
+            return;
+        Estratto &e = pezzi.last();
+        if (!e.saldoiniziale && apertura)
+            e.saldoiniziale = apertura;
+        if (e.valuta.isEmpty())
+            e.valuta = valutasaldi;
     }
 
     QString chiudisaldo()
@@ -143,10 +177,13 @@ class LettoreCamt
                               (saldo.tipo == QLatin1String("PRCD") && !apertura);
         if (!chiusura && !iniziale)
             return {};
-        const std::optional<qint64> v = importo(saldo.importo, saldo.segno);
+        const std::optional<qint64> v =
+            importo(saldo.importo, saldo.segno.isEmpty() ? QStringLiteral("CRDT") : saldo.segno);
         const QDate d = dataestratto(saldo.data);
         if (!v || !d.isValid())
             return QStringLiteral("saldo non valido.");
+        Estratto &e = pezzi.last();
+        valutasaldi = valutasaldi.isEmpty() ? saldo.valuta : valutasaldi;
         if (iniziale)
             apertura = v;
         else {
@@ -169,7 +206,7 @@ class LettoreCamt
             return chiudivoce();
         if (padre(1, "Ntry")) {
             if (qui("Amt"))
-                v.importo = t;
+                v.importo = t, v.divisa = divisa;
             else if (qui("CdtDbtInd"))
                 v.segno = t;
             else if (qui("Sts") && !t.isEmpty()) // later versions hold the code in Sts/Cd
@@ -178,6 +215,10 @@ class LettoreCamt
                 v.informazioni = t;
         } else if (qui("Cd") && padre(1, "Sts") && padre(2, "Ntry")) {
             v.stato = t;
+        } else if (padre(1, "Fmly") && padre(3, "BkTxCd") && padre(4, "Ntry")) {
+            v.famiglia += (qui("Cd") ? QString() : QStringLiteral("/")) + t;
+        } else if (qui("Cd") && padre(1, "Prtry") && padre(2, "BkTxCd") && padre(3, "Ntry")) {
+            v.proprietario = t;
         } else if ((qui("Dt") || qui("DtTm")) && padre(2, "Ntry")) {
             if (padre(1, "BookgDt"))
                 v.contabile = t;
@@ -200,11 +241,15 @@ class LettoreCamt
     {
         const Voce v = *voce;
         voce.reset();
-        if (v.stato != QLatin1String("BOOK")) // pending and information entries are no movement
+        // Pending and information entries are no movement; a statement holds booked entries, so
+        // one without a status is booked.
+        if (!v.stato.isEmpty() && v.stato != QLatin1String("BOOK"))
             return {};
         const std::optional<qint64> valore = importo(v.importo, v.segno);
         RigaEstratto r;
-        r.data = dataestratto(v.contabile.isEmpty() ? v.valuta : v.contabile);
+        r.data = dataestratto(!v.contabile.isEmpty() ? v.contabile
+                              : !v.valuta.isEmpty()  ? v.valuta
+                                                     : datastatement);
         QString motivo;
         if (!valore)
             motivo = QStringLiteral("importo o segno del movimento non valido.");
@@ -218,31 +263,37 @@ class LettoreCamt
         const QString nome = *valore < 0 ? v.creditore : v.debitore;
         const QString descrizione = v.informazioni.isEmpty() ? v.informazionitx : v.informazioni;
         r.descrizione1 = nome.isEmpty() ? descrizione : nome;
-        r.descrizione2 = v.causale.simplified();
-        if (r.descrizione2.isEmpty() && !nome.isEmpty())
+        r.descrizione2 = v.causale;
+        if (r.descrizione2.trimmed().isEmpty() && !nome.isEmpty())
             r.descrizione2 = descrizione;
-        e.righe.append(r);
+        // The entry's free text where the names and texts above left it unsaid, else its code.
+        const bool detta = nome.isEmpty() || r.descrizione2 == v.informazioni;
+        r.tipo = !detta && !v.informazioni.isEmpty() ? v.informazioni : tipo(v);
+        r.valuta = v.divisa;
+        pezzi.last().righe.append(r);
         return {};
     }
 
     QXmlStreamReader &x;
-    Estratto &e;
-    QStringList percorso; // local names from the root; empty for elements of other namespaces
+    QList<Estratto> &pezzi; // one per Stmt, the last being read
+    QStringList percorso;   // local names from the root; empty for elements of other namespaces
     QString testo;
+    QString divisa; // the currency of the last Amt opened
     Saldo saldo;
     std::optional<qint64> apertura;
+    QString valutasaldi, datastatement, datagruppo;
     std::optional<Voce> voce;
-    Unconto unconto;
     qint64 rigamotivo = 0;
 };
 
 } // namespace
 
-Esito leggicamt(const QByteArray &dati, const QString &nome, Estratto &e)
+Esito leggicamt(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {
     QXmlStreamReader x(dati);
     x.setEntityExpansionLimit(1000);
-    LettoreCamt lettore(x, e);
+    const qsizetype prima = pezzi.size();
+    LettoreCamt lettore(x, pezzi);
     bool radice = true;
     QString motivo;
     while (motivo.isEmpty() && !x.atEnd()) {
@@ -253,8 +304,7 @@ Esito leggicamt(const QByteArray &dati, const QString &nome, Estratto &e)
             break;
         case QXmlStreamReader::StartElement:
             if (radice && !camt(x.namespaceUri()) && !cbi(x.namespaceUri()))
-                return Esito::fallito(nome, QStringLiteral("Il file XML non è un estratto conto "
-                                                           "camt.053 o CBI."));
+                return Esito::fallito(nome, motivoxmlaltro());
             radice = false;
             motivo = lettore.inizio();
             break;
@@ -270,8 +320,9 @@ Esito leggicamt(const QByteArray &dati, const QString &nome, Estratto &e)
     }
     if (motivo.isEmpty() && x.hasError())
         motivo = QStringLiteral("il file XML è danneggiato (%1).").arg(x.errorString());
-    if (!motivo.isEmpty())
+    if (!motivo.isEmpty()) {
+        pezzi.resize(prima);
         return Esito::fallito(nome, motivoriga(lettore.riga(), motivo));
-    lettore.chiudi();
+    }
     return Esito::riuscito();
 }

@@ -73,15 +73,32 @@ std::optional<qint64> importo(QChar segno, QStringView t)
 // The movement being read: its 62 and what its 63s add.
 struct Movimento {
     RigaEstratto riga;
+    QString descrizione;     // the 62's own text, and the 63s it runs on into
+    bool continua = false;   // that text fills its field: the next free 63 goes on with it
     QString ordinante;       // the payer of an incoming transfer (63 YYY)
     QString riconciliazione; // the SEPA remittance text (63 RI1 + RI2)
     QString libero;          // 63s without a known layout
 };
 
+// The bank account of a 61: its IBAN where the record has its country code, else its Italian
+// coordinates.
+QString conto(const QString &r)
+{
+    const QString abi = r.mid(52, 5).trimmed(), cab = r.mid(57, 5).trimmed();
+    QString numero = r.mid(62, 12).trimmed();
+    if (QStringView(r).mid(99, 2).trimmed().size() == 2)
+        return QString(r.mid(99, 4) + r.mid(51, 23)).remove(QLatin1Char(' '));
+    while (numero.startsWith(QLatin1Char('0')))
+        numero.remove(0, 1);
+    if (abi.isEmpty() && cab.isEmpty() && numero.isEmpty())
+        return {};
+    return QStringLiteral("ABI %1 CAB %2 c/c %3").arg(abi, cab, numero);
+}
+
 class LettoreCbi
 {
   public:
-    explicit LettoreCbi(Estratto &e) : e(e) {}
+    explicit LettoreCbi(QList<Estratto> &pezzi) : pezzi(pezzi) {}
 
     // An empty text when the record is sound, else why not.
     QString record(const QString &r)
@@ -99,35 +116,46 @@ class LettoreCbi
         return {}; // RH, EF, 65 and whatever a bank adds carry no movement
     }
 
+    // The movement read so far goes to its statement: named by the payer, else by its own text,
+    // else by its free 63s; the remittance, else the free text, is its second description.
     void chiudi()
     {
         if (!corrente)
             return;
-        RigaEstratto &r = corrente->riga;
-        if (!corrente->ordinante.isEmpty())
-            r.descrizione1 = corrente->ordinante;
-        r.descrizione2 = corrente->riconciliazione.simplified();
-        if (r.descrizione2.isEmpty())
-            r.descrizione2 = corrente->libero.simplified();
-        e.righe.append(r);
+        Movimento &m = *corrente;
+        RigaEstratto &r = m.riga;
+        const QString propria = m.descrizione.simplified();
+        r.descrizione1 = !m.ordinante.isEmpty() ? m.ordinante
+                         : !propria.isEmpty()   ? propria
+                                                : m.libero;
+        r.descrizione2 = m.riconciliazione;
+        if (r.descrizione2.trimmed().isEmpty() && r.descrizione1 != m.libero)
+            r.descrizione2 = m.libero;
+        if (!m.ordinante.isEmpty() && !propria.isEmpty())
+            r.tipo = propria;
+        statement().righe.append(r);
         corrente.reset();
     }
 
-    void fine()
+  private:
+    // The statement being read; a movement before any 61 opens one of its own.
+    Estratto &statement()
     {
-        chiudi();
-        unconto.chiudi(e);
+        if (pezzi.size() == prima)
+            pezzi.append(Estratto{});
+        return pezzi.last();
     }
 
-  private:
     QString saldoiniziale(const QString &r)
     {
         const std::optional<qint64> saldo = importo(r[83], QStringView(r).mid(84, 15));
         if (!saldo)
             return QStringLiteral("saldo iniziale non valido.");
-        if (!e.saldoiniziale)
-            e.saldoiniziale = saldo;
-        unconto.conto(r.mid(51, 23)); // CIN, ABI, CAB and account number
+        pezzi.append(Estratto{});
+        Estratto &e = pezzi.last();
+        e.saldoiniziale = saldo;
+        e.conto = conto(r);
+        e.valuta = codicevaluta(r.mid(74, 3));
         return {};
     }
 
@@ -141,7 +169,9 @@ class LettoreCbi
         if (!v)
             return QStringLiteral("importo o segno del movimento non valido.");
         m.riga.importo = *v;
-        m.riga.descrizione1 = r.mid(86, 34).trimmed();
+        m.riga.tipo = tipomovimento(r.mid(41, 2));
+        m.descrizione = r.mid(86, 34);
+        m.continua = r[119] != u' ';
         corrente = m;
         return {};
     }
@@ -150,15 +180,22 @@ class LettoreCbi
     {
         if (!corrente)
             return QStringLiteral("record 63 senza il suo movimento.");
+        Movimento &m = *corrente;
         const QStringView flag = QStringView(r).mid(13, 3);
+        const bool strutturato =
+            QStringList{"YYY", "YY2", "ZZ1", "ZZ2", "ZZ3", "KKK", "ID1", "RI1", "RI2"}.contains(
+                flag);
         if (flag == u"YYY")
-            corrente->ordinante = r.mid(40, 40).trimmed();
+            m.ordinante = r.mid(40, 40).trimmed();
         else if (flag == u"RI1")
-            corrente->riconciliazione = r.mid(16, 104);
+            m.riconciliazione = r.mid(16, 104);
         else if (flag == u"RI2")
-            corrente->riconciliazione += r.mid(16, 36);
-        else if (!QStringList{"YY2", "ZZ1", "ZZ2", "ZZ3", "KKK", "ID1"}.contains(flag))
-            corrente->libero += r.mid(13);
+            m.riconciliazione += r.mid(16, 36);
+        else if (!strutturato && m.continua) // a text cut at the field's end goes on here whole
+            m.descrizione += r.mid(13);
+        else if (!strutturato)
+            m.libero += r.mid(13);
+        m.continua = !strutturato && m.continua && r[119] != u' ';
         return {};
     }
 
@@ -168,21 +205,25 @@ class LettoreCbi
         const QDate d = data(QStringView(r).mid(13, 6));
         if (!saldo || !d.isValid())
             return QStringLiteral("saldo finale non valido.");
+        Estratto &e = statement();
         e.saldofinale = saldo;
         e.datasaldofinale = d;
+        if (e.valuta.isEmpty())
+            e.valuta = codicevaluta(r.mid(10, 3));
         return {};
     }
 
-    Estratto &e;
+    QList<Estratto> &pezzi;
+    const qsizetype prima = pezzi.size();
     std::optional<Movimento> corrente;
-    Unconto unconto;
 };
 
 } // namespace
 
-Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
+Esito leggicbi(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {
-    LettoreCbi lettore(e);
+    const qsizetype prima = pezzi.size();
+    LettoreCbi lettore(pezzi);
     Records records(dati);
     QStringView v;
     while (records.prossimo(v)) {
@@ -198,9 +239,11 @@ Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e)
         QString r = bianco ? QString() : QStringLiteral(" ");
         r.append(v);
         r = r.leftJustified(lunghezza);
-        if (const QString motivo = lettore.record(r); !motivo.isEmpty())
+        if (const QString motivo = lettore.record(r); !motivo.isEmpty()) {
+            pezzi.resize(prima);
             return Esito::fallito(nome, motivoriga(records.numero, motivo));
+        }
     }
-    lettore.fine();
+    lettore.chiudi();
     return Esito::riuscito();
 }

@@ -82,7 +82,7 @@ QChar separatore(const QList<Linea> &righe)
 
 } // namespace
 
-Esito leggicsv(const QByteArray &dati, const QString &nome, Estratto &e)
+Esito leggicsv(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {
     QList<Linea> testo;
     if (Esito esito = linee(decodificaestratto(dati), nome, testo); !esito)
@@ -100,5 +100,9 @@ Esito leggicsv(const QByteArray &dati, const QString &nome, Estratto &e)
             return Esito::fallito(nome, motivoriga(l.numero, motivotroppo()));
         righe.append({l.numero, campi(l.testo, s)});
     }
-    return leggitabella(righe, false, nome, e);
+    Estratto e;
+    Esito esito = leggitabella(righe, false, nome, e);
+    if (esito)
+        pezzi.append(e);
+    return esito;
 }

@@ -12,20 +12,40 @@
 // What the readers of the single formats share; only store/estratto*.cpp include it.
 
 // A statement comes from outside: past these sizes it is refused, not read.
-constexpr qsizetype estrattomassimo = 64 * 1024 * 1024; // bytes of a file, or of a zip part
+constexpr qsizetype estrattomassimo = 64 * 1024 * 1024; // bytes of a file, of a zip part, of
+                                                        // all the statements of a zip
 constexpr qsizetype rigamassima = 64 * 1024;            // characters of one line
 constexpr qsizetype colonnemassime = 1000;              // fields of one line
 constexpr qsizetype righemassime = 1000000;             // lines of a table
 constexpr qsizetype cellemassime = 4000000;             // fields of a whole table
+constexpr qsizetype partimassime = 1000;                // files in a zip
 
 // The reason a table past righemassime or cellemassime is refused for.
 QString motivotroppo();
+// The reasons a text or an XML file is not a statement at all, rather than a damaged one.
+QString motivosenzaintestazione();
+QString motivoxmlaltro();
+// True when the failure says the file is no statement, as a zip may hold beside its statements.
+bool nonestratto(const Esito &esito);
 
-// The readers of each format; dati is the whole file, nome the file named in a failure.
-Esito leggicbi(const QByteArray &dati, const QString &nome, Estratto &e);
-Esito leggicamt(const QByteArray &dati, const QString &nome, Estratto &e);
-Esito leggicsv(const QByteArray &dati, const QString &nome, Estratto &e);
-Esito leggixlsx(const QByteArray &dati, const QString &nome, Estratto &e);
+enum class Formato { csv, cbi, xml, zip, xls, html };
+// Recognised by the first bytes, whatever the file's extension says.
+Formato formatoestratto(const QByteArray &dati);
+
+// The readers of each format; dati is the whole file, nome the file named in a failure. Each
+// appends one Estratto per statement it finds, its bank account named when the file does.
+Esito leggicbi(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
+Esito leggicamt(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
+Esito leggicsv(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
+// A zip: an XLSX workbook, or an archive whose statement files are read together.
+Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
+
+struct zip;
+// Unpacks the part named parte. Refused past estrattomassimo, by its declared size and by what it
+// really yields, since the declared size can lie; tipo names the archive in the reasons.
+QString partezip(zip *z, const QString &parte, const QString &tipo, QByteArray &out);
+// The first sheet of an XLSX workbook already opened.
+Esito leggicartellalavoro(zip *z, const QString &nome, QList<Estratto> &pezzi);
 
 // One line of a table (text file or sheet) with its number in the file, for the messages.
 struct RigaTabella {
@@ -37,7 +57,8 @@ struct RigaTabella {
 bool intestazioneestratto(const QStringList &celle);
 
 // Finds the header among the first 40 lines by its column names and reads the movements below
-// it. serialiexcel: a plain number in the date column is a spreadsheet's day count.
+// it, the balances stated above it or on lines of their own, and an IBAN written above it.
+// serialiexcel: a plain number in a date column is a spreadsheet's day count.
 Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QString &nome,
                    Estratto &e);
 
@@ -47,6 +68,12 @@ QString decodificaestratto(const QByteArray &dati);
 // An amount as banks write it: "1.500,75", "-1500,75", "€ -43,20", "-1500.75", "(12,00)",
 // "12,00-", "4.5E-2". Exact to ten-thousandths; nothing when the text is not an amount.
 std::optional<qint64> importoestratto(QString testo);
+// The same with a currency's code before or after it ("627,89 EUR", "USD -12"), which goes to
+// valuta (empty for euro or none).
+std::optional<qint64> importovaluta(const QString &testo, QString &valuta);
+// A currency as the file names it: its code in capitals, empty for the euro ("EUR", "Euro",
+// "€") and for what is no code.
+QString codicevaluta(const QString &testo);
 
 // The year of a two-digit year in a statement: 2000-2069, bank statements being no older.
 inline int annoestratto(int anno)
@@ -55,33 +82,17 @@ inline int annoestratto(int anno)
 }
 
 // A date as banks write it: dd/mm/yyyy, dd/mm/yy, dd.mm.yyyy, dd-mm-yyyy, yyyy-mm-dd, with an
-// optional time or time zone after it. Invalid when the text is not a date.
+// optional time or time zone after it, or with the month's Italian name or its abbreviation
+// ("24 lug 2024. 02:59:45", "3 gennaio 2024"). Invalid when the text is not a date.
 QDate dataestratto(const QString &testo);
 
-// Whether the statements of a file are all of one account. The first opening and the last
-// closing balance only add up for one; a file of several accounts gives none.
-class Unconto
-{
-  public:
-    void conto(const QString &id)
-    {
-        diversi = diversi || (visto && id != primo);
-        primo = visto ? primo : id;
-        visto = true;
-    }
-    void chiudi(Estratto &e) const
-    {
-        if (diversi) {
-            e.saldoiniziale.reset();
-            e.saldofinale.reset();
-            e.datasaldofinale = {};
-        }
-    }
+// The IBAN a text holds ("IBAN: IT60 X054 2811 1010 0000 0123 456"), without blanks; empty when
+// it holds none whose check digits are right.
+QString ibanin(const QString &testo);
 
-  private:
-    QString primo;
-    bool visto = false, diversi = false;
-};
+// The kind of movement a CBI causale ("48") or an ISO 20022 transaction family ("RCDT") names;
+// empty for a code not known.
+QString tipomovimento(const QString &codice);
 
 // "Riga n: motivo", the reason a damaged line is refused for.
 QString motivoriga(qsizetype riga, const QString &motivo);

@@ -2,7 +2,10 @@
 #include "store/codepage.h"
 #include "store/estrattoformati.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
 QString decodificaestratto(const QByteArray &dati)
 {
@@ -26,6 +29,22 @@ QString motivoriga(qsizetype riga, const QString &motivo)
 QString motivotroppo()
 {
     return QStringLiteral("troppe righe o colonne per un estratto conto.");
+}
+
+QString motivosenzaintestazione()
+{
+    return QStringLiteral("Nelle prime 40 righe non c'è l'intestazione delle colonne (data e "
+                          "importo).");
+}
+
+QString motivoxmlaltro()
+{
+    return QStringLiteral("Il file XML non è un estratto conto camt.053 o CBI.");
+}
+
+bool nonestratto(const Esito &esito)
+{
+    return esito.motivo == motivosenzaintestazione() || esito.motivo == motivoxmlaltro();
 }
 
 namespace {
@@ -147,9 +166,85 @@ std::optional<qint64> importoestratto(QString t)
     return negativo ? -i.valore : i.valore;
 }
 
-QDate dataestratto(const QString &testo)
+std::optional<qint64> importovaluta(const QString &testo, QString &valuta)
 {
-    const QStringView t = QStringView(testo).trimmed();
+    static const QRegularExpression codice(
+        QStringLiteral("^\\s*([A-Za-z]{3})\\b|\\b([A-Za-z]{3})\\s*$"));
+    valuta.clear();
+    // Most amounts have no letter at all: told without the cost of the expression.
+    if (std::none_of(testo.begin(), testo.end(), [](QChar c) { return c.isLetter(); }))
+        return importoestratto(testo);
+    const QRegularExpressionMatch m = codice.match(testo);
+    if (!m.hasMatch())
+        return importoestratto(testo);
+    valuta = codicevaluta(m.captured(1) + m.captured(2));
+    QString resto = testo;
+    return importoestratto(resto.remove(m.capturedStart(), m.capturedLength()));
+}
+
+QString codicevaluta(const QString &testo)
+{
+    const QString t = testo.trimmed().toUpper();
+    if (t.size() != 3 || t == QLatin1String("EUR") ||
+        !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }))
+        return {};
+    return t;
+}
+
+QString ibanin(const QString &testo)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("\\b([A-Z]{2}[0-9]{2}(?:[A-Z0-9]{11,30}|(?: [A-Z0-9]{4}){2,7}"
+                       "(?: [A-Z0-9]{1,4})?))\\b"));
+    for (auto i = forma.globalMatch(testo.toUpper()); i.hasNext();) {
+        QString iban = i.next().captured(1).remove(QLatin1Char(' '));
+        // Check digits: the first four characters moved to the end, letters as 10-35, mod 97.
+        int resto = 0;
+        for (QChar c : iban.mid(4) + iban.left(4)) {
+            const int v = c.isDigit() ? c.digitValue() : c.unicode() - 'A' + 10;
+            resto = (resto * (v < 10 ? 10 : 100) + v) % 97;
+        }
+        if (resto == 1)
+            return iban;
+    }
+    return {};
+}
+
+QString tipomovimento(const QString &codice)
+{
+    static const QHash<QString, QString> tipi{
+        {"48", "Bonifico a vostro favore"}, {"26", "Bonifico disposto"},
+        {"16", "Commissioni e spese"},      {"13", "Assegno"},
+        {"Z1", "Giroconto cash pooling"},   {"Z2", "Versamento da cassa continua"},
+        {"RCDT", "Bonifico ricevuto"},      {"ICDT", "Bonifico disposto"},
+        {"RDDT", "Addebito diretto"},       {"IDDT", "Incasso SDD"},
+        {"CCRD", "Pagamento con carta"},    {"CHRG", "Commissioni e spese"},
+    };
+    return tipi.value(codice);
+}
+
+namespace {
+
+// "24 lug 2024. 02:59:45", "3 gennaio 2024": the month named by a prefix of its Italian name.
+QDate datamese(QStringView t)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^(\\d{1,2})[ .-]+([A-Za-z]{3,9})\\.?[ .-]+(\\d{4})(?:[.,]?(?:\\s.*)?)$"));
+    const QRegularExpressionMatch m = forma.match(t.toString());
+    if (!m.hasMatch())
+        return {};
+    static const QString mesi[] = {"gennaio",   "febbraio", "marzo",    "aprile",
+                                   "maggio",    "giugno",   "luglio",   "agosto",
+                                   "settembre", "ottobre",  "novembre", "dicembre"};
+    const QString mese = m.captured(2).toLower();
+    for (int i = 0; i < 12; ++i)
+        if (mesi[i].startsWith(mese))
+            return QDate(m.captured(3).toInt(), i + 1, m.captured(1).toInt());
+    return {};
+}
+
+QDate datacifre(QStringView t)
+{
     int n[3] = {}, cifre[3] = {};
     QChar segno[2];
     qsizetype i = 0;
@@ -173,4 +268,15 @@ QDate dataestratto(const QString &testo)
         (!resto.isEmpty() && resto[0] != QLatin1Char(' ')))
         return {};
     return QDate(cifre[2] == 2 ? annoestratto(n[2]) : n[2], n[1], n[0]);
+}
+
+} // namespace
+
+QDate dataestratto(const QString &testo)
+{
+    const QStringView t = QStringView(testo).trimmed();
+    const QDate d = datacifre(t);
+    if (d.isValid() || std::none_of(t.begin(), t.end(), [](QChar c) { return c.isLetter(); }))
+        return d;
+    return datamese(t);
 }

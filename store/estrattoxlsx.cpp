@@ -1,45 +1,12 @@
 #include "store/estrattoformati.h"
 
-#include <QHash>
 #include <QXmlStreamReader>
 #include <functional>
-#include <memory>
 #include <zip.h>
 
 namespace {
 
-using Archivio = std::unique_ptr<zip_t, decltype(&zip_discard)>;
-
-// A part of the workbook, unpacked. Refused past estrattomassimo, by its declared size and by
-// what it really yields, since the declared size can lie.
-QString parte(zip_t *z, const QString &nome, QByteArray &out)
-{
-    const zip_int64_t i = zip_name_locate(z, nome.toUtf8().constData(), 0);
-    zip_stat_t st;
-    if (i < 0 || zip_stat_index(z, zip_uint64_t(i), 0, &st) != 0)
-        return QStringLiteral("il file XLSX non ha la parte %1.").arg(nome);
-    const QString troppo = QStringLiteral("la parte %1 del file XLSX supera %2 MB una volta "
-                                          "estratta.")
-                               .arg(nome)
-                               .arg(estrattomassimo / (1024 * 1024));
-    if ((st.valid & ZIP_STAT_SIZE) && st.size > zip_uint64_t(estrattomassimo))
-        return troppo;
-    std::unique_ptr<zip_file_t, decltype(&zip_fclose)> f(zip_fopen_index(z, zip_uint64_t(i), 0),
-                                                         &zip_fclose);
-    if (!f)
-        return QStringLiteral("la parte %1 del file XLSX è danneggiata.").arg(nome);
-    out.clear();
-    char blocco[65536];
-    zip_int64_t letti;
-    while ((letti = zip_fread(f.get(), blocco, sizeof blocco)) > 0) {
-        if (out.size() + letti > estrattomassimo)
-            return troppo;
-        out.append(blocco, qsizetype(letti));
-    }
-    if (letti < 0)
-        return QStringLiteral("la parte %1 del file XLSX è danneggiata.").arg(nome);
-    return {};
-}
+const QString xlsx = QStringLiteral("XLSX");
 
 // Walks an XML part, every token to quale; a DTD is refused, so no entity is ever declared.
 QString scorri(const QByteArray &xml, const QString &nome,
@@ -80,7 +47,7 @@ QString parti(zip_t *z, Parti &p)
 {
     QByteArray xml;
     QString id;
-    if (QString m = parte(z, QStringLiteral("xl/workbook.xml"), xml); !m.isEmpty())
+    if (QString m = partezip(z, QStringLiteral("xl/workbook.xml"), xlsx, xml); !m.isEmpty())
         return m;
     QString motivo = scorri(xml, QStringLiteral("xl/workbook.xml"), [&](QXmlStreamReader &x) {
         for (const QXmlStreamAttribute &a : x.attributes())
@@ -91,7 +58,7 @@ QString parti(zip_t *z, Parti &p)
     });
     const QString rels = QStringLiteral("xl/_rels/workbook.xml.rels");
     if (motivo.isEmpty())
-        motivo = parte(z, rels, xml);
+        motivo = partezip(z, rels, xlsx, xml);
     if (!motivo.isEmpty())
         return motivo;
     motivo = scorri(xml, rels, [&](QXmlStreamReader &x) {
@@ -114,7 +81,7 @@ QString parti(zip_t *z, Parti &p)
 QString testicondivisi(zip_t *z, const QString &nome, QStringList &testi)
 {
     QByteArray xml;
-    if (QString m = parte(z, nome, xml); !m.isEmpty())
+    if (QString m = partezip(z, nome, xlsx, xml); !m.isEmpty())
         return m;
     bool fonetica = false; // the reading aid of East Asian texts is no part of the text
     return scorri(xml, nome, [&](QXmlStreamReader &x) {
@@ -149,7 +116,7 @@ int colonna(QStringView riferimento)
 QString foglio(zip_t *z, const QString &nome, const QStringList &testi, QList<RigaTabella> &righe)
 {
     QByteArray xml;
-    if (QString m = parte(z, nome, xml); !m.isEmpty())
+    if (QString m = partezip(z, nome, xlsx, xml); !m.isEmpty())
         return m;
     QString tipo, valore;
     int c = -1;
@@ -195,29 +162,21 @@ QString foglio(zip_t *z, const QString &nome, const QStringList &testi, QList<Ri
 
 } // namespace
 
-Esito leggixlsx(const QByteArray &dati, const QString &nome, Estratto &e)
+Esito leggicartellalavoro(zip *z, const QString &nome, QList<Estratto> &pezzi)
 {
-    zip_error_t errore;
-    zip_error_init(&errore);
-    zip_source_t *sorgente =
-        zip_source_buffer_create(dati.constData(), zip_uint64_t(dati.size()), 0, &errore);
-    zip_t *aperto = sorgente ? zip_open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
-    zip_error_fini(&errore);
-    if (!aperto) {
-        if (sorgente)
-            zip_source_free(sorgente);
-        return Esito::fallito(nome, QStringLiteral("Il file XLSX è danneggiato."));
-    }
-    const Archivio z(aperto, &zip_discard);
     Parti p;
     QStringList testi;
     QList<RigaTabella> righe;
-    QString motivo = parti(z.get(), p);
+    QString motivo = parti(z, p);
     if (motivo.isEmpty() && !p.testi.isEmpty())
-        motivo = testicondivisi(z.get(), p.testi, testi);
+        motivo = testicondivisi(z, p.testi, testi);
     if (motivo.isEmpty())
-        motivo = foglio(z.get(), p.foglio, testi, righe);
+        motivo = foglio(z, p.foglio, testi, righe);
     if (!motivo.isEmpty())
         return Esito::fallito(nome, motivo[0].toUpper() + motivo.mid(1));
-    return leggitabella(righe, true, nome, e);
+    Estratto e;
+    Esito esito = leggitabella(righe, true, nome, e);
+    if (esito)
+        pezzi.append(e);
+    return esito;
 }

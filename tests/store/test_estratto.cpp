@@ -12,20 +12,24 @@
 
 namespace {
 
-// The rows and balances of a statement as one text, so a case states them in a line each.
-QString riassunto(const Estratto &e)
+// The rows and balances of each account as one text, so a case states them in a line each.
+QString riassunto(const QList<Estratto> &conti)
 {
     QStringList out;
-    for (const RigaEstratto &r : e.righe)
-        out << QStringLiteral("%1 %2 %3|%4")
-                   .arg(r.data.toString(Qt::ISODate))
-                   .arg(r.importo)
-                   .arg(r.descrizione1, r.descrizione2);
-    if (e.saldoiniziale || e.saldofinale)
-        out << QStringLiteral("saldi %1 %2 %3")
-                   .arg(e.saldoiniziale.value_or(-1))
-                   .arg(e.saldofinale.value_or(-1))
-                   .arg(e.datasaldofinale.toString(Qt::ISODate));
+    for (const Estratto &e : conti) {
+        if (!e.conto.isEmpty())
+            out << "conto " + e.conto;
+        for (const RigaEstratto &r : e.righe)
+            out << QStringLiteral("%1 %2 %3|%4")
+                       .arg(r.data.toString(Qt::ISODate))
+                       .arg(r.importo)
+                       .arg(r.descrizione1, r.descrizione2);
+        if (e.saldoiniziale || e.saldofinale)
+            out << QStringLiteral("saldi %1 %2 %3")
+                       .arg(e.saldoiniziale.value_or(-1))
+                       .arg(e.saldofinale.value_or(-1))
+                       .arg(e.datasaldofinale.toString(Qt::ISODate));
+    }
     return out.join(QLatin1Char('\n'));
 }
 
@@ -43,12 +47,12 @@ struct Caso {
 void verifica(const QList<Caso> &casi)
 {
     for (const Caso &c : casi) {
-        Estratto e;
+        QList<Estratto> e;
         const Esito esito = leggiestrattodati(c.dati, QStringLiteral("estratto"), e);
         EXPECT_EQ((esito ? riassunto(e) : esito.motivo).toStdString(), c.atteso.toStdString())
             << c.nome;
         if (!esito) {
-            EXPECT_TRUE(e.righe.isEmpty() && !e.saldofinale) << c.nome;
+            EXPECT_TRUE(e.isEmpty()) << c.nome;
         }
     }
 }
@@ -210,7 +214,10 @@ TEST(Estratto, CbiFlows)
     QList<QByteArray> dueconti = f;
     dueconti[13].replace(62, 12, "000000006492");
     verifica({{"CR LF", f.join("\r\n") + "\r\n", atteso},
-              {"two accounts: no balances", dueconti.join("\n"), atteso.section('\n', 0, 2)},
+              {"two accounts, each with its balances", dueconti.join("\n"),
+               atteso.section('\n', 0, 1) +
+                   "\nsaldi 10000000 11307500 2026-03-06\nconto ABI  CAB  c/c 6492\n"
+                   "2026-03-07 -307500 BONIFICO|\nsaldi 11307500 -50000 2026-03-07"},
               {"no line ends", f.join(), atteso},
               {"no leading blank, trailing blanks cut", senzabianco, atteso}});
 }
@@ -230,7 +237,7 @@ TEST(Estratto, TextExports)
          "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|"},
         {"an opening balance line above the movements",
          "Data;Importo;Descrizione\nSaldo iniziale;1.000,00;\n01/03/2026;-5,00;Bar\n",
-         "2026-03-01 -50000 Bar|"},
+         "2026-03-01 -50000 Bar|\nsaldi 10000000 -1 "},
         {"UTF-8 with BOM, commas, ISO dates, one signed column",
          "\xEF\xBB\xBF\"Booking Date\",\"Partner Name\",\"Amount (EUR)\",\"Payment Reference\"\n"
          "2026-01-31,\"Caff\xC3\xA8 \"\"Roma\"\"\",-1500.75,Fattura 3\n",
@@ -260,8 +267,7 @@ TEST(Estratto, DamagedFilesRefused)
 {
     const QByteArray testa = "riga sopra\nData;Importo;Descrizione\n01/03/2026;1,00;ok\n";
     const QString nonriconosciuto =
-        "Il file non è un estratto conto riconosciuto: nelle prime 40 righe non c'è "
-        "l'intestazione delle colonne (data e importo).";
+        "Nelle prime 40 righe non c'è l'intestazione delle colonne (data e importo).";
     // The sheet is the last part: its entry in the central directory claims 100 bytes.
     QByteArray bomba =
         xlsx("<row r=\"1\"><c><v>" + QByteArray(64 * 1024 * 1024, '0') + "</v></c></row>");
@@ -315,7 +321,7 @@ TEST(Estratto, DamagedFilesRefused)
          "La parte xl/worksheets/foglio.xml del file XLSX supera 64 MB una volta estratta."},
         {"an XLSX cell past a thousand columns", xlsx("<row r=\"7\"><c r=\"ZZZ7\"/></row>"),
          "Riga 7: troppe colonne."},
-        {"an XLSX that is no zip", "PK\x03\x04 not a zip", "Il file XLSX è danneggiato."},
+        {"an XLSX that is no zip", "PK\x03\x04 not a zip", "Il file zip è danneggiato."},
         {"empty", " \r\n", "Il file è vuoto."},
         {"too large", QByteArray(64 * 1024 * 1024 + 1, ' '),
          "Il file è troppo grande per un estratto conto (oltre 64 MB)."},
@@ -325,7 +331,7 @@ TEST(Estratto, DamagedFilesRefused)
     QTemporaryDir cartella;
     const QString tubo = cartella.filePath("tubo");
     ASSERT_EQ(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
-    Estratto e;
+    QList<Estratto> e;
     EXPECT_EQ(leggiestratto(tubo, e).motivo, "Non è un file di dati.");
 #endif
 }

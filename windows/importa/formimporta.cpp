@@ -41,7 +41,13 @@ QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::A
 
 } // namespace
 
-Formimporta::Formimporta(const Estratto &e, QWidget *parent) : QDialog(parent), estratto(e)
+Formimporta::Formimporta(const Estratto &e, QWidget *parent)
+    : Formimporta(QList<Estratto>{e}, parent)
+{
+}
+
+Formimporta::Formimporta(const QList<Estratto> &c, QWidget *parent)
+    : QDialog(parent), conti(c.isEmpty() ? QList<Estratto>{Estratto{}} : c)
 {
     setObjectName(QStringLiteral("Formimporta"));
     setWindowTitle(QString());
@@ -54,11 +60,7 @@ Formimporta::Formimporta(const Estratto &e, QWidget *parent) : QDialog(parent), 
     Esito letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
     if (letto)
         letto = leggicontatti(s.percorso, rubrica);
-    const Nomicontatti nomi(rubrica);
-    for (const RigaEstratto &r : estratto.righe) {
-        movimenti.append(movimentoestratto(r, 0, s.dittacorrente, nomi));
-        controlli.append({r.data, valore(movimenti.last())});
-    }
+    nomi = Nomicontatti(rubrica);
     riempi();
     // Without the year's movements no duplicate can be told: offer nothing to import.
     if (!letto) {
@@ -80,7 +82,7 @@ void Formimporta::costruisci()
 
     griglia = new QTableWidget(0, 7, this);
     griglia->setObjectName(QStringLiteral("griglia"));
-    griglia->setGeometry(area(2400, 120, 12120, 5160));
+    griglia->setGeometry(area(2400, 480, 12120, 4800));
     griglia->setHorizontalHeaderLabels({QString(), QStringLiteral("Data"),
                                         QStringLiteral("Descrizione"),
                                         QStringLiteral("Descrizione 2"), QStringLiteral("ENTRATE"),
@@ -93,6 +95,7 @@ void Formimporta::costruisci()
     griglia->setWordWrap(false);
 
     costruiscisaldi();
+    costruiscicontibanca();
     auto *annulla = pulsante(this, "annulla", area(120, 5640, 855, 735), QStringLiteral("Annulla"));
     pulsanteregistra =
         pulsante(this, "registra", area(13545, 5640, 975, 735), QStringLiteral("Importa"));
@@ -130,8 +133,16 @@ void Formimporta::costruiscisaldi()
     colora(avvisoquadra, QPalette::WindowText, QColor(192, 0, 0));
 }
 
-// The rows, the statement's balances and the accounts, the one pressed on the toolbar chosen.
+// The accounts, then the first bank account's rows and balances.
 void Formimporta::riempi()
+{
+    Lista->addItems(nomiconti());
+    riempicontibanca();
+    connect(Lista, &QListWidget::currentRowChanged, this, &Formimporta::aggiornastati);
+    connect(griglia, &QTableWidget::itemChanged, this, &Formimporta::aggiornasaldi);
+}
+
+void Formimporta::riempirighe()
 {
     griglia->setRowCount(int(movimenti.size()));
     for (int i = 0; i < movimenti.size(); ++i) {
@@ -152,11 +163,4 @@ void Formimporta::riempi()
     mostra(saldoiniziale, estratto.saldoiniziale);
     mostra(saldofinale, estratto.saldofinale);
     avvisoquadra->setVisible(!quadra(estratto));
-
-    Lista->addItems(nomiconti());
-    const int premuto = stato().contocorrente - 2; // TUTTI: nothing chosen
-    Lista->setCurrentRow(premuto >= 0 && premuto < Lista->count() ? premuto : -1);
-    aggiornastati();
-    connect(Lista, &QListWidget::currentRowChanged, this, &Formimporta::aggiornastati);
-    connect(griglia, &QTableWidget::itemChanged, this, &Formimporta::aggiornasaldi);
 }

@@ -24,6 +24,8 @@ QString nomestato(StatoRiga s)
         return QStringLiteral("già presente");
     case StatoRiga::daverificare:
         return QStringLiteral("da verificare");
+    case StatoRiga::altravaluta:
+        return QStringLiteral("altra valuta");
     case StatoRiga::altroanno:
         break;
     }
@@ -53,14 +55,17 @@ void Formimporta::aggiornastati()
         for (const RigaControllo &r : controlli)
             stati.append(r.data.year() == anno.anno ? StatoRiga::nuovo : StatoRiga::altroanno);
     }
+    for (int i = 0; i < stati.size(); ++i)
+        stati[i] = statoestratto(estratto.righe[i], stati[i]);
     {
         const QSignalBlocker fermo(griglia);
         for (int i = 0; i < stati.size(); ++i) {
             QTableWidgetItem *scelta = griglia->item(i, 0);
-            const bool altroanno = stati[i] == StatoRiga::altroanno;
-            scelta->setFlags(altroanno ? Qt::ItemIsSelectable
-                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                                             Qt::ItemIsUserCheckable);
+            const bool bloccata =
+                stati[i] == StatoRiga::altroanno || stati[i] == StatoRiga::altravaluta;
+            scelta->setFlags(bloccata ? Qt::ItemIsSelectable
+                                      : Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                            Qt::ItemIsUserCheckable);
             scelta->setCheckState(stati[i] == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
             griglia->item(i, 6)->setText(nomestato(stati[i]));
         }
@@ -116,5 +121,7 @@ void Formimporta::registra()
         }
         ++scritti;
     }
+    if (scritti > 0)
+        ricordacontobanca();
     accept();
 }

@@ -7,8 +7,12 @@
 #include "support/finestre.h"
 #include "windows/importa/formimporta.h"
 
+#include <QComboBox>
+#include <QMessageBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtEndian>
+#include <zip.h>
 
 namespace {
 
@@ -69,11 +73,12 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
                QDate(2026, 3, 12)};
     Formimporta f(e);
     f.show();
-    const QStringList attese = {
-        "-|05/03/26|Bar Sport|||3,50|già presente", "x|05/03/26|Bar Sport|||3,50|nuovo",
-        "-|11/03/26|ROSSI SPA|Fattura 12|100,00||da verificare",
-        " |31/12/25|Canone|||5,00|altro anno",
-        "x|12/03/26|" + lunga.left(50) + "|" + lunga.mid(50).trimmed() + "||12,35|nuovo"};
+    const QStringList attese = {"-|05/03/26|Bar Sport|Estratto conto||3,50|già presente",
+                                "x|05/03/26|Bar Sport|Estratto conto||3,50|nuovo",
+                                "-|11/03/26|ROSSI SPA|Fattura 12|100,00||da verificare",
+                                " |31/12/25|Canone|Estratto conto||5,00|altro anno",
+                                "x|12/03/26|" + lunga.left(50) + "|" + lunga.mid(50).trimmed() +
+                                    "||12,35|nuovo"};
     for (int r = 0; r < attese.size(); ++r)
         EXPECT_EQ(rigagriglia(f, r), attese[r].toStdString());
     EXPECT_EQ(saldo(f, "saldoiniziale"), "100,00 #0000ff");
@@ -85,8 +90,8 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
     // Another account has its own movements: the Bar two days off answers one row only.
     auto *lista = f.findChild<QListWidget *>("Lista");
     clicca(lista, 1);
-    EXPECT_EQ(rigagriglia(f, 0), "-|05/03/26|Bar Sport|||3,50|da verificare");
-    EXPECT_EQ(rigagriglia(f, 1), "x|05/03/26|Bar Sport|||3,50|nuovo");
+    EXPECT_EQ(rigagriglia(f, 0), "-|05/03/26|Bar Sport|Estratto conto||3,50|da verificare");
+    EXPECT_EQ(rigagriglia(f, 1), "x|05/03/26|Bar Sport|Estratto conto||3,50|nuovo");
     clicca(lista, 0);
     f.findChild<QTableWidget *>("griglia")->item(2, 0)->setCheckState(Qt::Checked);
     EXPECT_EQ(saldo(f, "saldoconto"), "380,65 #0000ff");
@@ -174,8 +179,8 @@ TEST(Formimporta, FromTheMainWindowButton)
     const QStringList prima = QDir(dati).entryList(QDir::Files);
     scegli(file);
     const QString rifiuto = messaggio([&] { clicca(&f, "importa"); });
-    EXPECT_TRUE(rifiuto.contains("banca.txt") && rifiuto.contains("Riga 5"))
-        << rifiuto.toStdString();
+    EXPECT_EQ(rifiuto, "Il file " + QDir::toNativeSeparators(file) +
+                           " non è un estratto conto leggibile: Riga 5: importo non valido.");
     EXPECT_EQ(QDir(dati).entryList(QDir::Files), prima); // nothing written, not even a month
 
     estratto("1.500,75");
@@ -191,4 +196,234 @@ TEST(Formimporta, FromTheMainWindowButton)
     });
     clicca(&f, "importa");
     EXPECT_EQ(testo(&f, "descri1_0"), "Bonifico da Rossi"); // the ledger reloaded
+}
+
+namespace {
+
+// A CBI record: 120 blanks with the fields at their 1-based positions.
+QByteArray cbi(std::initializer_list<std::pair<int, const char *>> campi)
+{
+    QByteArray r(120, ' ');
+    for (const auto &[posizione, testo] : campi)
+        r.replace(posizione - 1, qstrlen(testo), testo);
+    return r + "\r\n";
+}
+
+QByteArray archivio(const QList<std::pair<const char *, QByteArray>> &parti)
+{
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath("estratti.zip");
+    zip_t *z = zip_open(file.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    for (const auto &[nome, dati] : parti)
+        zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
+    zip_close(z);
+    return leggibyte(file);
+}
+
+// A camt.053 statement of one day: its balances and one entry, as a bank delivers it daily.
+QByteArray camt(const char *giorno, const char *apertura, const char *chiusura, const char *voce)
+{
+    auto saldo = [&](const char *tipo, const char *importo) {
+        return QByteArray("<Bal><Tp><CdOrPrtry><Cd>") + tipo +
+               "</Cd></CdOrPrtry></Tp><Amt Ccy="
+               "\"EUR\">" +
+               importo + "</Amt><CdtDbtInd>CRDT</CdtDbtInd><Dt><Dt>2026-03-" + giorno +
+               "</Dt></Dt></Bal>";
+    };
+    return "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><BkToCstmrStmt>"
+           "<Stmt><Acct><Id><IBAN>IT60X0542811101000000123456</IBAN></Id></Acct>" +
+           saldo("OPBD", apertura) + saldo("CLBD", chiusura) + voce +
+           "</Stmt></BkToCstmrStmt>"
+           "</Document>";
+}
+
+// What the import window shows of the bank account chosen: heading, rows and balances.
+QString vista(const Formimporta &f)
+{
+    QStringList v{testo(&f, "intestazione")};
+    for (int r = 0; r < f.findChild<QTableWidget *>("griglia")->rowCount(); ++r)
+        v << QString::fromStdString(rigagriglia(f, r));
+    QStringList saldi;
+    for (const char *nome : {"saldoiniziale", "saldofinale", "differenza"})
+        saldi << testo(&f, nome);
+    return (v << saldi.join(' ') +
+                     (f.findChild<QLabel *>("avvisoquadra")->isHidden() ? "" : " non quadra"))
+        .join('\n');
+}
+
+// The statement file imported from the main window: what the import window shows, every bank
+// account in turn, or the message that refused the file (its path written FILE).
+QString importa(Formprincipale &principale, const QString &file, const QByteArray &dati)
+{
+    scrivibyte(file, dati);
+    scegli(file);
+    QString visto;
+    quandomodale([&](QWidget *w) {
+        auto *f = qobject_cast<Formimporta *>(w);
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box) {
+            visto = box->text();
+            return box->accept();
+        }
+        auto *c = f->findChild<QComboBox *>("contibanca");
+        for (int i = 0; i < (c->isHidden() ? 1 : c->count()); ++i) {
+            c->setCurrentIndex(i);
+            visto += (c->isHidden() ? "" : "[" + c->currentText() + "] ") + vista(*f) + "\n";
+        }
+        f->reject();
+    });
+    clicca(&principale, "importa");
+    return visto.replace(QDir::toNativeSeparators(file), "FILE");
+}
+
+} // namespace
+
+TEST(Formimporta, RealBanksStatements)
+{
+    nuovoarchivio({"Alfa"});
+    Formprincipale principale;
+    stato().annogestione = "26";
+    const QByteArray iban = "IT60X0542811101000000123456";
+    const QByteArray busta =
+        "<BDY:CBIBdyBkToCstmrStmtReq xmlns:BDY=\"urn:CBI:xsd:CBIBdyBkToCstmrStmtReq.00.01.02\">"
+        "<BDY:CBIEnvelBkToCstmrStmtReqLogMsg><CBIDlyStmtReqLogMsg xmlns=\"urn:CBI:xsd:"
+        "CBIDlyStmtReqLogMsg.00.01.02\"><Stmt><Acct><Id><IBAN>IT94A0306901234100000005678</IBAN>"
+        "</Id></Acct><Bal><Tp><CdOrPrtry><Cd>OPBD</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">100.00"
+        "</Amt><Dt><Dt>2026-03-01</Dt></Dt></Bal><Ntry><Amt Ccy=\"EUR\">10.00</Amt><CdtDbtInd>"
+        "DBIT</CdtDbtInd><ValDt><Dt>2026-03-02</Dt></ValDt><BkTxCd><Prtry><Cd>16//</Cd></Prtry>"
+        "</BkTxCd><AddtlNtryInf>Spese\n\t  tenuta   conto</AddtlNtryInf></Ntry></Stmt><Stmt><Acct>"
+        "<Id><IBAN>" +
+        iban +
+        "</IBAN></Id></Acct></Stmt></CBIDlyStmtReqLogMsg>"
+        "</BDY:CBIEnvelBkToCstmrStmtReqLogMsg></BDY:CBIBdyBkToCstmrStmtReq>";
+    const struct {
+        const char *file;
+        QByteArray dati;
+        const char *atteso;
+    } casi[] = {
+        {"balance lines.csv",
+         "Conto corrente;IBAN: IT60 X054 2811 1010 0000 0123 456\r\n"
+         "Data contabile;Data valuta;Dare;Avere;Divisa;Descrizione;Stato\r\n"
+         "01/03/2026;;;1.000,00;EUR;Saldo iniziale;\r\n"
+         "02/03/2026;02/03/2026;;150,00;EUR;Saldo fattura 123;\r\n"
+         "05/03/2026;05/03/2026;20,00;;EUR;Commissioni;In lavorazione\r\n"
+         "06/03/2026;06/03/2026;12,00;;USD;Abbonamento;\r\n"
+         "07/03/2026;07/03/2026;99,00;;EUR;Carta;NON CONTABILIZZATO\r\n"
+         "31/03/2026;;;1.130,00|;EUR;|SALDO FINALE;\r\n"
+         "31/03/2026;;;1.130,00;EUR;Disponibilità al;\r\n"
+         "31/03/2026;;;0,00;;Saldo SBF per conti unici al;\r\n",
+         "IT60 X054 2811 1010 0000 0123 456 · dal 02/03/2026 al 06/03/2026 · 3 movimenti\n"
+         "x|02/03/26|Saldo fattura 123|Estratto conto|150,00||nuovo\n"
+         "-|05/03/26|Commissioni|Estratto conto||20,00|da verificare\n"
+         " |06/03/26|Abbonamento|Estratto conto||12,00|altra valuta\n1000,00 1130,00 980,00\n"},
+        {"two banks.cbi",
+         cbi({{2, "RH03069SIAXX050326UNO"}}) +
+             cbi({{2, "610000001"}, {52, "X0542811101000000123456EUR010326C000000001000,00IT60"}}) +
+             cbi({{2, "620000001001030326030326D000000000015,0016"}}) +
+             cbi({{2, "630000001001COMMISSIONI TENUTA CONTO"}}) +
+             cbi({{2, "620000001002040326040326D000000000100,0026"},
+                  {87, "Disposizione bonifico n SCT Coordi"}}) +
+             cbi({{2, "630000001002nate benef: ROSSI SRL"}}) +
+             cbi({{2, "640000001EUR040326C000000000885,00"}}) + cbi({{2, "EF03069SIAXX"}}) +
+             cbi({{2, "RH01005SIAXX050326DUE"}}) +
+             cbi({{2, "610000001"}, {52, "W0100503200000000006492EUR010326C000000000500,00"}}) +
+             cbi({{2, "620000001001050326050326C000000000050,0048"},
+                  {87, "Bonifico a Vs. favore"}}) +
+             cbi({{2, "630000001001YYY05032026"}, {41, "VERDI SPA"}}) +
+             cbi({{2, "640000001EUR050326C000000000550,00"}}) + cbi({{2, "EF01005SIAXX"}}),
+         "[IT60 X054 2811 1010 0000 0123 456 · 2 movimenti] IT60 X054 2811 1010 0000 0123 456 · "
+         "dal "
+         "03/03/2026 al 04/03/2026 · 2 movimenti\n"
+         "x|03/03/26|COMMISSIONI TENUTA CONTO|Commissioni e spese||15,00|nuovo\n"
+         "x|04/03/26|Disposizione bonifico n SCT Coordinate benef: ROSS|I SRL||100,00|nuovo\n"
+         "1000,00 885,00 1000,00\n[ABI 01005 CAB 03200 c/c 6492 · 1 movimento] ABI 01005 CAB "
+         "03200 c/c 6492 · dal 05/03/2026 al 05/03/2026 · 1 movimento\n"
+         "x|05/03/26|VERDI SPA|Bonifico a Vs. favore|50,00||nuovo\n500,00 550,00 500,00\n"},
+        {"envelope.xml", busta,
+         "[IT94 A030 6901 2341 0000 0005 678 · 1 movimento] IT94 A030 6901 2341 0000 0005 678 · "
+         "dal 02/03/2026 al 02/03/2026 · 1 movimento\n"
+         "x|02/03/26|Spese tenuta conto|Commissioni e spese||10,00|nuovo\n100,00  \n"
+         "[IT60 X054 2811 1010 0000 0123 456 · 0 movimenti] IT60 X054 2811 1010 0000 0123 456 · "
+         "0 movimenti\n  \n"},
+        {"chf.xml",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.04\"><BkToCstmrStmt><Stmt>"
+         "<Acct><Id><IBAN>CH9300762011623852957</IBAN></Id><Ccy>CHF</Ccy></Acct><Ntry><Amt Ccy="
+         "\"CHF\">5.00</Amt><CdtDbtInd>DBIT</CdtDbtInd><BookgDt><Dt>2026-03-02</Dt></BookgDt>"
+         "</Ntry></Stmt></BkToCstmrStmt></Document>",
+         "Il file FILE non si può importare.\nL'estratto conto è in CHF: si possono importare "
+         "solo estratti in euro."},
+        {"revolut.csv",
+         "Type,Product,Started Date,Completed Date,Description,Amount,Fee,Currency,State,Balance\n"
+         "CARD_PAYMENT,Current,2026-03-02 10:00:00,2026-03-03 09:00:00,Amazon,-25.50,0.00,EUR,"
+         "COMPLETED,74.50\nCARD_PAYMENT,Current,2026-03-04 10:00:00,,Esselunga,-10.00,0.00,EUR,"
+         "PENDING,\nTOPUP,Current,2026-03-05 10:00:00,2026-03-05 10:00:01,Ricarica,100.00,0.00,"
+         "EUR,COMPLETED,174.50\n",
+         "Conto non indicato · dal 03/03/2026 al 05/03/2026 · 2 movimenti\n"
+         "x|03/03/26|Amazon|CARD_PAYMENT||25,50|nuovo\nx|05/03/26|Ricarica|TOPUP|100,00||nuovo\n"
+         "  \n"},
+        {"satispay.csv",
+         "id,name,state,kind,date,amount,currency,extra info\n"
+         "a1,Bar Roma,APPROVED,C2B,\"24 lug 2026. 02:59:45\",\"-3,40 \",EUR,\n"
+         "a2,Mario,NOT APPROVED,P2P,\"25 lug 2026. 10:00:00\",\"5,00\",EUR,\n"
+         "a3,Ricarica,APPROVED,BANK,\"3 agosto 2026\",\"30,40 \",EUR,\n",
+         "Conto non indicato · dal 24/07/2026 al 03/08/2026 · 2 movimenti\n"
+         "x|24/07/26|Bar Roma|C2B||3,40|nuovo\nx|03/08/26|Ricarica|BANK|30,40||nuovo\n  \n"},
+        {"abbreviated.csv",
+         "\"Saldo Iniziale\",\"627,89 EUR\",\"Saldo Finale\",\"627,10 EUR\"\n"
+         "Data Op.,Data Val.,Causale,Descrizione,Importo,Div.\n"
+         "03/03/2026,03/03/2026,POS,Bar Roma,\"-0,79\",EUR\n",
+         "Conto non indicato · dal 03/03/2026 al 03/03/2026 · 1 movimento\n"
+         "x|03/03/26|Bar Roma|POS||0,79|nuovo\n627,89 627,10 627,89\n"},
+        {"no statements.zip", archivio({{"leggimi.txt", "Estratti conto di marzo"}}),
+         "Il file FILE non è un estratto conto leggibile: il file zip non contiene estratti "
+         "conto."},
+    };
+    for (const auto &c : casi)
+        EXPECT_EQ(importa(principale, cartellautente() + "/" + c.file, c.dati).toStdString(),
+                  c.atteso)
+            << c.file;
+}
+
+TEST(Formimporta, AZipOfDailyStatementsAndTheBookAccountItWentInto)
+{
+    const QString dati = nuovoarchivio({"Alfa"});
+    ASSERT_TRUE(aggiungiconto("c:", "Banca"));
+    const QString banche = dati + "/banche.txt";
+    scrivibyte(banche, "senza punto e virgola\r\n\x01\xFF;\r\n"); // damaged: nothing remembered
+    Formprincipale principale;
+    stato().annogestione = "26";
+    auto voce = [](const char *importo, const char *giorno, const char *nome) {
+        return QByteArray("<Ntry><Amt Ccy=\"EUR\">") + importo +
+               "</Amt><CdtDbtInd>DBIT"
+               "</CdtDbtInd><Sts>BOOK</Sts><BookgDt><Dt>2026-03-" +
+               giorno +
+               "</Dt></BookgDt>"
+               "<AddtlNtryInf>" +
+               nome + "</AddtlNtryInf></Ntry>";
+    };
+    // The later day first in the archive: the statements are put in date order.
+    const QByteArray zip =
+        archivio({{"0305.xml", camt("05", "90.00", "85.00", voce("5", "05", "Bar"))},
+                  {"0302.xml", camt("02", "100.00", "90.00", voce("10", "02", "Enel"))}});
+    const QString atteso = "IT60 X054 2811 1010 0000 0123 456 · dal 02/03/2026 al 05/03/2026 · 2 "
+                           "movimenti\n%1|02/03/26|Enel|Estratto conto||10,00|%2\n"
+                           "%1|05/03/26|Bar|Estratto conto||5,00|%2\n100,00 85,00 100,00";
+    // The toolbar's CASSA first, then the account the rows went into, the file being damaged.
+    for (const char *lista : {"CASSA", "Banca"}) {
+        scrivibyte(cartellautente() + "/marzo.zip", zip);
+        scegli(cartellautente() + "/marzo.zip");
+        quandomodale([&](QWidget *w) {
+            auto *f = qobject_cast<Formimporta *>(w);
+            auto *l = f->findChild<QListWidget *>("Lista");
+            EXPECT_EQ(l->currentItem()->text(), lista);
+            clicca(l, 1);
+            const bool primo = l->currentItem()->text() != lista;
+            EXPECT_EQ(
+                vista(*f).toStdString(),
+                atteso.arg(primo ? "x" : "-", primo ? "nuovo" : "già presente").toStdString());
+            primo ? clicca(f, "registra") : f->reject();
+        });
+        clicca(&principale, "importa");
+        EXPECT_EQ(leggibyte(banche), "IT60X0542811101000000123456;Banca\r\n");
+    }
 }
