@@ -119,7 +119,7 @@ QImage saldi(Formprincipale &p)
 QImage importa(Formprincipale &p)
 {
     const QString file = QDir(discolocale()).filePath(QStringLiteral("estratto.xml"));
-    Estratto e;
+    QList<Estratto> e;
     if (!scriviestratto(file) || !leggiestratto(QDir::toNativeSeparators(file), e))
         throw std::runtime_error("l'estratto conto di esempio non si legge");
     p.sceglieconto(3);
