@@ -3,6 +3,7 @@
 #include "ledger/doppioni.h"
 #include "store/estratto.h"
 #include "store/movimento.h"
+#include "store/quadrature.h"
 
 #include <QDialog>
 
@@ -35,6 +36,8 @@ class Formimporta : public QDialog
     // saldoconto and differenza, with the rows now checked.
     void aggiornasaldi();
     QList<qsizetype> righescelte() const;
+    // The recorded movements the "già presente" rows paired, confirmed by the statement.
+    QList<Conferma> confermategiapresenti() const;
 
     Estratto estratto;
     QList<Movimento> movimenti; // one per statement row, the account still to be set
