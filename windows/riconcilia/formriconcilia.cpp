@@ -18,17 +18,6 @@ namespace {
 
 const int larghezze[] = {1900, 1035, 2550, 2100, 1100, 1100}; // twips
 
-QToolButton *pulsante(QWidget *padre, const char *nome, const QRect &r, const QString &suggerimento)
-{
-    auto *b = new QToolButton(padre);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setGeometry(r);
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(nome))));
-    b->setIconSize(r.size() - QSize(16, 16));
-    b->setToolTip(suggerimento);
-    return b;
-}
-
 // Left-aligned text is the view's own default: a year of open rows saves storing it per cell.
 QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
 {
@@ -98,9 +87,10 @@ void Formriconcilia::costruisci()
     esito->setGeometry(area(3000, 5400, 8400, 375));
     esito->setFont(grassetto);
 
-    auto *annulla = pulsante(this, "annulla", area(120, 5760, 855, 735), QStringLiteral("Annulla"));
-    pulsanteregistra = pulsante(this, "registra", area(12105, 5760, 975, 735),
-                                QStringLiteral("Conferma i movimenti spuntati"));
+    auto *annulla =
+        pulsanteimmagine(this, "annulla", area(120, 5760, 855, 735), QStringLiteral("Annulla"));
+    pulsanteregistra = pulsanteimmagine(this, "registra", area(12105, 5760, 975, 735),
+                                        QStringLiteral("Conferma i movimenti spuntati"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
     connect(pulsanteregistra, &QToolButton::clicked, this, &Formriconcilia::registra);
 }
@@ -116,17 +106,10 @@ void Formriconcilia::costruiscisaldi()
                          {"saldolibro", "Saldo del conto", &Formriconcilia::saldolibro},
                          {"differenza", "Differenza", &Formriconcilia::differenza},
                          {"spiegata", "Spiegata dai movimenti aperti", &Formriconcilia::spiegata}};
-    const QFont grassetto = carattere(QStringLiteral("Arial"), 9.75, true);
     int y = 480;
     for (const Voce &v : voci) {
-        auto *titolo = new QLabel(QString::fromUtf8(v.titolo), this);
-        titolo->setGeometry(area(120, y, 2775, 255));
-        auto *l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(v.nome));
-        l->setGeometry(area(120, y + 255, 2775, 330));
-        l->setFont(grassetto);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        this->*v.etichetta = l;
+        this->*v.etichetta =
+            etichettaimporto(this, v.nome, QString::fromUtf8(v.titolo), 120, y, 2775);
         y += 780;
     }
 }
