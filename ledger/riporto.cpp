@@ -29,9 +29,7 @@ bool delconto(const char *r, qint16 ditta, qint16 conto)
 // A carry of year anno written before, still in force.
 bool riportoin(const char *r, const QString &anno, qint16 ditta, qint16 conto)
 {
-    return delconto(r, ditta, conto) &&
-           decodificatesto(mv::descrizione1(r), mv::larghezzadescrizione) == descrizioneriporto &&
-           decodificatesto(mv::descrizione2(r), mv::larghezzadescrizione) == annoriportato(anno);
+    return delconto(r, ditta, conto) && eriporto(r, anno);
 }
 
 Esito saldiconti(const QString &percorso, const QString &anno, qint16 ditta, qint16 conto,
@@ -73,6 +71,12 @@ Esito riportiscritti(const QString &percorso, const QString &anno, qint16 ditta,
 }
 
 } // namespace
+
+bool eriporto(const char *r, const QString &anno)
+{
+    return decodificatesto(mv::descrizione1(r), mv::larghezzadescrizione) == descrizioneriporto &&
+           decodificatesto(mv::descrizione2(r), mv::larghezzadescrizione) == annoriportato(anno);
+}
 
 QString annosuccessivo(const QString &anno)
 {

@@ -16,6 +16,10 @@ struct Riporto {
     qint32 numero = 0;
 };
 
+// True when the record is a carry of year anno (two digits), whatever its account: the
+// opening balance of the next year, not a movement of its own.
+bool eriporto(const char *record, const QString &anno);
+
 // The two-digit year after anno: "26" is followed by "27", "99" by "00".
 QString annosuccessivo(const QString &anno);
 

@@ -1,7 +1,9 @@
 #include "platform/aspetto.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPalette>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -49,4 +51,29 @@ void sfondo(QWidget *w, const QColor &colore)
 {
     w->setAutoFillBackground(true);
     colora(w, QPalette::Window, colore);
+}
+
+QToolButton *pulsanteimmagine(QWidget *padre, const char *nome, const QRect &r,
+                              const QString &suggerimento)
+{
+    auto *b = new QToolButton(padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setGeometry(r);
+    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(nome))));
+    b->setIconSize(r.size() - QSize(16, 16));
+    b->setToolTip(suggerimento);
+    return b;
+}
+
+QLabel *etichettaimporto(QWidget *padre, const char *nome, const QString &titolo, int x, int y,
+                         int larghezza)
+{
+    auto *t = new QLabel(titolo, padre);
+    t->setGeometry(area(x, y, larghezza, 255));
+    auto *l = new QLabel(padre);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setGeometry(area(x, y + 255, larghezza, 330));
+    l->setFont(carattere(QStringLiteral("Arial"), 9.75, true));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
 }

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QRect>
 
+class QLabel;
+class QToolButton;
 class QWidget;
 
 // Layouts are drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
@@ -35,3 +37,11 @@ void sfondo(QWidget *w, const QColor &colore);
 void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore);
 // The box turns light yellow while it has the focus and white when it loses it.
 void colorasulfuoco(QWidget *w);
+
+// A picture button of a secondary window, named nome, showing :/icons/<nome>.svg.
+QToolButton *pulsanteimmagine(QWidget *padre, const char *nome, const QRect &r,
+                              const QString &suggerimento);
+// An amount under its title at x, y (twips), larghezza wide: the title on one line, the amount
+// named nome below it, bold and to the right. Returns the amount's label.
+QLabel *etichettaimporto(QWidget *padre, const char *nome, const QString &titolo, int x, int y,
+                         int larghezza);

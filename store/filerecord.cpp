@@ -175,7 +175,7 @@ Esito FileRecord::leggiablocchi(const std::function<void(const char *, qsizetype
 
 Esito FileRecord::aggiungi(const QByteArray &record, qint32 *numero, qint32 minimo) const
 {
-    Q_ASSERT(record.size() == dimensione);
+    Q_ASSERT(!record.isEmpty() && record.size() % dimensione == 0);
     Aperto aperto(nativo, BloccoFile::Esclusivo);
     if (!aperto.esito)
         return aperto.esito;

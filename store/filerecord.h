@@ -34,6 +34,8 @@ class FileRecord
     Esito leggiablocchi(const std::function<void(const char *, qsizetype)> &usa) const;
     // Writes the record at count + 1 and returns that number. A file of fewer than minimo - 1
     // records is left untouched and the call fails: the caller's numbering no longer matches.
+    // Several whole records given at once go in one write under one lock, all or none; numero
+    // is then the first one's.
     Esito aggiungi(const QByteArray &record, qint32 *numero = nullptr, qint32 minimo = 1) const;
     // Overwrites record numero (1 to count + 1); on a failed write the old bytes are put back.
     Esito riscrivi(qint32 numero, const QByteArray &record) const;

@@ -1,4 +1,5 @@
 #include "ledger/elabora.h"
+#include "store/quadrature.h"
 #include "support/archivio.h"
 
 #include <QFileInfo>
@@ -42,5 +43,30 @@ TEST(Condivisione, FourWritersAndOneReaderOnOneMonthFile)
     for (int ditta = 1; ditta <= scrittori; ++ditta) {
         ASSERT_NO_FATAL_FAILURE(leggi(ditta));
         ASSERT_TRUE(t.numerorighe == ciascuno && importi.size() == ciascuno);
+    }
+}
+
+// Two workstations keep the statements of two accounts at the same moment: every statement and
+// every confirmation is whole and kept once, and the latest statement is each account's own.
+TEST(Condivisione, TwoWorkstationsKeepingStatementsLoseNothing)
+{
+    const QString dati = nuovoarchivio();
+    const int ciascuno = 1500;
+    QProcess processi[2];
+    for (int conto : {3, 4})
+        processi[conto - 3].start(
+            SCRITTORE, {"quadrature", "c:", QString::number(conto), QString::number(ciascuno)});
+    for (QProcess &p : processi)
+        ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0);
+    EXPECT_EQ(QFileInfo(dati + "/quadrature").size(), 2 * 2 * ciascuno * 64);
+    for (qint16 conto : {3, 4}) {
+        Conferme c;
+        ASSERT_TRUE(leggiconferme("c:", 1, conto, c) && c.estratto);
+        EXPECT_EQ(c.estratto->banca, "IT" + QString::number(conto));
+        EXPECT_EQ(c.estratto->data, QDate(2026, 12, 31));
+        EXPECT_EQ(c.estratto->saldo, 1459); // the last of the latest date
+        for (int i = 0; i < ciascuno; ++i)
+            ASSERT_TRUE(c.confermate.contains({2026, 1, i + 1, 1, 0, i})) << i;
+        EXPECT_EQ(c.confermate.size(), ciascuno);
     }
 }

@@ -2,17 +2,37 @@
 //   scrittore RADICE            rewrites the company list, appends a movement to mov0626 and
 //                               rewrites address-book record 1, in a loop until it is killed;
 //   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE.
+//   scrittore quadrature RADICE CONTO QUANTI
+//                               keeps QUANTI statements of account CONTO of company 1, statement
+//                               i of day i of 2026 confirming record i + 1 of January.
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
 #include "store/ditte.h"
 #include "store/filemese.h"
+#include "store/quadrature.h"
 #include "store/rubrica.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+int tienestratti(const QString &radice, qint16 conto, int quanti)
+{
+    for (int i = 0; i < quanti; ++i)
+        if (!registraestratto(radice, 1, conto, "IT" + QString::number(conto),
+                              QDate(2026, 1, 1).addDays(i % 365), i, {{2026, 1, i + 1, 1, 0, i}}))
+            return 1;
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    if (argc == 5)
+        return tienestratti(QString::fromLocal8Bit(argv[2]), qint16(std::atoi(argv[3])),
+                            std::atoi(argv[4]));
     if (argc != 2 && argc != 4)
         return 2;
     const bool ucciso = argc == 2;

@@ -20,17 +20,6 @@ namespace {
 
 const int larghezze[] = {330, 1035, 3600, 3000, 1200, 1200, 1320}; // twips
 
-QToolButton *pulsante(QWidget *padre, const char *nome, const QRect &r, const QString &suggerimento)
-{
-    auto *b = new QToolButton(padre);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setGeometry(r);
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(nome))));
-    b->setIconSize(r.size() - QSize(16, 16));
-    b->setToolTip(suggerimento);
-    return b;
-}
-
 QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
 {
     auto *c = new QTableWidgetItem(testo);
@@ -96,9 +85,10 @@ void Formimporta::costruisci()
 
     costruiscisaldi();
     costruiscicontibanca();
-    auto *annulla = pulsante(this, "annulla", area(120, 5640, 855, 735), QStringLiteral("Annulla"));
+    auto *annulla =
+        pulsanteimmagine(this, "annulla", area(120, 5640, 855, 735), QStringLiteral("Annulla"));
     pulsanteregistra =
-        pulsante(this, "registra", area(13545, 5640, 975, 735), QStringLiteral("Importa"));
+        pulsanteimmagine(this, "registra", area(13545, 5640, 975, 735), QStringLiteral("Importa"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
     connect(pulsanteregistra, &QToolButton::clicked, this, &Formimporta::registra);
 }
@@ -113,19 +103,13 @@ void Formimporta::costruiscisaldi()
                          {"saldofinale", "Saldo finale", &Formimporta::saldofinale},
                          {"saldoconto", "Saldo del conto", &Formimporta::saldoconto},
                          {"differenza", "Differenza", &Formimporta::differenza}};
-    const QFont grassetto = carattere(QStringLiteral("Arial"), 9.75, true);
     int y = 2280;
     for (const Voce &v : voci) {
-        auto *titolo = new QLabel(QString::fromUtf8(v.titolo), this);
-        titolo->setGeometry(area(120, y, 2175, 255));
-        auto *l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(v.nome));
-        l->setGeometry(area(120, y + 255, 2175, 330));
-        l->setFont(grassetto);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        this->*v.etichetta = l;
+        this->*v.etichetta =
+            etichettaimporto(this, v.nome, QString::fromUtf8(v.titolo), 120, y, 2175);
         y += 780;
     }
+    const QFont grassetto = carattere(QStringLiteral("Arial"), 9.75, true);
     avvisoquadra = new QLabel(QStringLiteral("L'estratto conto non quadra"), this);
     avvisoquadra->setObjectName(QStringLiteral("avvisoquadra"));
     avvisoquadra->setGeometry(area(2400, 5400, 6000, 375));

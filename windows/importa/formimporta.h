@@ -4,6 +4,7 @@
 #include "ledger/importazione.h"
 #include "store/estratto.h"
 #include "store/movimento.h"
+#include "store/quadrature.h"
 
 #include <QDialog>
 #include <QHash>
@@ -50,6 +51,8 @@ class Formimporta : public QDialog
     // saldoconto and differenza, with the rows now checked.
     void aggiornasaldi();
     QList<qsizetype> righescelte() const;
+    // The recorded movements the "già presente" rows paired, confirmed by the statement.
+    QList<Conferma> confermategiapresenti() const;
 
     QList<Estratto> conti;
     Estratto estratto;          // the bank account shown

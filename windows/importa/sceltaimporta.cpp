@@ -3,6 +3,7 @@
 
 #include "app/stato.h"
 #include "ledger/importazione.h"
+#include "ledger/periodo.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
@@ -108,11 +109,14 @@ void Formimporta::registra()
     const Stato &s = stato();
     const QList<qsizetype> scelte = righescelte();
     qsizetype scritti = 0;
+    QList<Conferma> confermate = confermategiapresenti();
     for (qsizetype i : scelte) {
         Movimento m = movimenti[i];
         m.conto = conto();
-        const QString file = percorsomese(s.percorso, controlli[i].data.month(), s.annogestione);
-        if (const Esito e = aggiungimovimento(file, m); !e) {
+        const int mese = controlli[i].data.month();
+        const QString file = percorsomese(s.percorso, mese, s.annogestione);
+        qint32 numero = 0;
+        if (const Esito e = aggiungimovimento(file, m, &numero); !e) {
             // Each movement written is whole: a second import offers the rest.
             avviso(this, e.messaggio() + QStringLiteral("\n\nMovimenti importati: %1 di %2.")
                                              .arg(scritti)
@@ -120,8 +124,22 @@ void Formimporta::registra()
             break;
         }
         ++scritti;
+        confermate.append({annointero(s.annogestione).toInt(), qint16(mese), numero, m.giorno,
+                           m.segno, m.importo});
     }
     if (scritti > 0)
         ricordacontobanca();
+    // The bank's own rows, as written, are confirmed: the reconciliation leaves them out.
+    if (const Esito e = registraestratto(s.percorso, s.dittacorrente, conto(), estratto.conto,
+                                         ultimadata(estratto), estratto.saldofinale, confermate);
+        !e)
+        avviso(this, e.messaggio());
     accept();
+}
+
+QList<Conferma> Formimporta::confermategiapresenti() const
+{
+    // The matching does not tell yet which recorded movement a "già presente" row paired:
+    // until it does, those rows confirm nothing and stay open in the reconciliation.
+    return {};
 }

@@ -10,6 +10,7 @@
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
 #include "store/salvafile.h"
+#include "windows/riconcilia/formriconcilia.h"
 #include "windows/saldi/graficoanno.h"
 
 #include <QChartView>
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int righe = 13;              // twelve months and the year
 constexpr int larghezzagrafico = 7260; // twips beside the grid
+constexpr int altezza = 5940;          // twips: the grid, then two rows of buttons
 const int larghezze[] = {1500, 1200, 1200, 1200};
 constexpr Qt::Alignment allineamento = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -50,7 +52,7 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Formsaldi"));
     setWindowTitle(QString());
-    setFixedSize(tw(5280 + larghezzagrafico), tw(5220));
+    setFixedSize(tw(5280 + larghezzagrafico), tw(altezza));
     sfondo(this, QColor(192, 192, 192));
     costruisci();
 
@@ -60,7 +62,7 @@ Formsaldi::Formsaldi(QWidget *parent) : QDialog(parent)
     const Esito e =
         calcolasaldi(st.percorso, st.annogestione, st.dittacorrente, st.contocorrente, saldi);
     grafico = graficoanno(this, e ? &saldi : nullptr);
-    grafico->setGeometry(area(5340, 0, larghezzagrafico - 60, 5220));
+    grafico->setGeometry(area(5340, 0, larghezzagrafico - 60, altezza));
     esporta->setEnabled(bool(e));
     // Sums cut short by an unreadable month would look complete: show none, say why.
     if (e) {
@@ -113,6 +115,14 @@ void Formsaldi::costruisci()
     b->setText(QStringLiteral("Riporta al nuovo anno"));
     b->setToolTip(QStringLiteral("Riporta il saldo finale al 1 gennaio dell'anno successivo"));
     connect(b, &QAbstractButton::clicked, this, &Formsaldi::riporta);
+
+    b = new QToolButton(this);
+    b->setObjectName(QStringLiteral("riconcilia"));
+    b->setGeometry(area(120, 5250, 2760, 615));
+    b->setText(QStringLiteral("Riconcilia"));
+    b->setToolTip(QStringLiteral("Riconciliazione con la banca"));
+    b->setEnabled(stato().contocorrente != 1); // TUTTI is no bank account
+    connect(b, &QAbstractButton::clicked, this, &Formsaldi::riconcilia);
 }
 
 namespace {
@@ -148,6 +158,12 @@ void Formsaldi::riporta()
     for (const Riporto &r : riporti)
         if (Esito e = scriviriporto(st.percorso, st.annogestione, st.dittacorrente, r); !e)
             return avviso(this, e.messaggio());
+}
+
+void Formsaldi::riconcilia()
+{
+    Formriconcilia finestra(this);
+    finestra.exec();
 }
 
 void Formsaldi::esportacsv()

@@ -25,6 +25,8 @@ class Formsaldi : public QDialog
     // Carries the year's final balance of the account shown (of each account, on "TUTTI") into
     // 1 January of the next year, after a question listing them.
     void riporta();
+    // Opens the bank reconciliation of the account shown.
+    void riconcilia();
 
   private:
     void costruisci();
