@@ -1,9 +1,12 @@
 // The writer the tests of killed and concurrent writes run as another process:
 //   scrittore RADICE            rewrites the company list, appends a movement to mov0626 and
 //                               rewrites address-book record 1, in a loop until it is killed;
-//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE.
+//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE;
+//   scrittore RADICE QUANTI     carries CASSA of company 1 from 2026 into January 2027 QUANTI
+//                               times, 70,00 and 0 in turn (each zero deletes the carry).
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
+#include "ledger/riporto.h"
 #include "store/ditte.h"
 #include "store/filemese.h"
 #include "store/rubrica.h"
@@ -13,6 +16,13 @@
 
 int main(int argc, char **argv)
 {
+    if (argc == 3) {
+        for (int i = 0; i < std::atoi(argv[2]); ++i)
+            if (!scriviriporto(QString::fromLocal8Bit(argv[1]), "26", 1,
+                               {2, i % 2 == 0 ? 700000 : 0, 0}))
+                return 1;
+        return 0;
+    }
     if (argc != 2 && argc != 4)
         return 2;
     const bool ucciso = argc == 2;
