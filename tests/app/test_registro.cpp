@@ -5,6 +5,7 @@
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
+#include "windows/saldi/formsaldi.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -342,6 +343,26 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
     EXPECT_TRUE(messaggio([&] {
                     clicca(f.get(), "ripristinamovimento");
                 }).contains("modificato nel frattempo"));
+
+    // A carried balance deleted by mistake and carried again: taking the deletion back would
+    // make January count it twice.
+    const QString prima = annoyy(oggi().addYears(-1));
+    scrivimese(5, {mov(5, 0, 100 * euro)}, prima);
+    const auto riporta = [&] {
+        stato().annogestione = prima;
+        Formsaldi s;
+        accettamessaggio();
+        clicca(&s, "riporta");
+        stato().annogestione = anno;
+    };
+    riporta();
+    clicca(f.get(), "aprimese_1");
+    cancella();
+    riporta();
+    EXPECT_EQ(messaggio([&] { clicca(f.get(), "ripristinamovimento"); }),
+              "Il saldo dell'anno è già stato riportato.");
+    clicca(f.get(), "aprimese_1");
+    EXPECT_EQ(video(), "RIPORTO SALDO = 100,00 0,00 100,00");
 }
 
 // Every key runs its command, and its button's tooltip names the key.

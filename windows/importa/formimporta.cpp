@@ -51,14 +51,18 @@ Formimporta::Formimporta(const Estratto &e, QWidget *parent) : QDialog(parent), 
 
     const Stato &s = stato();
     QList<Contatto> rubrica;
-    Esito letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
-    if (letto)
-        letto = leggicontatti(s.percorso, rubrica);
+    Esito letto = leggicontatti(s.percorso, rubrica);
     const Nomicontatti nomi(rubrica);
+    QList<QDate> date;
     for (const RigaEstratto &r : estratto.righe) {
         movimenti.append(movimentoestratto(r, 0, s.dittacorrente, nomi));
         controlli.append({r.data, valore(movimenti.last())});
+        date.append(r.data);
     }
+    if (letto)
+        letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
+    if (letto)
+        letto = leggiattorno(s.percorso, s.dittacorrente, date, ultimadata(estratto), anno);
     riempi();
     // Without the year's movements no duplicate can be told: offer nothing to import.
     if (!letto) {
@@ -157,6 +161,6 @@ void Formimporta::riempi()
     const int premuto = stato().contocorrente - 2; // TUTTI: nothing chosen
     Lista->setCurrentRow(premuto >= 0 && premuto < Lista->count() ? premuto : -1);
     aggiornastati();
-    connect(Lista, &QListWidget::currentRowChanged, this, &Formimporta::aggiornastati);
+    connect(Lista, &QListWidget::itemSelectionChanged, this, &Formimporta::aggiornastati);
     connect(griglia, &QTableWidget::itemChanged, this, &Formimporta::aggiornasaldi);
 }

@@ -28,7 +28,8 @@ class Formimporta : public QDialog
     void costruisci();
     void costruiscisaldi();
     void riempi();
-    // The account chosen in Lista: 2 CASSA, 3.. the account list; 0 when none is.
+    // The account selected in Lista: 2 CASSA, 3.. the account list; 0 when none is. A current
+    // row without a selection (Qt makes one when the list gets the focus) is no choice.
     qint16 conto() const;
     // States and check marks again, for the account now chosen.
     void aggiornastati();
@@ -40,6 +41,7 @@ class Formimporta : public QDialog
     QList<Movimento> movimenti; // one per statement row, the account still to be set
     QList<RigaControllo> controlli;
     AnnoDitta anno;
+    QList<Abbinamento> abbinamenti; // of each row, for the account chosen
 
     QListWidget *Lista = nullptr;
     QTableWidget *griglia = nullptr;

@@ -3,10 +3,10 @@
 
 #include "app/stato.h"
 #include "ledger/importazione.h"
+#include "ledger/registrazione.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
-#include "store/filemese.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,10 +24,23 @@ QString nomestato(StatoRiga s)
         return QStringLiteral("già presente");
     case StatoRiga::daverificare:
         return QStringLiteral("da verificare");
+    case StatoRiga::importonullo:
+        return QStringLiteral("importo nullo");
     case StatoRiga::altroanno:
         break;
     }
     return QStringLiteral("altro anno");
+}
+
+// The notice of rows another workstation recorded between the check and the writing.
+QString giaregistrati(qsizetype n)
+{
+    if (n == 1)
+        return QStringLiteral("1 movimento era già stato registrato da un'altra postazione e non "
+                              "è stato importato.");
+    return QStringLiteral("%1 movimenti erano già stati registrati da un'altra postazione e non "
+                          "sono stati importati.")
+        .arg(n);
 }
 
 void mostrasaldo(QLabel *l, qint64 saldo)
@@ -40,29 +53,26 @@ void mostrasaldo(QLabel *l, qint64 saldo)
 
 qint16 Formimporta::conto() const
 {
-    return Lista->currentRow() >= 0 ? qint16(Lista->currentRow() + 2) : 0;
+    const QList<QListWidgetItem *> scelti = Lista->selectedItems();
+    return scelti.isEmpty() ? 0 : qint16(Lista->row(scelti.first()) + 2);
 }
 
 void Formimporta::aggiornastati()
 {
-    QList<StatoRiga> stati;
-    if (conto() != 0) {
-        stati = statirighe(anno, conto(), controlli);
-    } else {
-        // No account, no duplicates to tell: only the year decides.
-        for (const RigaControllo &r : controlli)
-            stati.append(r.data.year() == anno.anno ? StatoRiga::nuovo : StatoRiga::altroanno);
-    }
+    // No account, no duplicates to tell: only the year and the amount decide.
+    abbinamenti = abbinarighe(conto() != 0 ? anno : AnnoDitta{anno.anno, {}}, conto(), controlli);
     {
         const QSignalBlocker fermo(griglia);
-        for (int i = 0; i < stati.size(); ++i) {
+        for (int i = 0; i < abbinamenti.size(); ++i) {
+            const StatoRiga stato = abbinamenti[i].stato;
             QTableWidgetItem *scelta = griglia->item(i, 0);
-            const bool altroanno = stati[i] == StatoRiga::altroanno;
-            scelta->setFlags(altroanno ? Qt::ItemIsSelectable
-                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                                             Qt::ItemIsUserCheckable);
-            scelta->setCheckState(stati[i] == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
-            griglia->item(i, 6)->setText(nomestato(stati[i]));
+            const bool importabile =
+                stato != StatoRiga::altroanno && stato != StatoRiga::importonullo;
+            scelta->setFlags(importabile ? Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                               Qt::ItemIsUserCheckable
+                                         : Qt::ItemIsSelectable);
+            scelta->setCheckState(stato == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
+            griglia->item(i, 6)->setText(nomestato(stato));
         }
     }
     aggiornasaldi();
@@ -102,19 +112,22 @@ void Formimporta::registra()
     }
     const Stato &s = stato();
     const QList<qsizetype> scelte = righescelte();
-    qsizetype scritti = 0;
+    QList<DaScrivere> righe;
     for (qsizetype i : scelte) {
-        Movimento m = movimenti[i];
-        m.conto = conto();
-        const QString file = percorsomese(s.percorso, controlli[i].data.month(), s.annogestione);
-        if (const Esito e = aggiungimovimento(file, m); !e) {
-            // Each movement written is whole: a second import offers the rest.
-            avviso(this, e.messaggio() + QStringLiteral("\n\nMovimenti importati: %1 di %2.")
-                                             .arg(scritti)
-                                             .arg(scelte.size()));
-            break;
-        }
-        ++scritti;
+        righe.append({movimenti[i], controlli[i].data.month()});
+        righe.last().movimento.conto = conto();
     }
+    Registrati r;
+    const Esito e = registraestratto(s.percorso, s.annogestione, righe, abbinamenti, r);
+    QStringList avvisi;
+    // Each movement written is whole: a second import offers the rest.
+    if (!e)
+        avvisi.append(
+            e.messaggio() +
+            QStringLiteral("\n\nMovimenti importati: %1 di %2.").arg(r.scritti).arg(scelte.size()));
+    if (r.giapresenti > 0)
+        avvisi.append(giaregistrati(r.giapresenti));
+    if (!avvisi.isEmpty())
+        avviso(this, avvisi.join(QStringLiteral("\n\n")));
     accept();
 }
