@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QRect>
 
+class QLabel;
+class QTableWidgetItem;
 class QWidget;
 
 // Layouts are drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
@@ -35,3 +37,12 @@ void sfondo(QWidget *w, const QColor &colore);
 void colora(QWidget *w, QPalette::ColorRole ruolo, const QColor &colore);
 // The box turns light yellow while it has the focus and white when it loses it.
 void colorasulfuoco(QWidget *w);
+
+// Figures side by side never touch: a text that does not fit its room with a few pixels to
+// spare is drawn smaller, half a point at a time, down to 6 points.
+QFont adattato(const QFont &base, const QString &testo, int larghezza);
+// A label's text within its contents, starting each time from the font the label had before
+// its first fitting, so a shorter text grows back.
+void adatta(QLabel *l);
+// A grid cell's text within its column, starting from the grid's font.
+void adatta(QTableWidgetItem *cella);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -363,6 +364,37 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
               "Il saldo dell'anno è già stato riportato.");
     clicca(f.get(), "aprimese_1");
     EXPECT_EQ(video(), "RIPORTO SALDO = 100,00 0,00 100,00");
+}
+
+// Figures up to 999999999,99 are drawn smaller where they would not fit: each whole, none
+// touching the next, on the screen and in the balances grid.
+TEST_F(Registro, LargeFiguresStayWholeAndApart)
+{
+    const qint64 g = 9999999999900;
+    mese(3, {mov(1, 0, g), mov(2, 1, g), mov(3, 1, g)});
+    apri();
+    clicca(f.get(), "aprimese_3");
+    const auto larghezza = [](const QFont &c, const QString &t) {
+        return QFontMetrics(c).horizontalAdvance(t);
+    };
+    // Where a right-aligned figure's text starts and ends.
+    const auto margini = [&](const char *nome) {
+        const QLabel *l = f->findChild<QLabel *>(nome);
+        const int fine = l->geometry().right() - qMax(l->indent(), 0);
+        EXPECT_LE(larghezza(l->font(), l->text()), l->contentsRect().width()) << nome;
+        return std::pair{fine - larghezza(l->font(), l->text()), fine};
+    };
+    for (auto [a, b] :
+         {std::pair{"Label7", "Label8"}, {"Label8", "Label9"}, {"uscite_2", "saldo_2"}})
+        EXPECT_GE(margini(b).first - margini(a).second, 2) << a << " " << b;
+    EXPECT_EQ(t("Label8") + t("saldo_2"), "1999999999,98-999999999,99");
+
+    Formsaldi s;
+    const auto *griglia = s.findChild<QTableWidget *>("griglia");
+    for (int c = 1; c < 4; ++c) {
+        const QTableWidgetItem *marzo = griglia->item(2, c);
+        EXPECT_LE(larghezza(marzo->font(), marzo->text()), griglia->columnWidth(c) - 4) << c;
+    }
 }
 
 // Every key runs its command, and its button's tooltip names the key.

@@ -147,11 +147,13 @@ void Formimporta::riempi()
         griglia->setItem(i, 3, cella(m.descrizione2));
         griglia->setItem(i, 4, cella(uscita ? QString() : fixed(m.importo), Qt::AlignRight));
         griglia->setItem(i, 5, cella(uscita ? fixed(m.importo) : QString(), Qt::AlignRight));
+        adatta(griglia->item(i, uscita ? 5 : 4));
         griglia->setItem(i, 6, cella(QString()));
     }
     auto mostra = [](QLabel *l, const std::optional<qint64> &saldo) {
         l->setText(saldo ? fixed(*saldo) : QString());
         colora(l, QPalette::WindowText, coloresaldo(saldo.value_or(0)));
+        adatta(l);
     };
     mostra(saldoiniziale, estratto.saldoiniziale);
     mostra(saldofinale, estratto.saldofinale);

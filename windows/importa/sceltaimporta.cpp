@@ -47,6 +47,7 @@ void mostrasaldo(QLabel *l, qint64 saldo)
 {
     l->setText(fixed(saldo));
     colora(l, QPalette::WindowText, coloresaldo(saldo));
+    adatta(l);
 }
 
 } // namespace

@@ -204,11 +204,14 @@ void Formsaldi::riempi(const SaldiAnno &saldi)
     for (int r = 1; r <= righe; ++r) {
         const int k = r == righe ? 0 : r;
         const qint64 saldo = saldi.saldo(k);
-        griglia->setItem(r - 1, 1, cella(fixed(saldi.entratemese[k])));
-        griglia->setItem(r - 1, 2, cella(fixed(saldi.uscitemese[k])));
         QTableWidgetItem *c = cella(fixed(saldo));
         if (saldo != 0) // exactly 0 keeps the grid's own colour
             c->setForeground(coloresaldo(saldo));
-        griglia->setItem(r - 1, 3, c);
+        QTableWidgetItem *celle[] = {cella(fixed(saldi.entratemese[k])),
+                                     cella(fixed(saldi.uscitemese[k])), c};
+        for (int colonna = 1; colonna <= 3; ++colonna) {
+            griglia->setItem(r - 1, colonna, celle[colonna - 1]);
+            adatta(celle[colonna - 1]);
+        }
     }
 }
