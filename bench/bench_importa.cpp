@@ -59,12 +59,16 @@ void importa(benchmark::State &stato)
             return stato.SkipWithError("statement not read");
         if (!(parte & 2))
             continue;
-        if (!leggiannoditta(radice, "26", 1, anno))
-            return stato.SkipWithError("read failed");
         QList<RigaControllo> controlli;
+        QList<QDate> date;
         controlli.reserve(e.righe.size());
-        for (const RigaEstratto &r : e.righe)
+        for (const RigaEstratto &r : e.righe) {
             controlli.append({r.data, valore(movimentoestratto(r, 2, 1, rubrica))});
+            date.append(r.data);
+        }
+        if (!leggiannoditta(radice, "26", 1, anno) ||
+            !leggiattorno(radice, 1, date, ultimadata(e), anno))
+            return stato.SkipWithError("read failed");
         benchmark::DoNotOptimize(abbinarighe(anno, 2, controlli));
         benchmark::DoNotOptimize(saldofino(anno, 2, ultimadata(e)));
     }
