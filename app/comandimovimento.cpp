@@ -2,6 +2,7 @@
 #include "app/formprincipale.h"
 
 #include "app/stato.h"
+#include "ledger/riporto.h"
 #include "platform/dialoghi.h"
 #include "store/filemese.h"
 #include "windows/registra/formregistra.h"
@@ -65,17 +66,23 @@ void Formprincipale::ripristinamovimento()
     opemov->hide();
     if (cancellato.numero == 0)
         return;
-    bool ripristinato = false;
+    Ripristino esito = Ripristino::cambiato;
+    const auto consenti = [this](const QByteArray &dati) {
+        return !altroriporto(dati, cancellato.numero, cancellato.record);
+    };
     if (Esito e = ::ripristinamovimento(cancellato.file, cancellato.numero, cancellato.record,
-                                        ripristinato);
+                                        esito, consenti);
         !e) {
         avviso(this, e.messaggio()); // kept: the user may try again
         return;
     }
-    // Taken back, or changed by another workstation so that it never can be: forgotten either way.
+    // Taken back, or changed by another workstation so that it never can be: forgotten either
+    // way. A carry refused because another one stands is kept: deleting that one first allows it.
+    if (esito == Ripristino::rifiutato)
+        return avviso(this, QStringLiteral("Il saldo dell'anno è già stato riportato."));
     cancellato = {};
     ripristina->setEnabled(false);
-    if (!ripristinato) {
+    if (esito == Ripristino::cambiato) {
         avviso(this, QStringLiteral("Il movimento è stato modificato nel frattempo da un'altra "
                                     "postazione: non è stato ripristinato."));
         return;

@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -22,17 +21,6 @@
 #include <QWheelEvent>
 
 namespace {
-
-// Large amounts would be cut by the narrow amount columns: the text shrinks until it fits.
-void adatta(QLabel *l, const QFont &base)
-{
-    QFont f = base;
-    const int spazio = l->contentsRect().width() - 2 * qMax(l->indent(), 0);
-    while (QFontMetrics(f).horizontalAdvance(l->text()) > spazio && f.pointSizeF() > 6)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    if (f != l->font())
-        l->setFont(f);
-}
 
 // "DD/MM/YY" from the row's day and month and the management year.
 QString datariga(const RigaMese &r, const QString &anno)
@@ -68,9 +56,8 @@ void Formprincipale::mostratabella(int valorescroll)
     Label8->setText(fixed(t.totali[1]));
     Label9->setText(fixed(finale));
     colora(Label9, QPalette::WindowText, coloresaldo(finale));
-    const QFont totali = findChild<QLabel *>(QStringLiteral("Label6"))->font();
     for (QLabel *l : {Label7, Label8, Label9})
-        adatta(l, totali);
+        adatta(l);
     // The totals cover the rows kept; say so when the capacity dropped some.
     avvisorighe->setText(QStringLiteral("Mostrate solo le prime %1 righe: i totali non "
                                         "comprendono i movimenti successivi")
@@ -114,7 +101,7 @@ void Formprincipale::aggiornavideo()
         saldo[k]->setText(fixed(r.saldo));
         colora(saldo[k], QPalette::WindowText, coloresaldo(r.saldo));
         for (QLabel *l : {entrate[k], uscite[k], saldo[k]})
-            adatta(l, ldata[k]->font());
+            adatta(l);
     }
 }
 

@@ -5,24 +5,38 @@
 #include <QDate>
 #include <QList>
 
-// The movements of one company in a management year, read once so that a statement can be
-// checked against them for every account the user tries.
+// The recorded movements of one company that a statement is checked against, read once so that
+// the check can be made again for every account the user tries: those of the management year
+// and the few months of the years beside it that the statement needs.
 struct AnnoDitta {
     struct Voce {
-        qint16 conto;
-        qint16 giorno; // day of the year, from 1
+        qint64 giorno; // Julian day
         qint64 valore; // ten-thousandths, negative for an expense
+        qint32 numero; // record number in its month file
+        qint16 anno;   // four digits
+        qint16 mese;
+        qint16 conto;
     };
-    int anno = 0; // four digits
+    int anno = 0; // the management year, four digits
     QList<Voce> voci;
+    QList<int> mesi; // year * 100 + month of each month file read, so none is read twice
 };
 
-// Reads the twelve month files of the year; deleted movements are left out. The first file that
-// cannot be read stops it and is returned.
+// Reads the twelve month files of the year; deleted movements, and those whose sign is neither
+// income nor expense, are left out. The first file that cannot be read stops it and is returned.
 Esito leggiannoditta(const QString &percorso, const QString &anno, qint16 ditta, AnnoDitta &a);
 
-// What a statement row is to the ledger. Only a new row is offered for import at once.
-enum class StatoRiga { nuovo, giapresente, daverificare, altroanno, altravaluta };
+// Adds the months of other years the statement needs: December before and January after the
+// management year when a row lies within three days of them, so that a movement typed on the
+// other side of the year's end is found; and, when the statement ends in another year, that
+// year's months up to its end, for the balance on that date. Missing files stay missing; a
+// month already read is not read again, so each bank account of a file may ask for its own.
+Esito leggiattorno(const QString &percorso, qint16 ditta, const QList<QDate> &date,
+                   const QDate &fine, AnnoDitta &a);
+
+// What a statement row is to the ledger. Only a new row is offered for import at once; a row of
+// another year, of no amount or in another currency cannot be imported.
+enum class StatoRiga { nuovo, giapresente, daverificare, altroanno, importonullo, altravaluta };
 
 // A statement row as it is checked: its booking date and what it adds to the balance.
 struct RigaControllo {
@@ -30,11 +44,24 @@ struct RigaControllo {
     qint64 valore;
 };
 
-// The state of each row, in the file's order, against the account's movements of the year. A
-// recorded movement of the same day and value answers one row only ("già presente"), earlier
-// rows first, so two equal coffees with one recorded give one of each; one within three days
-// left unanswered makes a row "da verificare". A date outside the year is "altro anno".
-QList<StatoRiga> statirighe(const AnnoDitta &a, qint16 conto, const QList<RigaControllo> &righe);
+// A row's state and the recorded movement it was paired with, named by its management year
+// (four digits), month and record number in its month file; numero is 0 when it has none.
+struct Abbinamento {
+    StatoRiga stato = StatoRiga::nuovo;
+    int anno = 0;
+    qint16 mese = 0;
+    qint32 numero = 0;
+};
 
-// The account's balance from 1 January to the date, both included.
+// Pairs the rows with the account's recorded movements of the same value (sign and amount), at
+// most three days apart, as one assignment: the most pairs, then the most on the same day, then
+// the least days apart in all, so neither the order of the file nor that of the records changes
+// anything. Same day is "già presente", within three days "da verificare", unpaired "nuovo"; a
+// row outside the management year is "altro anno" and one of no amount "importo nullo", though
+// the first still takes its movement. One result per row, in the file's order.
+QList<Abbinamento> abbinarighe(const AnnoDitta &a, qint16 conto, const QList<RigaControllo> &righe);
+
+// The account's balance on the date, computed in the date's year: from its 1 January (its
+// carried balance included, a movement like any other) to the date, both included. Another
+// year's months must have been read with leggiattorno.
 qint64 saldofino(const AnnoDitta &a, qint16 conto, const QDate &fino);

@@ -35,9 +35,9 @@ QByteArray csvregistro(const TabellaMese &t, const QString &anno, const QStringL
     for (int i = 1; i <= t.numerorighe; ++i) {
         const RigaMese &r = t.riga(i);
         f.testo(data(r, anno4)).testo(r.descrizione[0]).testo(r.descrizione[1]);
-        // The amount in its column, the other one empty.
+        // The amount in its column, the other one empty; a damaged sign counts in neither.
         f.numero(r.segno == 0 ? fixedvirgola(r.importo) : QString());
-        f.numero(r.segno == 0 ? QString() : fixedvirgola(r.importo));
+        f.numero(r.segno == 1 ? fixedvirgola(r.importo) : QString());
         f.numero(fixedvirgola(r.saldo)).testo(conti.value(r.conto));
         f.acapo();
     }

@@ -20,10 +20,20 @@ QString annoriportato(const QString &anno)
     return QStringLiteral("Anno 20") + anno;
 }
 
+// Income or expense: a deleted record, or one whose sign is damaged, counts nowhere.
+bool valido(const char *r)
+{
+    return mv::segno(r) == mv::entrata || mv::segno(r) == mv::uscita;
+}
+
 bool delconto(const char *r, qint16 ditta, qint16 conto)
 {
-    return mv::ditta(r) == ditta && mv::segno(r) != mv::cancellato &&
-           (conto == tutti || mv::conto(r) == conto);
+    return mv::ditta(r) == ditta && valido(r) && (conto == tutti || mv::conto(r) == conto);
+}
+
+QString descrizione(const char *campo)
+{
+    return decodificatesto(campo, mv::larghezzadescrizione);
 }
 
 // A carry of year anno written before, still in force.
@@ -41,9 +51,7 @@ Esito saldiconti(const QString &percorso, const QString &anno, qint16 ditta, qin
                 continue;
             Riporto &c = conti[mv::conto(r)];
             c.conto = mv::conto(r);
-            c.saldo += mv::segno(r) == mv::entrata  ? mv::importo(r)
-                       : mv::segno(r) == mv::uscita ? -mv::importo(r)
-                                                    : 0;
+            c.saldo += mv::segno(r) == mv::entrata ? mv::importo(r) : -mv::importo(r);
         }
     };
     for (int m = 1; m <= 12; ++m)
@@ -74,8 +82,8 @@ Esito riportiscritti(const QString &percorso, const QString &anno, qint16 ditta,
 
 bool eriporto(const char *r, const QString &anno)
 {
-    return decodificatesto(mv::descrizione1(r), mv::larghezzadescrizione) == descrizioneriporto &&
-           decodificatesto(mv::descrizione2(r), mv::larghezzadescrizione) == annoriportato(anno);
+    return descrizione(mv::descrizione1(r)) == descrizioneriporto &&
+           descrizione(mv::descrizione2(r)) == annoriportato(anno);
 }
 
 QString annosuccessivo(const QString &anno)
@@ -100,27 +108,43 @@ Esito preparariporti(const QString &percorso, const QString &anno, qint16 ditta,
 
 Esito scriviriporto(const QString &percorso, const QString &anno, qint16 ditta, const Riporto &r)
 {
-    const QString file = percorsomese(percorso, 1, annosuccessivo(anno));
-    const Movimento m{1,
-                      descrizioneriporto,
-                      annoriportato(anno),
-                      r.saldo > 0 ? mv::entrata : mv::uscita,
-                      std::abs(r.saldo),
-                      r.conto,
-                      ditta,
-                      0};
-    const auto cambia = [&](QByteArray &record) {
-        if (!riportoin(record.constData(), anno, ditta, r.conto))
-            return false;
-        if (r.saldo == 0)
-            mv::marcacancellato(record.data());
-        else
-            record = mv::codifica(m);
-        return true;
+    const QByteArray nuovo = mv::codifica({1, descrizioneriporto, annoriportato(anno),
+                                           r.saldo > 0 ? mv::entrata : mv::uscita,
+                                           std::abs(r.saldo), r.conto, ditta, 0});
+    // Decided on the file as it is under the lock, so two workstations carrying at once, or a
+    // carry taken back from a deletion, still leave one record.
+    const auto decidi = [&](const QByteArray &dati, Modifiche &m) {
+        bool trovato = false;
+        for (qint32 i = 0; i < dati.size() / mv::dimensione; ++i) {
+            const char *record = dati.constData() + i * mv::dimensione;
+            if (!riportoin(record, anno, ditta, r.conto))
+                continue;
+            QByteArray scritto(record, mv::dimensione);
+            if (!trovato && r.saldo != 0)
+                scritto = nuovo; // the first takes the balance, every other one is deleted
+            else
+                mv::marcacancellato(scritto.data());
+            m.riscritti.append({i + 1, scritto});
+            trovato = true;
+        }
+        if (!trovato && r.saldo != 0)
+            m.aggiunti.append(nuovo);
     };
-    bool scritto = false;
-    if (Esito e = modificamovimento(file, r.numero, cambia, scritto); !e || scritto)
-        return e;
-    // None carried before, or another workstation changed or deleted it since: a new one.
-    return r.saldo == 0 ? Esito() : aggiungimovimento(file, m);
+    return aggiornamese(percorsomese(percorso, 1, annosuccessivo(anno)), decidi);
+}
+
+bool altroriporto(const QByteArray &dati, qint32 numero, const QByteArray &prima)
+{
+    const char *p = prima.constData();
+    if (prima.size() != mv::dimensione || !valido(p) ||
+        descrizione(mv::descrizione1(p)) != descrizioneriporto)
+        return false;
+    for (qint32 i = 0; i < dati.size() / mv::dimensione; ++i) {
+        const char *r = dati.constData() + i * mv::dimensione;
+        if (i + 1 != numero && delconto(r, mv::ditta(p), mv::conto(p)) &&
+            descrizione(mv::descrizione1(r)) == descrizioneriporto &&
+            descrizione(mv::descrizione2(r)) == descrizione(mv::descrizione2(p)))
+            return true;
+    }
+    return false;
 }

@@ -2,6 +2,7 @@
 
 #include "store/esito.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -29,6 +30,12 @@ QString annosuccessivo(const QString &anno);
 Esito preparariporti(const QString &percorso, const QString &anno, qint16 ditta, qint16 conto,
                      QList<Riporto> &riporti);
 
-// Writes one carry into the next January: the record carried before rewritten in place, or a new
-// movement of 1 January. A balance that became zero marks the record carried before deleted.
+// Writes one carry into the next January, deciding under the file's lock: the first record
+// carried before rewritten in place, or a new movement of 1 January, and any other record
+// carrying the same year, company and account deleted, so one always stands. A balance that
+// became zero deletes them all.
 Esito scriviriporto(const QString &percorso, const QString &anno, qint16 ditta, const Riporto &r);
+
+// True when prima, a record about to be put back as record numero of a file holding dati, is a
+// carry and another carry of the same year, company and account stands there: only one may.
+bool altroriporto(const QByteArray &dati, qint32 numero, const QByteArray &prima);

@@ -1,9 +1,13 @@
 #include "platform/aspetto.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
+#include <QTableWidget>
 #include <QToolButton>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
@@ -76,4 +80,33 @@ QLabel *etichettaimporto(QWidget *padre, const char *nome, const QString &titolo
     l->setFont(carattere(QStringLiteral("Arial"), 9.75, true));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
+}
+
+QFont adattato(const QFont &base, const QString &testo, int larghezza)
+{
+    constexpr int respiro = 4; // pixels between a figure and its neighbour's
+    QFont f = base;
+    while (QFontMetrics(f).horizontalAdvance(testo) > larghezza - respiro && f.pointSizeF() > 6)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    return f;
+}
+
+void adatta(QLabel *l)
+{
+    QVariant base = l->property("fontbase");
+    if (!base.isValid())
+        l->setProperty("fontbase", base = l->font());
+    const QFont f = adattato(base.value<QFont>(), l->text(),
+                             l->contentsRect().width() - 2 * qMax(l->indent(), 0));
+    if (f != l->font())
+        l->setFont(f);
+}
+
+void adatta(QTableWidgetItem *cella)
+{
+    const QTableWidget *griglia = cella->tableWidget();
+    // The margin the grid leaves on each side of a cell's text.
+    const int margine = griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    cella->setFont(adattato(griglia->font(), cella->text(),
+                            griglia->columnWidth(cella->column()) - 2 * margine));
 }

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QToolButton;
+class QTableWidgetItem;
 class QWidget;
 
 // Layouts are drawn in twips, 15 to a pixel at 96 dpi; Qt scales pixels on high-dpi screens.
@@ -45,3 +46,11 @@ QToolButton *pulsanteimmagine(QWidget *padre, const char *nome, const QRect &r,
 // named nome below it, bold and to the right. Returns the amount's label.
 QLabel *etichettaimporto(QWidget *padre, const char *nome, const QString &titolo, int x, int y,
                          int larghezza);
+// Figures side by side never touch: a text that does not fit its room with a few pixels to
+// spare is drawn smaller, half a point at a time, down to 6 points.
+QFont adattato(const QFont &base, const QString &testo, int larghezza);
+// A label's text within its contents, starting each time from the font the label had before
+// its first fitting, so a shorter text grows back.
+void adatta(QLabel *l);
+// A grid cell's text within its column, starting from the grid's font.
+void adatta(QTableWidgetItem *cella);

@@ -85,33 +85,33 @@ Esito cancellamovimento(const QString &file, qint32 numero, QByteArray *prima)
     });
 }
 
-Esito modificamovimento(const QString &file, qint32 numero,
-                        const std::function<bool(QByteArray &)> &cambia, bool &scritto)
+Esito aggiornamese(const QString &file,
+                   const std::function<void(const QByteArray &dati, Modifiche &m)> &decidi)
 {
-    scritto = false;
-    qint32 contati = 0;
-    if (Esito e = contamovimenti(file, contati); !e)
-        return e;
-    if (numero < 1 || numero > contati)
-        return {};
-    return filemese(file).modificase(numero, cambia, scritto);
+    return filemese(file).aggiorna(decidi);
 }
 
 Esito ripristinamovimento(const QString &file, qint32 numero, const QByteArray &prima,
-                          bool &ripristinato)
+                          Ripristino &esito,
+                          const std::function<bool(const QByteArray &)> &consenti)
 {
-    ripristinato = false;
+    esito = Ripristino::cambiato;
     // Already deleted before this deletion (by another workstation): nothing to take back.
     if (prima.size() != movimento::dimensione ||
         movimento::segno(prima.constData()) == movimento::cancellato)
         return {};
     QByteArray cancellato = prima;
     movimento::marcacancellato(cancellato.data());
-    const auto rimetti = [&](QByteArray &r) {
-        if (r != cancellato)
-            return false;
-        r = prima;
-        return true;
-    };
-    return modificamovimento(file, numero, rimetti, ripristinato);
+    return aggiornamese(file, [&](const QByteArray &dati, Modifiche &m) {
+        const qint64 posizione = qint64(numero - 1) * movimento::dimensione;
+        if (numero < 1 || dati.size() < posizione + movimento::dimensione ||
+            dati.mid(posizione, movimento::dimensione) != cancellato)
+            return;
+        if (consenti && !consenti(dati)) {
+            esito = Ripristino::rifiutato;
+            return;
+        }
+        m.riscritti.append({numero, prima});
+        esito = Ripristino::fatto;
+    });
 }

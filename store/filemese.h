@@ -26,12 +26,17 @@ Esito aggiungimovimento(const QString &file, const Movimento &m, qint32 *numero 
 Esito riscrivimovimento(const QString &file, qint32 numero, const Movimento &m);
 // prima, when given, receives the record's bytes as they were before the mark.
 Esito cancellamovimento(const QString &file, qint32 numero, QByteArray *prima = nullptr);
-// Rewrites record numero with what cambia makes of its bytes, all under one lock; when cambia
-// returns false (the record is no longer what the caller expected, another workstation changed
-// it meanwhile) nothing is written. scritto tells which; a number past the last record is never.
-Esito modificamovimento(const QString &file, qint32 numero,
-                        const std::function<bool(QByteArray &)> &cambia, bool &scritto);
+// Reads the file's whole records and writes what decidi makes of them, under one lock (see
+// FileRecord::aggiorna).
+Esito aggiornamese(const QString &file,
+                   const std::function<void(const QByteArray &dati, Modifiche &m)> &decidi);
+
+// What taking back a deletion did: put the record back, found it changed by another
+// workstation meanwhile, or was refused by the caller's rule.
+enum class Ripristino { fatto, cambiato, rifiutato };
 // Puts back the bytes prima that cancellamovimento took from record numero, when the record
-// still holds exactly them with the deleted mark; ripristinato tells whether it did.
+// still holds exactly them with the deleted mark. consenti, when given, sees the file's records
+// under the same lock and may keep the record deleted.
 Esito ripristinamovimento(const QString &file, qint32 numero, const QByteArray &prima,
-                          bool &ripristinato);
+                          Ripristino &esito,
+                          const std::function<bool(const QByteArray &dati)> &consenti = {});

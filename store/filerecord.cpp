@@ -249,3 +249,49 @@ Esito FileRecord::modificase(qint32 numero, const std::function<bool(QByteArray 
     scritto = true;
     return {};
 }
+
+Esito FileRecord::aggiorna(
+    const std::function<void(const QByteArray &dati, Modifiche &m)> &decidi) const
+{
+    Aperto aperto(nativo, BloccoFile::Esclusivo);
+    if (!aperto.esito)
+        return aperto.esito;
+    QFile &file = aperto.file;
+    const qint64 lunghezza = file.size();
+    const qint64 contati = lunghezza / dimensione;
+    QByteArray dati;
+    if (!leggida(file, 0, contati * dimensione, dati))
+        return errore(file);
+    Modifiche m;
+    decidi(dati, m);
+    for (const auto &[numero, record] : m.riscritti)
+        if (numero < 1 || numero > contati || record.size() != dimensione)
+            return Esito::fallito(nativo, QStringLiteral("Il record %1 non esiste.").arg(numero));
+    for (const QByteArray &record : m.aggiunti)
+        Q_ASSERT(record.size() == dimensione);
+    // Undoes the rewrites up to the one that failed (it may have written part of its bytes)
+    // and drops whatever was appended.
+    const auto rimetti = [&](qsizetype finoa) {
+        for (qsizetype i = finoa; i >= 0; --i) {
+            const qint64 posizione = qint64(m.riscritti[i].first - 1) * dimensione;
+            scrivia(file, posizione, dati.mid(posizione, dimensione));
+        }
+        if (file.size() != lunghezza)
+            ridimensiona(file, lunghezza);
+    };
+    for (qsizetype i = 0; i < m.riscritti.size(); ++i) {
+        const auto &[numero, record] = m.riscritti[i];
+        if (!scrivia(file, qint64(numero - 1) * dimensione, record)) {
+            Esito e = errore(file);
+            rimetti(i);
+            return e;
+        }
+    }
+    const QByteArray nuovi = m.aggiunti.join();
+    if (!nuovi.isEmpty() && !scrivia(file, contati * dimensione, nuovi)) {
+        Esito e = errore(file);
+        rimetti(m.riscritti.size() - 1);
+        return e;
+    }
+    return {};
+}

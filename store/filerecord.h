@@ -3,13 +3,22 @@
 #include "store/esito.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
+#include <utility>
 
 // What reading a missing file does: create it empty, as every reader of the program expects,
 // or, for a reader that only looks (the live view), take it as empty and leave it missing.
 // leggiablocchi honours Vuoto; the other operations always create.
 enum class Mancante { Crea, Vuoto };
+
+// What a decision taken under a file's lock writes: records rewritten in place (number and new
+// bytes), then records appended after the last.
+struct Modifiche {
+    QList<std::pair<qint32, QByteArray>> riscritti;
+    QList<QByteArray> aggiunti;
+};
 
 // A file of fixed-length records addressed by 1-based record numbers. Every operation opens
 // the file, does its work and closes it. A missing file is created empty when opened. A
@@ -45,6 +54,10 @@ class FileRecord
     // caller expected); scritto tells which.
     Esito modificase(qint32 numero, const std::function<bool(QByteArray &)> &cambia,
                      bool &scritto) const;
+    // Reads every whole record, lets decidi say what to write and writes it, all under one
+    // lock: no other workstation writes between the reading and the writing. A failed write
+    // puts back what the call had written, so the file holds its old records or all the new.
+    Esito aggiorna(const std::function<void(const QByteArray &dati, Modifiche &m)> &decidi) const;
 
   private:
     QString nativo;

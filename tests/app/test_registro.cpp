@@ -5,11 +5,13 @@
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "support/finestre.h"
+#include "windows/saldi/formsaldi.h"
 
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -342,6 +344,59 @@ TEST_F(Registro, DeletionIsTakenBackUnlessTheRecordChangedMeanwhile)
     EXPECT_TRUE(messaggio([&] {
                     clicca(f.get(), "ripristinamovimento");
                 }).contains("modificato nel frattempo"));
+
+    // A carried balance deleted by mistake and carried again: taking the deletion back would
+    // make January count it twice.
+    const QString prima = annoyy(oggi().addYears(-1));
+    scrivimese(5, {mov(5, 0, 100 * euro)}, prima);
+    const auto riporta = [&] {
+        stato().annogestione = prima;
+        Formsaldi s;
+        accettamessaggio();
+        clicca(&s, "riporta");
+        stato().annogestione = anno;
+    };
+    riporta();
+    clicca(f.get(), "aprimese_1");
+    cancella();
+    riporta();
+    EXPECT_EQ(messaggio([&] { clicca(f.get(), "ripristinamovimento"); }),
+              "Il saldo dell'anno è già stato riportato.");
+    clicca(f.get(), "aprimese_1");
+    EXPECT_EQ(video(), "RIPORTO SALDO = 100,00 0,00 100,00");
+}
+
+// Figures up to 999999999,99 are drawn smaller where they would not fit: each whole, none
+// touching the next, on the screen and in the balances grid.
+TEST_F(Registro, LargeFiguresStayWholeAndApart)
+{
+    const qint64 g = 9999999999900;
+    mese(3, {mov(1, 0, g), mov(2, 1, g), mov(3, 1, g)});
+    apri();
+    clicca(f.get(), "aprimese_3");
+    // Pixels from the end of label a (right-aligned) to the start of the figure in b, beside it.
+    const auto spazio = [&](const char *a, const char *b) {
+        const QLabel *s = f->findChild<QLabel *>(a), *d = f->findChild<QLabel *>(b);
+        return d->geometry().right() - qMax(d->indent(), 0) -
+               QFontMetrics(d->font()).horizontalAdvance(d->text()) - s->geometry().right() +
+               qMax(s->indent(), 0);
+    };
+    for (auto [a, b] : {std::pair{"Label6", "Label7"},
+                        {"Label7", "Label8"},
+                        {"Label8", "Label9"},
+                        {"entrate_2", "uscite_2"},
+                        {"uscite_2", "saldo_2"}})
+        EXPECT_GE(spazio(a, b), 2) << a << " " << b;
+    EXPECT_EQ(t("Label8") + t("saldo_2"), "1999999999,98-999999999,99");
+
+    Formsaldi s;
+    const auto *griglia = s.findChild<QTableWidget *>("griglia");
+    for (int c = 1; c < 4; ++c) {
+        const QTableWidgetItem *marzo = griglia->item(2, c);
+        EXPECT_LE(QFontMetrics(marzo->font()).horizontalAdvance(marzo->text()),
+                  griglia->columnWidth(c) - 4)
+            << c;
+    }
 }
 
 // Every key runs its command, and its button's tooltip names the key.

@@ -1,4 +1,5 @@
 #include "ledger/elabora.h"
+#include "store/filemese.h"
 #include "store/quadrature.h"
 #include "support/archivio.h"
 
@@ -69,4 +70,25 @@ TEST(Condivisione, TwoWorkstationsKeepingStatementsLoseNothing)
             ASSERT_TRUE(c.confermate.contains({2026, 1, i + 1, 1, 0, i})) << i;
         EXPECT_EQ(c.confermate.size(), ciascuno);
     }
+}
+
+// Two workstations carry the same account at once, again and again, its balance now 70,00 and
+// now zero: each carry decides under the January file's lock, so neither ever finds two.
+TEST(Condivisione, TwoWorkstationsCarryingAtOnceNeverLeaveTwoCarriedBalances)
+{
+    const QString dati = nuovoarchivio();
+    QProcess processi[2];
+    for (QProcess &p : processi) {
+        p.start(SCRITTORE, {QFileInfo(dati).path(), "1001"});
+        ASSERT_TRUE(p.waitForStarted());
+    }
+    for (QProcess &p : processi)
+        p.write("\n"), p.waitForBytesWritten();
+    for (QProcess &p : processi)
+        EXPECT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+    QList<Movimento> gennaio;
+    ASSERT_TRUE(leggimovimenti(percorsomese("c:", 1, "27"), gennaio));
+    EXPECT_EQ(std::count_if(gennaio.begin(), gennaio.end(),
+                            [](const Movimento &m) { return m.segno != movimento::cancellato; }),
+              1); // each ends on 70,00
 }

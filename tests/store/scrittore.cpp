@@ -1,17 +1,23 @@
 // The writer the tests of killed and concurrent writes run as another process:
 //   scrittore RADICE            rewrites the company list, appends a movement to mov0626 and
 //                               rewrites address-book record 1, in a loop until it is killed;
-//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE.
+//   scrittore FILE ID QUANTI    appends QUANTI movements of company ID to the month FILE;
 //   scrittore quadrature RADICE CONTO QUANTI
 //                               keeps QUANTI statements of account CONTO of company 1, statement
-//                               i of day i of 2026 confirming record i + 1 of January.
+//                               i of day i of 2026 confirming record i + 1 of January;
+//   scrittore RADICE QUANTI     carries CASSA of company 1 from 2026 into January 2027 QUANTI
+//                               times, 70,00 and 0 in turn (each zero deletes the carry), and
+//                               ends with 3 when it finds two carries standing after its own;
+//                               it starts on a line from its input.
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
+#include "ledger/riporto.h"
 #include "store/ditte.h"
 #include "store/filemese.h"
 #include "store/quadrature.h"
 #include "store/rubrica.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +39,21 @@ int main(int argc, char **argv)
     if (argc == 5)
         return tienestratti(QString::fromLocal8Bit(argv[2]), qint16(std::atoi(argv[3])),
                             std::atoi(argv[4]));
+    if (argc == 3) {
+        const QString radice = QString::fromLocal8Bit(argv[1]);
+        std::getchar(); // both workstations start together
+        for (int i = 0; i < std::atoi(argv[2]); ++i) {
+            QList<Movimento> gennaio;
+            if (!scriviriporto(radice, "26", 1, {2, i % 2 == 0 ? 700000 : 0, 0}) ||
+                !leggimovimenti(percorsomese(radice, 1, "27"), gennaio))
+                return 1;
+            if (std::count_if(gennaio.begin(), gennaio.end(), [](const Movimento &m) {
+                    return m.segno != movimento::cancellato;
+                }) > 1)
+                return 3;
+        }
+        return 0;
+    }
     if (argc != 2 && argc != 4)
         return 2;
     const bool ucciso = argc == 2;

@@ -30,6 +30,14 @@ TEST(Guasti, EveryFailurePointKeepsTheOldBytes)
         {"mov0526", [&] { return riscrivimovimento(mese, 2, mov(3, 1, euro, "Z")); }},
         {"mov0526", [&] { return riscrivimovimento(mese, 4, mov(3, 1, euro, "Z")); }},
         {"mov0526", [&] { return cancellamovimento(mese, 2); }},
+        {"mov0526",
+         [&] {
+             return aggiornamese(mese, [](const QByteArray &, Modifiche &m) {
+                 m.riscritti = {{1, movimento::codifica(mov(1, 1, euro, "X"))},
+                                {3, movimento::codifica(mov(2, 1, euro, "Y"))}};
+                 m.aggiunti = {movimento::codifica(mov(4, 0, euro, "W"))};
+             });
+         }},
         {"rubrica", [&] { return aggiungicontatto("c:", c); }},
         {"rubrica", [&] { return riscrivicontatto("c:", 1, c); }},
         {"listconto", [&] { return aggiungiconto("c:", "Posta"); }},

@@ -46,10 +46,17 @@ Formimporta::Formimporta(const QList<Estratto> &c, QWidget *parent)
 
     const Stato &s = stato();
     QList<Contatto> rubrica;
-    Esito letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
-    if (letto)
-        letto = leggicontatti(s.percorso, rubrica);
+    Esito letto = leggicontatti(s.percorso, rubrica);
     nomi = Nomicontatti(rubrica);
+    if (letto)
+        letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
+    // Each bank account's rows may reach into the years around it.
+    for (qsizetype i = 0; letto && i < conti.size(); ++i) {
+        QList<QDate> date;
+        for (const RigaEstratto &r : conti[i].righe)
+            date.append(r.data);
+        letto = leggiattorno(s.percorso, s.dittacorrente, date, ultimadata(conti[i]), anno);
+    }
     riempi();
     // Without the year's movements no duplicate can be told: offer nothing to import.
     if (!letto) {
@@ -122,7 +129,7 @@ void Formimporta::riempi()
 {
     Lista->addItems(nomiconti());
     riempicontibanca();
-    connect(Lista, &QListWidget::currentRowChanged, this, &Formimporta::aggiornastati);
+    connect(Lista, &QListWidget::itemSelectionChanged, this, &Formimporta::aggiornastati);
     connect(griglia, &QTableWidget::itemChanged, this, &Formimporta::aggiornasaldi);
 }
 
@@ -138,11 +145,13 @@ void Formimporta::riempirighe()
         griglia->setItem(i, 3, cella(m.descrizione2));
         griglia->setItem(i, 4, cella(uscita ? QString() : fixed(m.importo), Qt::AlignRight));
         griglia->setItem(i, 5, cella(uscita ? fixed(m.importo) : QString(), Qt::AlignRight));
+        adatta(griglia->item(i, uscita ? 5 : 4));
         griglia->setItem(i, 6, cella(QString()));
     }
     auto mostra = [](QLabel *l, const std::optional<qint64> &saldo) {
         l->setText(saldo ? fixed(*saldo) : QString());
         colora(l, QPalette::WindowText, coloresaldo(saldo.value_or(0)));
+        adatta(l);
     };
     mostra(saldoiniziale, estratto.saldoiniziale);
     mostra(saldofinale, estratto.saldofinale);

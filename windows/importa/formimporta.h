@@ -44,15 +44,17 @@ class Formimporta : public QDialog
     void mostracontobanca(int i);
     // Keeps the book account chosen for the bank account shown, once rows went into it.
     void ricordacontobanca();
-    // The account chosen in Lista: 2 CASSA, 3.. the account list; 0 when none is.
+    // The account selected in Lista: 2 CASSA, 3.. the account list; 0 when none is. A current
+    // row without a selection (Qt makes one when the list gets the focus) is no choice.
     qint16 conto() const;
     // States and check marks again, for the account now chosen.
     void aggiornastati();
     // saldoconto and differenza, with the rows now checked.
     void aggiornasaldi();
     QList<qsizetype> righescelte() const;
-    // The recorded movements the "già presente" rows paired, confirmed by the statement.
-    QList<Conferma> confermategiapresenti() const;
+    // The recorded movements the statement confirmed: those its checked rows now stand for
+    // (registrati, one per row of the grid) and those its "già presente" rows paired.
+    QList<Conferma> confermate(const QList<Abbinamento> &registrati) const;
 
     QList<Estratto> conti;
     Estratto estratto;          // the bank account shown
@@ -61,6 +63,7 @@ class Formimporta : public QDialog
     AnnoDitta anno;
     Nomicontatti nomi;
     QHash<QString, QString> banche; // the book account kept for each bank account
+    QList<Abbinamento> abbinamenti; // of each row, for the account chosen
 
     QListWidget *Lista = nullptr;
     QComboBox *contibanca = nullptr;

@@ -3,11 +3,10 @@
 
 #include "app/stato.h"
 #include "ledger/importazione.h"
-#include "ledger/periodo.h"
+#include "ledger/registrazione.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
-#include "store/filemese.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -27,48 +26,65 @@ QString nomestato(StatoRiga s)
         return QStringLiteral("da verificare");
     case StatoRiga::altravaluta:
         return QStringLiteral("altra valuta");
+    case StatoRiga::importonullo:
+        return QStringLiteral("importo nullo");
     case StatoRiga::altroanno:
         break;
     }
     return QStringLiteral("altro anno");
 }
 
+// The notice of rows another workstation recorded between the check and the writing.
+QString giaregistrati(qsizetype n)
+{
+    if (n == 1)
+        return QStringLiteral("1 movimento era già stato registrato da un'altra postazione e non "
+                              "è stato importato.");
+    return QStringLiteral("%1 movimenti erano già stati registrati da un'altra postazione e non "
+                          "sono stati importati.")
+        .arg(n);
+}
+
 void mostrasaldo(QLabel *l, qint64 saldo)
 {
     l->setText(fixed(saldo));
     colora(l, QPalette::WindowText, coloresaldo(saldo));
+    adatta(l);
 }
 
 } // namespace
 
 qint16 Formimporta::conto() const
 {
-    return Lista->currentRow() >= 0 ? qint16(Lista->currentRow() + 2) : 0;
+    const QList<QListWidgetItem *> scelti = Lista->selectedItems();
+    return scelti.isEmpty() ? 0 : qint16(Lista->row(scelti.first()) + 2);
 }
 
 void Formimporta::aggiornastati()
 {
-    QList<StatoRiga> stati;
-    if (conto() != 0) {
-        stati = statirighe(anno, conto(), controlli);
-    } else {
-        // No account, no duplicates to tell: only the year decides.
-        for (const RigaControllo &r : controlli)
-            stati.append(r.data.year() == anno.anno ? StatoRiga::nuovo : StatoRiga::altroanno);
-    }
-    for (int i = 0; i < stati.size(); ++i)
-        stati[i] = statoestratto(estratto.righe[i], stati[i]);
+    // A row in another currency pairs with nothing: its amount is not the euros of the book.
+    QList<RigaControllo> confrontabili = controlli;
+    for (qsizetype i = 0; i < confrontabili.size(); ++i)
+        if (!estratto.righe[i].valuta.isEmpty())
+            confrontabili[i].data = QDate();
+    // No account, no duplicates to tell: only the year and the amount decide.
+    abbinamenti =
+        abbinarighe(conto() != 0 ? anno : AnnoDitta{anno.anno, {}, {}}, conto(), confrontabili);
+    for (qsizetype i = 0; i < abbinamenti.size(); ++i)
+        abbinamenti[i].stato = statoestratto(estratto.righe[i], abbinamenti[i].stato);
     {
         const QSignalBlocker fermo(griglia);
-        for (int i = 0; i < stati.size(); ++i) {
+        for (int i = 0; i < abbinamenti.size(); ++i) {
+            const StatoRiga stato = abbinamenti[i].stato;
             QTableWidgetItem *scelta = griglia->item(i, 0);
-            const bool bloccata =
-                stati[i] == StatoRiga::altroanno || stati[i] == StatoRiga::altravaluta;
-            scelta->setFlags(bloccata ? Qt::ItemIsSelectable
-                                      : Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                                            Qt::ItemIsUserCheckable);
-            scelta->setCheckState(stati[i] == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
-            griglia->item(i, 6)->setText(nomestato(stati[i]));
+            const bool importabile = stato != StatoRiga::altroanno &&
+                                     stato != StatoRiga::importonullo &&
+                                     stato != StatoRiga::altravaluta;
+            scelta->setFlags(importabile ? Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                                               Qt::ItemIsUserCheckable
+                                         : Qt::ItemIsSelectable);
+            scelta->setCheckState(stato == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
+            griglia->item(i, 6)->setText(nomestato(stato));
         }
     }
     aggiornasaldi();
@@ -108,38 +124,47 @@ void Formimporta::registra()
     }
     const Stato &s = stato();
     const QList<qsizetype> scelte = righescelte();
-    qsizetype scritti = 0;
-    QList<Conferma> confermate = confermategiapresenti();
+    QList<DaScrivere> righe;
     for (qsizetype i : scelte) {
-        Movimento m = movimenti[i];
-        m.conto = conto();
-        const int mese = controlli[i].data.month();
-        const QString file = percorsomese(s.percorso, mese, s.annogestione);
-        qint32 numero = 0;
-        if (const Esito e = aggiungimovimento(file, m, &numero); !e) {
-            // Each movement written is whole: a second import offers the rest.
-            avviso(this, e.messaggio() + QStringLiteral("\n\nMovimenti importati: %1 di %2.")
-                                             .arg(scritti)
-                                             .arg(scelte.size()));
-            break;
-        }
-        ++scritti;
-        confermate.append({annointero(s.annogestione).toInt(), qint16(mese), numero, m.giorno,
-                           m.segno, m.importo});
+        righe.append({movimenti[i], controlli[i].data.month()});
+        righe.last().movimento.conto = conto();
     }
-    if (scritti > 0)
+    Registrati r;
+    const Esito e = registrarighe(s.percorso, s.annogestione, righe, abbinamenti, r);
+    QStringList avvisi;
+    // Each movement written is whole: a second import offers the rest.
+    if (!e)
+        avvisi.append(
+            e.messaggio() +
+            QStringLiteral("\n\nMovimenti importati: %1 di %2.").arg(r.scritti).arg(scelte.size()));
+    if (r.giapresenti > 0)
+        avvisi.append(giaregistrati(r.giapresenti));
+    if (r.scritti > 0)
         ricordacontobanca();
-    // The bank's own rows, as written, are confirmed: the reconciliation leaves them out.
-    if (const Esito e = registraestratto(s.percorso, s.dittacorrente, conto(), estratto.conto,
-                                         ultimadata(estratto), estratto.saldofinale, confermate);
-        !e)
-        avviso(this, e.messaggio());
+    // What the bank confirmed: the rows written or found written, and those already present.
+    QList<Abbinamento> registrati(movimenti.size());
+    for (qsizetype k = 0; k < scelte.size(); ++k)
+        registrati[scelte[k]] = r.movimenti.value(k);
+    if (const Esito k =
+            registraestratto(s.percorso, s.dittacorrente, conto(), estratto.conto,
+                             ultimadata(estratto), estratto.saldofinale, confermate(registrati));
+        !k)
+        avvisi.append(k.messaggio());
+    if (!avvisi.isEmpty())
+        avviso(this, avvisi.join(QStringLiteral("\n\n")));
     accept();
 }
 
-QList<Conferma> Formimporta::confermategiapresenti() const
+QList<Conferma> Formimporta::confermate(const QList<Abbinamento> &registrati) const
 {
-    // The matching does not tell yet which recorded movement a "già presente" row paired:
-    // until it does, those rows confirm nothing and stay open in the reconciliation.
-    return {};
+    QList<Conferma> c;
+    for (qsizetype i = 0; i < movimenti.size(); ++i) {
+        const bool scelta = griglia->item(int(i), 0)->checkState() == Qt::Checked;
+        // A row "da verificare" is the user's to confirm, in the reconciliation.
+        const Abbinamento a = scelta ? registrati.value(i) : abbinamenti.value(i);
+        if (a.numero != 0 && (scelta || a.stato == StatoRiga::giapresente))
+            c.append({a.anno, a.mese, a.numero, movimenti[i].giorno, movimenti[i].segno,
+                      movimenti[i].importo});
+    }
+    return c;
 }

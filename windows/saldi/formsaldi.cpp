@@ -127,18 +127,34 @@ void Formsaldi::costruisci()
 
 namespace {
 
+QString nomeriportato(const Riporto &r)
+{
+    const QString nome = nomeconto(r.conto);
+    return nome.isEmpty() ? QStringLiteral("Conto %1").arg(r.conto) : nome;
+}
+
 // The question before a carry: the accounts and the amounts each January will start from.
 QString domandariporto(const QList<Riporto> &riporti, const QString &anno)
 {
     QString testo = QStringLiteral("Riportare al 1 gennaio 20%1 i saldi finali del 20%2?\n")
                         .arg(annosuccessivo(anno), anno);
-    for (const Riporto &r : riporti) {
-        QString nome = nomeconto(r.conto);
-        if (nome.isEmpty())
-            nome = QStringLiteral("Conto %1").arg(r.conto);
-        testo += QStringLiteral("\n%1: %2").arg(nome, fixed(r.saldo));
-    }
+    for (const Riporto &r : riporti)
+        testo += QStringLiteral("\n%1: %2").arg(nomeriportato(r), fixed(r.saldo));
     return testo;
+}
+
+// A carry stopped by a failure: which accounts it carried and which it did not, so the user
+// knows that carrying again finishes the job.
+QString riportoparziale(const Esito &e, const QList<Riporto> &riporti, qsizetype fatti)
+{
+    const auto nomi = [&](qsizetype da, qsizetype a) {
+        QStringList n;
+        for (qsizetype i = da; i < a; ++i)
+            n.append(nomeriportato(riporti[i]));
+        return n.isEmpty() ? QStringLiteral("nessuno") : n.join(QStringLiteral(", "));
+    };
+    return e.messaggio() + QStringLiteral("\n\nConti riportati: %1.\nConti non riportati: %2.")
+                               .arg(nomi(0, fatti), nomi(fatti, riporti.size()));
 }
 
 } // namespace
@@ -155,9 +171,9 @@ void Formsaldi::riporta()
         return avviso(this, QStringLiteral("Nessun saldo da riportare."));
     if (!conferma(this, domandariporto(riporti, st.annogestione)))
         return;
-    for (const Riporto &r : riporti)
-        if (Esito e = scriviriporto(st.percorso, st.annogestione, st.dittacorrente, r); !e)
-            return avviso(this, e.messaggio());
+    for (qsizetype i = 0; i < riporti.size(); ++i)
+        if (Esito e = scriviriporto(st.percorso, st.annogestione, st.dittacorrente, riporti[i]); !e)
+            return avviso(this, riportoparziale(e, riporti, i));
 }
 
 void Formsaldi::riconcilia()
@@ -204,11 +220,14 @@ void Formsaldi::riempi(const SaldiAnno &saldi)
     for (int r = 1; r <= righe; ++r) {
         const int k = r == righe ? 0 : r;
         const qint64 saldo = saldi.saldo(k);
-        griglia->setItem(r - 1, 1, cella(fixed(saldi.entratemese[k])));
-        griglia->setItem(r - 1, 2, cella(fixed(saldi.uscitemese[k])));
         QTableWidgetItem *c = cella(fixed(saldo));
         if (saldo != 0) // exactly 0 keeps the grid's own colour
             c->setForeground(coloresaldo(saldo));
-        griglia->setItem(r - 1, 3, c);
+        QTableWidgetItem *celle[] = {cella(fixed(saldi.entratemese[k])),
+                                     cella(fixed(saldi.uscitemese[k])), c};
+        for (int colonna = 1; colonna <= 3; ++colonna) {
+            griglia->setItem(r - 1, colonna, celle[colonna - 1]);
+            adatta(celle[colonna - 1]);
+        }
     }
 }

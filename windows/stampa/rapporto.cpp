@@ -84,12 +84,32 @@ class Rapporto
         scrivi(U - 0.5, r.descrizione[0], true);
         grassetto(false);
         scrivi(U - 0.5, r.descrizione[1], false);
-        scrivi(r.segno == 0 ? 3 * U + 0.5 : 4 * U + 0.5, euro(r.importo), false);
+        // Each figure ends a millimetre before the next column's rule; a damaged sign counts in
+        // neither column.
+        if (r.segno == 0)
+            importo(3 * U + 0.5, U - 0.9, euro(r.importo), false);
+        else if (r.segno == 1)
+            importo(4 * U + 0.5, U - 1.1, euro(r.importo), false);
         if (r.saldo < 0)
             grassetto(true);
-        const QString saldo = euro(r.saldo);
-        scrivi(W - 0.5 - s.larghezzatesto(saldo), saldo, true);
+        importo(W - 0.5, U - 0.1, euro(r.saldo), true);
         verticali(0.99);
+    }
+
+    // An amount in smaller type when it does not fit its room: from x on, or, for the balance
+    // (which ends the line), up to x.
+    void importo(double x, double spazio, const QString &testo, bool saldo)
+    {
+        double punti = 12;
+        while (ok && s.larghezzatesto(testo) > spazio && punti > 6)
+            ok = s.carattere(QStringLiteral("arial"), punti -= 0.5, neretto);
+        scrivi(saldo ? x - s.larghezzatesto(testo) : x, testo, saldo && punti == 12);
+        if (punti == 12)
+            return;
+        if (ok) // the line ends in the row's own type, as every other row's
+            ok = s.carattere(QStringLiteral("arial"), 12, neretto);
+        if (saldo)
+            acapo();
     }
 
     // Made after every row, the last included.
@@ -106,6 +126,7 @@ class Rapporto
 
     void grassetto(bool attivo)
     {
+        neretto = attivo;
         if (ok)
             ok = s.grassetto(attivo);
     }
@@ -137,7 +158,7 @@ class Rapporto
     Stampante &s;
     const TabellaMese &t;
     const Lavoro &l;
-    bool ok = true;
+    bool ok = true, neretto = true;
     double W = 0, H = 0, U = 0;
     int pagina = 1;
 };

@@ -35,6 +35,17 @@ std::string rigagriglia(const Formimporta &f, int r)
     return t.join('|').toStdString();
 }
 
+// The check mark and Stato of every row: "xnuovo,-già presente, altro anno".
+std::string stati(const Formimporta &f)
+{
+    QStringList s;
+    for (int r = 0; r < f.findChild<QTableWidget *>("griglia")->rowCount(); ++r) {
+        const QString riga = QString::fromStdString(rigagriglia(f, r));
+        s << riga.section('|', 0, 0) + riga.section('|', 6);
+    }
+    return s.join(',').toStdString();
+}
+
 // A balance label as shown: its text and its colour.
 std::string saldo(const Formimporta &f, const char *nome)
 {
@@ -95,19 +106,56 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
     clicca(lista, 0);
     f.findChild<QTableWidget *>("griglia")->item(2, 0)->setCheckState(Qt::Checked);
     EXPECT_EQ(saldo(f, "saldoconto"), "380,65 #0000ff");
-    EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+    // Another workstation types the last row meanwhile; the second Bar is still not the first's.
+    scrivibyte(marzo, leggibyte(marzo) + movimento::codifica(mov(12, 1, 123500, "Altrove")));
+    EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }),
+              "1 movimento era già stato registrato da un'altra postazione e non è stato "
+              "importato.");
     EXPECT_FALSE(f.isVisible());
 
     const QByteArray dati = leggibyte(marzo);
     ASSERT_EQ(dati.size(), 8 * 118);
-    const char *rossi = dati.constData() + 6 * 118;
+    EXPECT_EQ(movimento::decodifica(dati.constData() + 6 * 118),
+              mov(5, 1, 35000, "Bar Sport", 2, 1, "Estratto conto"));
+    const char *rossi = dati.constData() + 7 * 118;
     EXPECT_EQ(QByteArray(rossi + 2, 60), QByteArray("ROSSI SPA").leftJustified(50) + "Fattura 12");
     EXPECT_EQ(qFromLittleEndian<qint64>(rossi + 104), 100 * euro);
     // Day, income, CASSA, Alfa, Rossi Spa of the address book.
     for (auto [posizione, atteso] : {std::pair{0, 11}, {102, 0}, {112, 2}, {114, 1}, {116, 2}})
         EXPECT_EQ(qFromLittleEndian<qint16>(rossi + posizione), atteso) << posizione;
-    EXPECT_EQ(movimento::decodifica(dati.constData() + 7 * 118),
-              mov(12, 1, 123500, lunga.left(50), 2, 1, lunga.mid(50).trimmed()));
+}
+
+// Rows pair as one assignment, whatever the file's order: the 50,00 of 6/3 and 3/3 against the
+// entries of 4/3 and 8/3 are both to be checked. The year's end is no wall, and the balance on
+// a date of another year is that year's, its carried balance a movement like any other.
+TEST(Formimporta, RowsPairAcrossTheYearsEndWhateverTheOrderAndAnEmptyRowIsNeverOffered)
+{
+    nuovoarchivio({"Alfa"});
+    scrivimese(3, {mov(8, 1, 50 * euro), mov(4, 1, 50 * euro), mov(9, 7, 5 * euro, "Guasto")});
+    scrivimese(12, {mov(31, 1, 30 * euro)});
+    scrivimese(1, {mov(1, 1, 130 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026"), mov(2, 1, 20 * euro)},
+               "27");
+    const QList<RigaEstratto> righe{
+        riga(6, 3, 2026, -50 * euro, "A"),   riga(3, 3, 2026, -50 * euro, "B"),
+        riga(31, 12, 2026, -20 * euro, "C"), riga(2, 1, 2027, -30 * euro, "D"),
+        riga(15, 3, 2026, 0, "E"),           riga(16, 3, 2026, -40, "F")}; // -0,004
+    const QString attesi[] = {
+        "-da verificare,-da verificare,-da verificare, altro anno, importo nullo, importo nullo",
+        " altro anno, altro anno, altro anno,-da verificare, importo nullo, importo nullo"};
+    for (int k = 0; k < 2; ++k)
+        for (bool rovescio : {false, true})
+            for (auto [saldo, fine] :
+                 {std::pair{-150 * euro, QDate(2027, 1, 2)}, {-130 * euro, QDate(2026, 12, 31)}}) {
+                SCOPED_TRACE(testing::Message() << k << rovescio << fine.year());
+                apri(2, k == 0 ? "26" : "27");
+                QList<RigaEstratto> r = righe;
+                QStringList a = attesi[k].split(',');
+                if (rovescio)
+                    std::reverse(r.begin(), r.end()), std::reverse(a.begin(), a.end());
+                Formimporta f(Estratto{r, 0, saldo, fine});
+                EXPECT_EQ(stati(f), a.join(',').toStdString());
+                EXPECT_EQ(testo(&f, "differenza"), "0,00");
+            }
 }
 
 TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRest)
@@ -119,16 +167,17 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
                0,
                99 * euro,
                {}};
-    auto stati = [&](Formimporta &f) {
-        QStringList s;
-        for (int r = 0; r < 3; ++r)
-            s << QString::fromStdString(rigagriglia(f, r)).section('|', 6);
-        return s.join(',').toStdString();
-    };
     {
         Formimporta f(e);
         f.show();
         EXPECT_FALSE(f.findChild<QLabel *>("avvisoquadra")->isHidden());
+        // The list with the focus has a current row, CASSA, which nobody chose.
+        auto *lista = f.findChild<QListWidget *>("Lista");
+        f.activateWindow();
+        lista->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return lista->currentRow() == 0; }, 5000))
+            << "Lista never got the focus";
+        EXPECT_EQ(stati(f), "xnuovo,xnuovo,xnuovo");
         EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "Selezionare un conto");
         EXPECT_TRUE(f.isVisible());
         clicca(f.findChild<QListWidget *>("Lista"), 0);
@@ -141,12 +190,18 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
     }
     EXPECT_EQ(leggibyte(cartellalocale() + "/mov0235").size(), 0);
     apri(2, "35");
-    for (const char *atteso :
-         {"già presente,nuovo,nuovo", "già presente,già presente,già presente"}) {
+    // Another workstation imports the rest while the first of these windows is open.
+    const std::pair<const char *, const char *> volte[] = {
+        {"-già presente,xnuovo,xnuovo", "2 movimenti erano già stati registrati da un'altra "
+                                        "postazione e non sono stati importati."},
+        {"-già presente,-già presente,-già presente", ""}};
+    for (const auto &[atteso, avviso] : volte) {
         Formimporta f(e);
         f.show();
         EXPECT_EQ(stati(f), atteso);
-        clicca(&f, "registra");
+        scrivimese(2, {mov(3, 0, 20 * euro)}, "35");
+        scrivimese(3, {mov(3, 0, 30 * euro)}, "35");
+        EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), avviso);
     }
     for (const char *mese : {"/mov0135", "/mov0235", "/mov0335"})
         EXPECT_EQ(leggibyte(cartellalocale() + mese).size(), 118);

@@ -32,7 +32,8 @@ std::string vista(const QWidget &f)
 }
 
 // An archive of company Alfa whose account BANCA (3) carries 1000,00 from 2025, holds a cheque
-// written on 10/3 and a movement after the statement, and a March statement imported into it.
+// written on 10/3, a transfer typed by hand that the statement holds too ("già presente", so
+// confirmed) and a movement after the statement, and a March statement imported into it.
 QString importamarzo()
 {
     nuovoarchivio({"Alfa"});
@@ -40,13 +41,15 @@ QString importamarzo()
     scrivimese(1, {mov(1, 0, 1000 * euro, "RIPORTO SALDO", 3, 1, "Anno 2025"), mov(2, 0, euro)});
     const QString marzo = scrivimese(3, {mov(10, 1, 200 * euro, "Assegno 123", 3),
                                          mov(4, 0, 999 * euro, "Altra ditta", 3, 2),
-                                         mov(20, 1, 50 * euro, "Dopo l'estratto", 3)});
+                                         mov(20, 1, 50 * euro, "Dopo l'estratto", 3),
+                                         mov(8, 0, 300 * euro, "Bonifico Bianchi", 3)});
     Stato &s = stato();
     s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 3;
     const Estratto e{{{QDate(2026, 3, 5), 500 * euro, "Bonifico Rossi", ""},
+                      {QDate(2026, 3, 8), 300 * euro, "Bianchi", ""},
                       {QDate(2026, 3, 12), -30 * euro, "Commissioni", ""}},
                      1000 * euro,
-                     1470 * euro,
+                     1770 * euro,
                      QDate(2026, 3, 15)};
     Formimporta f(e);
     f.show();
@@ -54,7 +57,7 @@ QString importamarzo()
     return marzo;
 }
 
-const std::string saldimarzo = "15/03/2026|1470,00#0000ff|1270,00#0000ff|200,00#0000ff|";
+const std::string saldimarzo = "15/03/2026|1770,00#0000ff|1570,00#0000ff|200,00#0000ff|";
 
 } // namespace
 
@@ -108,11 +111,11 @@ TEST(Formriconcilia, ConfirmationsSurviveARestoreAndLapseWhenTheirMovementChange
     QApplication::setQuitOnLastWindowClosed(true);
     EXPECT_EQ(vista(Formriconcilia()), saldimarzo + "0,00#0000ff|Differenza non spiegata: 200,00");
 
-    ASSERT_TRUE(riscrivimovimento(marzo, 4, mov(6, 0, 500 * euro, "Bonifico Rossi", 3)) &&
-                riscrivimovimento(marzo, 5, mov(12, 1, 35 * euro, "Commissioni", 3)) &&
+    ASSERT_TRUE(riscrivimovimento(marzo, 5, mov(6, 0, 500 * euro, "Bonifico Rossi", 3)) &&
+                riscrivimovimento(marzo, 6, mov(12, 1, 35 * euro, "Commissioni", 3)) &&
                 cancellamovimento(marzo, 1));
     EXPECT_EQ(vista(Formriconcilia()),
-              "15/03/2026|1470,00#0000ff|1465,00#0000ff|5,00#0000ff|-465,00#ff0000|"
+              "15/03/2026|1770,00#0000ff|1765,00#0000ff|5,00#0000ff|-465,00#ff0000|"
               "-,06/03/26,Bonifico Rossi,,500,00,|-,12/03/26,Commissioni,,,35,00|"
               "Differenza non spiegata: 470,00");
 }

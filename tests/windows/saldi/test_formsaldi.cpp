@@ -1,5 +1,6 @@
 #include "app/formprincipale.h"
 #include "platform/percorsi.h"
+#include "store/guasti.h"
 #include "support/finestre.h"
 #include "windows/saldi/formsaldi.h"
 
@@ -42,6 +43,7 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
     nuovoarchivio();
     scrivimese(3, {mov(1, 0, 1234567), mov(1, 1, 25000000), mov(1, 0, 400000, "", 3)}, "08");
     scrivimese(5, {mov(1, 0, 2500000), mov(1, 1, 1000000)}, "08");
+    scrivimese(12, {mov(31, 1, 100 * euro)}, "08"); // the loop's last month
     Stato &s = stato();
     s.annogestione = "08", s.dittacorrente = 1,
     s.mesecorrente = 3; // neither the shown month nor a search changes anything
@@ -52,10 +54,10 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         EXPECT_EQ(riga(&f, 0), "Gennaio|0,00|0,00|0,00|");
         EXPECT_EQ(riga(&f, 2), "Marzo|123,46|2500,00|-2376,54|#ff0000");
         EXPECT_EQ(riga(&f, 4), "Maggio|250,00|100,00|150,00|#0000ff");
-        EXPECT_EQ(riga(&f, 12), "Anno|373,46|2600,00|-2226,54|#ff0000");
+        EXPECT_EQ(riga(&f, 12), "Anno|373,46|2700,00|-2326,54|#ff0000");
         // Bars in the colours of the balances, the line's points one per month.
         EXPECT_EQ(grafico(f, 2), "#0000ff123.46|#ff00002500.00|2,-2376.54");
-        EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff00000.00|11,0.00");
+        EXPECT_EQ(grafico(f, 11), "#0000ff0.00|#ff0000100.00|11,-100.00");
         const QString file = cartellautente() + "/saldi.csv";
         scrivivecchio(file + ".orig01", "utente"); // a file of the user's, an hour old
         scegli(file);
@@ -64,7 +66,7 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         const QList<QByteArray> righe = leggibyte(file).split('\n');
         EXPECT_EQ(righe.value(0) + righe.value(3) + righe.value(13),
                   "\xEF\xBB\xBFMese;Entrate;Uscite;Saldo\rMarzo;123,46;2500,00;-2376,54\r"
-                  "Anno;373,46;2600,00;-2226,54\r");
+                  "Anno;373,46;2700,00;-2326,54\r");
     }
     // Through the main window, on "TUTTI": every account counts.
     Formprincipale principale; // which sets its own company and year
@@ -75,7 +77,7 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
         clicca(w, "annulla");
     });
     principale.vedisaldi();
-    EXPECT_EQ(visto, "SALDI TUTTI|Anno|413,46|2600,00|-2186,54|#ff0000");
+    EXPECT_EQ(visto, "SALDI TUTTI|Anno|413,46|2700,00|-2286,54|#ff0000");
 
     // An unreadable month is reported and no figure shown.
     QFile::remove(cartellalocale() + "/mov0708");
@@ -107,20 +109,38 @@ TEST(Formsaldi, TheYearsBalanceIsCarriedIntoJanuaryOnceAndFollowsCorrections)
         return movimento::codifica({1, "RIPORTO SALDO", "Anno 2008", segno, importo, conto, 1, 0});
     };
 
+    // The second account's write fails: the message says what was carried; again finishes it.
     Formsaldi f;
-    QString domanda;
+    QString domanda, avviso;
     accettamessaggio(&domanda);
+    accettamessaggio(&avviso);
+    int scritture = 0;
+    impostaguasto([&](Operazione o, const QString &n) {
+        return o == Operazione::Scrittura && n.endsWith("mov0109") && ++scritture == 2;
+    });
     clicca(&f, "riporta");
+    impostaguasto({});
     EXPECT_EQ(
         domanda,
         "Riportare al 1 gennaio 2009 i saldi finali del 2008?\n\nCASSA: 70,00\nBANCA: -45,00");
+    EXPECT_TRUE(avviso.contains("mov0109") &&
+                avviso.endsWith("Errore del disco.\n\nConti riportati: CASSA.\nConti non "
+                                "riportati: BANCA."))
+        << avviso.toStdString();
     const QByteArray prima = movimento::codifica(altro) + riporto(0, 70 * euro, 2);
+    EXPECT_EQ(leggibyte(gennaio), prima);
+    accettamessaggio();
+    clicca(&f, "riporta");
+    // A second carry of BANCA, as a deletion taken back once could leave: one will stand.
     EXPECT_EQ(leggibyte(gennaio), prima + riporto(1, 45 * euro, 3));
+    scrivibyte(gennaio, leggibyte(gennaio) + riporto(1, 45 * euro, 3));
 
     scrivimese(12, {mov(1, 1, 70 * euro), mov(2, 0, 100 * euro, "H", 3)}, "08");
     EXPECT_EQ(messaggio([&] { clicca(&f, "riporta"); }),
               "Riportare al 1 gennaio 2009 i saldi finali del 2008?\n\nCASSA: 0,00\nBANCA: 55,00");
-    QByteArray cassa = riporto(0, 70 * euro, 2);
+    QByteArray cassa = riporto(0, 70 * euro, 2), doppio = riporto(1, 45 * euro, 3);
     movimento::marcacancellato(cassa.data());
-    EXPECT_EQ(leggibyte(gennaio), movimento::codifica(altro) + cassa + riporto(0, 55 * euro, 3));
+    movimento::marcacancellato(doppio.data());
+    EXPECT_EQ(leggibyte(gennaio),
+              movimento::codifica(altro) + cassa + riporto(0, 55 * euro, 3) + doppio);
 }

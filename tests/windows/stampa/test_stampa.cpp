@@ -19,15 +19,15 @@ QString traccia(double x1, double y1, double x2, double y2)
     return QStringLiteral("%1,%2>%3,%4").arg(x1).arg(y1).arg(x2).arg(y2);
 }
 
-// A print service that records each drawing as a line: "text@x,y" ("*" after it in bold),
-// "x1,y1>x2,y2" for a rule, "pagina", "" for an empty write. A character is 0.2 cm wide (0.25 in
-// bold), a line 0.5 cm high, the page 18 cm wide.
+// A print service that records each drawing as a line: "text@x,y" ("*" after it in bold, then
+// "/points" when not in 12), "x1,y1>x2,y2" for a rule, "pagina", "" for an empty write. A
+// character in 12 points is 0.2 cm wide (0.25 in bold), a line 0.5 cm high, the page 18 cm wide.
 class Registratore : public Stampante
 {
   public:
     QStringList nomi = {"Ufficio", "Laser"}, fatte;
     QString attuale = "Laser", scelta;
-    double H = 27, px = 0, py = 0;
+    double H = 27, px = 0, py = 0, punti = 12;
     int falliscidopo = -1, qualitadata = 0, copiedate = 0, fini = 0; // -1: nothing fails
     bool neretto = false;
 
@@ -36,7 +36,7 @@ class Registratore : public Stampante
     bool scegli(const QString &n) override { return (scelta = attuale = n), true; }
     bool qualita(int c) override { return (qualitadata = c), true; }
     bool copie(int n) override { return (copiedate = n), true; }
-    bool carattere(const QString &, double, bool b) override { return grassetto(b); }
+    bool carattere(const QString &, double p, bool b) override { return (punti = p), grassetto(b); }
     bool grassetto(bool b) override { return (neretto = b), true; }
     bool centimetri() override { return true; }
     double larghezza() const override { return 18; }
@@ -46,11 +46,12 @@ class Registratore : public Stampante
     void posizione(double x, double y) override { px = x, py = y; }
     double larghezzatesto(const QString &t) const override
     {
-        return t.size() * (neretto ? 0.25 : 0.2);
+        return t.size() * (neretto ? 0.25 : 0.2) * punti / 12;
     }
     bool scrivi(const QString &t, bool acapo) override
     {
-        const QString punto = QStringLiteral("@%1,%2").arg(px).arg(py) + (neretto ? "*" : "");
+        const QString punto = QStringLiteral("@%1,%2").arg(px).arg(py) + (neretto ? "*" : "") +
+                              (punti != 12 ? "/" + QString::number(punti) : "");
         if (!registra(t.isEmpty() ? QString() : t + punto))
             return false;
         return acapo ? posizione(0, py + 0.5) : posizione(px + larghezzatesto(t), py), true;
@@ -174,7 +175,18 @@ TEST(Rapporto, PagesBreakAfterEveryRowTheLastIncludedAndAFailureEndsTheDocument)
     EXPECT_EQ(stampamese(r, "Laser", tabella(6), lavoro), Esitostampa::interrotta);
     EXPECT_EQ(r.fatte.size(), 45); // nothing after the failure, no closing rule
     EXPECT_EQ(r.fini, 1);          // the pages drawn are sent
-    Registratore nessuna;          // the name must match exactly
+    r = Registratore();            // an amount of a damaged sign is in neither column
+    TabellaMese t = tabella(1);
+    t.righe[1].segno = 7;
+    ASSERT_EQ(stampamese(r, "Laser", t, lavoro), Esitostampa::completata);
+    EXPECT_FALSE(r.stampato("€ 10,00"));
+    r = Registratore(); // a figure too wide for its column comes smaller, within its room
+    t.righe[1] = {1, 1, 3, {}, 9999999999900, 1, -9999999999900};
+    ASSERT_EQ(stampamese(r, "Laser", t, lavoro), Esitostampa::completata);
+    EXPECT_EQ(r.fatte.filter("€"),
+              QStringList({"€ 999999999,99@12.5,3.5/8", "€ -999999999,99@14.6875,3.5*/9"}));
+    EXPECT_EQ(r.fatte.last(), traccia(0.5, 4, 17.5, 4)); // the row still 1 cm high
+    Registratore nessuna;                                // the name must match exactly
     for (const char *nome : {"laser", ""})
         EXPECT_EQ(stampamese(nessuna, nome, tabella(1), lavoro), Esitostampa::nessunastampante);
     EXPECT_TRUE(nessuna.fatte.isEmpty() && nessuna.scelta.isEmpty() && nessuna.fini == 0);
@@ -254,7 +266,8 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
     scrivimese(3,
                {{9, "=SOMMA(A1:A9)", "rata; \"mutuo\"", 0, 20000000, 3, 1, 0},
                 {2, "Bollette", "-10% Caffè", 1, 505000, 2, 1, 0},
-                {4, "Altra ditta", "", 0, 10000, 2, 2, 0}},
+                {4, "Altra ditta", "", 0, 10000, 2, 2, 0},
+                {3, "Segno guasto", "", 7, 990000, 2, 1, 0}},
                "35");
     Stato &st = stato();
     st.annogestione = "35", st.dittacorrente = 1, st.contocorrente = 1, st.mesecorrente = 3;
@@ -264,6 +277,7 @@ TEST_F(Finestra, FileCsvHoldsEveryRowOfTheLedgerAsASpreadsheetReadsItOrNoFileAtA
               "Data;Descrizione;Descrizione 2;Entrate;Uscite;Saldo;Conto\r\n"
               "01/03/2035;SALDO PRECEDENTE;Febbraio 2035;;1234,50;-1234,50;\r\n"
               "02/03/2035;Bollette;'-10% Caff\xC3\xA8;;50,50;-1285,00;CASSA\r\n"
+              "03/03/2035;Segno guasto;;;;-1285,00;CASSA\r\n"
               "09/03/2035;'=SOMMA(A1:A9);\"rata; \"\"mutuo\"\"\";2000,00;;715,00;Banca\r\n"
               "Totali;;;2000,00;1285,00;715,00;\r\n");
 
