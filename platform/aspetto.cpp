@@ -1,5 +1,7 @@
 #include "platform/aspetto.h"
 
+#include "platform/soldi.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -100,6 +102,13 @@ void adatta(QLabel *l)
                              l->contentsRect().width() - 2 * qMax(l->indent(), 0));
     if (f != l->font())
         l->setFont(f);
+}
+
+void mostrasaldo(QLabel *l, qint64 saldo)
+{
+    l->setText(fixed(saldo));
+    colora(l, QPalette::WindowText, coloresaldo(saldo));
+    adatta(l);
 }
 
 void adatta(QTableWidgetItem *cella)

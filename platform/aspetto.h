@@ -52,5 +52,7 @@ QFont adattato(const QFont &base, const QString &testo, int larghezza);
 // A label's text within its contents, starting each time from the font the label had before
 // its first fitting, so a shorter text grows back.
 void adatta(QLabel *l);
+// A balance in a label: "fixed", red below zero and blue from zero up, smaller when it is wide.
+void mostrasaldo(QLabel *l, qint64 saldo);
 // A grid cell's text within its column, starting from the grid's font.
 void adatta(QTableWidgetItem *cella);

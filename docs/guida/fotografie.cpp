@@ -14,6 +14,7 @@
 #include "windows/importa/formimporta.h"
 #include "windows/percorso/formpercorso.h"
 #include "windows/registra/formregistra.h"
+#include "windows/riconcilia/formriconcilia.h"
 #include "windows/rubrica/formproduttore.h"
 #include "windows/saldi/formsaldi.h"
 #include "windows/stampa/formstampante.h"
@@ -26,7 +27,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -127,6 +131,34 @@ QImage importa(Formprincipale &p)
     return foto(f);
 }
 
+// The same statement imported into "Banca", then the account reconciled with it. It writes to
+// the sample archive, so it is taken after every other picture.
+QImage riconcilia(Formprincipale &p)
+{
+    const QString file = QDir(discolocale()).filePath(QStringLiteral("estratto.xml"));
+    QList<Estratto> e;
+    if (!scriviestratto(file) || !leggiestratto(QDir::toNativeSeparators(file), e))
+        throw std::runtime_error("l'estratto conto di esempio non si legge");
+    p.sceglieconto(3);
+    {
+        Formimporta importa(e, &p);
+        importa.show();
+        // The import says nothing when all goes well: a message would be a failure.
+        QString detto;
+        QTimer guardia;
+        QObject::connect(&guardia, &QTimer::timeout, [&] {
+            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                detto = m->text(), m->reject();
+        });
+        guardia.start(50);
+        importa.registra();
+        if (!detto.isEmpty())
+            throw std::runtime_error(detto.toStdString());
+    }
+    Formriconcilia f(&p);
+    return foto(f);
+}
+
 QImage backup(Formprincipale &p)
 {
     Formbackup f(&p);
@@ -157,14 +189,16 @@ const Fotografia fotografie[] = {
     {"importa.png", importa},
     {"backup.png", backup},
     {"rete.png", rete},
+    {"riconcilia.png", riconcilia}, // last: it imports the statement
 };
 
-QImage scatta(Formprincipale &p, const char *nome)
+// Whether the picture is among those asked for.
+bool chiesta(const char *nome, char **nomi, int quanti)
 {
-    for (const Fotografia &f : fotografie)
-        if (qstrcmp(f.nome, nome) == 0)
-            return f.scatta(p);
-    throw std::runtime_error("la guida nomina una fotografia che nessuno fa");
+    for (int i = 0; i < quanti; ++i)
+        if (qstrcmp(nomi[i], nome) == 0)
+            return true;
+    return false;
 }
 
 // Every picture asked for, or none: a build that failed half-way takes them all again.
@@ -176,12 +210,20 @@ void scattatutte(const QString &cartella, char **nomi, int quanti, const char *&
     Formprincipale p;
     stato().annogestione = annoesempio;
     p.aggiornastato();
-    QList<QImage> immagini;
-    for (int i = 0; i < quanti; ++i)
-        immagini.append(scatta(p, nome = nomi[i]));
     for (int i = 0; i < quanti; ++i) {
-        const QString file = QDir(cartella).filePath(QString::fromLocal8Bit(nome = nomi[i]));
-        if (!immagini[i].save(file, "PNG", 0))
+        nome = nomi[i];
+        if (std::none_of(std::begin(fotografie), std::end(fotografie),
+                         [&](const Fotografia &f) { return qstrcmp(f.nome, nome) == 0; }))
+            throw std::runtime_error("la guida nomina una fotografia che nessuno fa");
+    }
+    // In the table's order, whatever the pages' order: the pictures that write come last.
+    QList<std::pair<const char *, QImage>> immagini;
+    for (const Fotografia &f : fotografie)
+        if (chiesta(f.nome, nomi, quanti))
+            immagini.append({nome = f.nome, f.scatta(p)});
+    for (const auto &[n, immagine] : immagini) {
+        const QString file = QDir(cartella).filePath(QString::fromLocal8Bit(nome = n));
+        if (!immagine.save(file, "PNG", 0))
             throw std::runtime_error("impossibile scrivere " + file.toStdString());
     }
 }

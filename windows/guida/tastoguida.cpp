@@ -21,6 +21,7 @@ const Pagina pagine[] = {
     {"Forcerca", "ricerca.md"},
     {"Formstampante", "stampa.md"},
     {"Formsaldi", "saldi.md"},
+    {"Formriconcilia", "riconciliazione.md"},
     {"Formimporta", "estratto-conto.md"},
     {"Importa estratto conto", "estratto-conto.md"}, // the choice of the statement's file
     {"Formbackup", "backup.md"},

@@ -45,13 +45,6 @@ QString giaregistrati(qsizetype n)
         .arg(n);
 }
 
-void mostrasaldo(QLabel *l, qint64 saldo)
-{
-    l->setText(fixed(saldo));
-    colora(l, QPalette::WindowText, coloresaldo(saldo));
-    adatta(l);
-}
-
 } // namespace
 
 qint16 Formimporta::conto() const

@@ -28,12 +28,6 @@ QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::A
     return c;
 }
 
-void mostrasaldo(QLabel *l, qint64 saldo)
-{
-    l->setText(fixed(saldo));
-    colora(l, QPalette::WindowText, coloresaldo(saldo));
-}
-
 QString datalunga(const QDate &d)
 {
     return d.toString(QStringLiteral("dd/MM/yyyy"));
