@@ -119,15 +119,21 @@ QImage saldi(Formprincipale &p)
     return foto(f);
 }
 
-// The bank's statement of the account "Banca", read as the import reads it.
-QImage importa(Formprincipale &p)
+// The bank's statement of the account "Banca", read as the import reads it, the account
+// pressed on the toolbar.
+QList<Estratto> estrattobanca(Formprincipale &p)
 {
     const QString file = QDir(discolocale()).filePath(QStringLiteral("estratto.xml"));
     QList<Estratto> e;
     if (!scriviestratto(file) || !leggiestratto(QDir::toNativeSeparators(file), e))
         throw std::runtime_error("l'estratto conto di esempio non si legge");
     p.sceglieconto(3);
-    Formimporta f(e, &p);
+    return e;
+}
+
+QImage importa(Formprincipale &p)
+{
+    Formimporta f(estrattobanca(p), &p);
     return foto(f);
 }
 
@@ -135,13 +141,8 @@ QImage importa(Formprincipale &p)
 // the sample archive, so it is taken after every other picture.
 QImage riconcilia(Formprincipale &p)
 {
-    const QString file = QDir(discolocale()).filePath(QStringLiteral("estratto.xml"));
-    QList<Estratto> e;
-    if (!scriviestratto(file) || !leggiestratto(QDir::toNativeSeparators(file), e))
-        throw std::runtime_error("l'estratto conto di esempio non si legge");
-    p.sceglieconto(3);
     {
-        Formimporta importa(e, &p);
+        Formimporta importa(estrattobanca(p), &p);
         importa.show();
         // The import says nothing when all goes well: a message would be a failure.
         QString detto;
