@@ -8,9 +8,7 @@ scripts/dipendenze.sh test
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DQUADEROLA_SANITIZE=ON -DQUADEROLA_BUILD_TESTS=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 if [ "${1:-}" = nucleo ]; then
-    cmake --build build/asan -j2 --target ripeti_mese ripeti_ditte ripeti_conti ripeti_rubrica \
-        ripeti_impostazioni ripeti_importo ripeti_estrattocsv \
-        ripeti_estrattocbi ripeti_estrattocamt ripeti_estrattoxlsx
+    cmake --build build/asan -j2 --target ripetizioni
     cd build/asan && ctest --output-on-failure -R fuzzcorpus
 else
     cmake --build build/asan -j2
