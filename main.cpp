@@ -1,4 +1,5 @@
 #include "app/formprincipale.h"
+#include "platform/caratteri.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quaderola"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quaderola.svg")));
+    caricacaratteri();
     Formprincipale finestra;
     finestra.show();
 

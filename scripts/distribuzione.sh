@@ -51,6 +51,9 @@ else
 fi
 sed 's/$/\r/' LICENSE >"$uscita/LICENSE.txt"
 distribuiti+=(LICENSE.txt)
+# Who owns what the program carries: the fonts in its resources need their notice beside it.
+sed 's/$/\r/' dist/copyright >"$uscita/COPYRIGHT.txt"
+distribuiti+=(COPYRIGHT.txt)
 # The user guide as files too (the program carries it inside): its pages and the pictures kept
 # beside them, which the cross build put into the program.
 mkdir -p "$uscita/guida"

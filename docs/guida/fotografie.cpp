@@ -6,6 +6,7 @@
 
 #include "app/formprincipale.h"
 #include "app/stato.h"
+#include "platform/caratteri.h"
 #include "platform/percorsi.h"
 #include "store/estratto.h"
 #include "windows/backup/formbackup.h"
@@ -242,6 +243,7 @@ int main(int argc, char **argv)
     qputenv("CUPS_SERVER", QFile::encodeName(casa.filePath(QStringLiteral("nessunastampante"))));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication app(argc, argv);
+    caricacaratteri();
     if (argc < 2 || !casa.isValid() || !QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "uso: fotografie CARTELLA NOME.png...\n");
         return 2;

@@ -1,3 +1,4 @@
+#include "platform/caratteri.h"
 #include "support/aiuti.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(guida);
+    caricacaratteri();
     sorvegliamodali();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
