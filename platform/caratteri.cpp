@@ -10,6 +10,7 @@ void caricacaratteri()
     if (caricati)
         return;
     caricati = true;
+    Q_INIT_RESOURCE(caratteri); // in a static library the linker would otherwise drop them
     const QDir cartella(QStringLiteral(":/caratteri"));
     for (const QString &nome : cartella.entryList(QDir::Files))
         QFontDatabase::addApplicationFont(cartella.filePath(nome));
