@@ -1,5 +1,6 @@
 #include "ledger/importo.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 namespace {
@@ -64,4 +65,22 @@ Importo leggiimporto(const QString &grezzo)
     m += quint64(arrotonda);
     r.valore = negativo ? -qint64(m) : qint64(m);
     return r;
+}
+
+std::optional<Importo> importodigitato(const QString &testo)
+{
+    static const QRegularExpression virgola(QRegularExpression::anchoredPattern(
+        QStringLiteral("-?([0-9]*|[0-9]{1,3}(\\.[0-9]{3})+),[0-9]{0,4}")));
+    static const QRegularExpression punto(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]*(\\.[0-9]{0,4})?")));
+    // Without a comma a point cannot be told from a group mark by its digits, so it is what the
+    // window has always shown: the decimal separator.
+    const QString t = testo.trimmed();
+    if (punto.match(t).hasMatch())
+        return leggiimporto(t);
+    if (!virgola.match(t).hasMatch())
+        return std::nullopt;
+    QString conpunto = t;
+    conpunto.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    return leggiimporto(conpunto);
 }

@@ -81,7 +81,7 @@ QImage registra(Formprincipale &p)
     trova<QLineEdit>(f, "Text1_0")->setText(QStringLiteral("Ferramenta Gialli srl"));
     trova<QLineEdit>(f, "Text1_1")->setText(QStringLiteral("Fattura 118 del 10/03/2026"));
     trova<QListWidget>(f, "List1")->setCurrentRow(1);
-    trova<QLineEdit>(f, "testimporto")->setText(QStringLiteral("245.80"));
+    trova<QLineEdit>(f, "testimporto")->setText(QStringLiteral("245,80"));
     return foto(f);
 }
 

@@ -60,6 +60,8 @@ QRect dentro(const QWidget *cornice, const QRect &r)
     return r.translated(-cornice->pos());
 }
 
+const QString importononvalido = QStringLiteral("Importo non valido!");
+
 void azzerascelta()
 {
     stato().contattoscelto.clear();
@@ -165,7 +167,7 @@ void Formregistra::costruisciimporto()
     // The key filter below is the rule; these close the other ways in (paste from the menu, the
     // selection or a drop), which would bypass it.
     testimporto->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9.\\-]*")), testimporto));
+        QRegularExpression(QStringLiteral("[0-9.,\\-]*")), testimporto));
     testimporto->setContextMenuPolicy(Qt::NoContextMenu);
     testimporto->setAcceptDrops(false);
     testimporto->installEventFilter(this);
@@ -254,15 +256,15 @@ QString Formregistra::controlla(qint64 &importo) const
         return QStringLiteral("Manca la Prima Descrizione!");
     if (Text1[1]->text().trimmed().isEmpty())
         return QStringLiteral("Manca la Seconda Descrizione!");
-    const Importo letto = leggiimporto(testimporto->text());
-    if (letto.zero)
+    // A slip of the finger is refused, never saved as another amount.
+    const std::optional<Importo> letto = importodigitato(testimporto->text());
+    if (!letto)
+        return importononvalido;
+    if (letto->zero)
         return QStringLiteral("Importo pari a Zero!");
-    if (letto.fuoriscala)
+    if (letto->fuoriscala)
         return QStringLiteral("Importo troppo grande!");
-    // A non-zero text below half a ten-thousandth would still be stored as 0.
-    if (letto.valore == 0)
-        return QStringLiteral("Importo pari a Zero!");
-    importo = letto.valore;
+    importo = letto->valore;
 
     const QDate data = cale->selectedDate();
     if (data.year() % 100 != stato().annogestione.toInt())
@@ -295,6 +297,8 @@ void Formregistra::registra()
     qint64 importo = 0;
     if (const QString messaggio = controlla(importo); !messaggio.isEmpty()) {
         avviso(this, messaggio);
+        if (messaggio == importononvalido)
+            testimporto->setFocus(); // to be mended where it was typed
         return;
     }
     const Stato &s = stato();
@@ -323,9 +327,10 @@ void Formregistra::annulla()
 
 namespace {
 
-// The amount box takes digits, the point, the minus and Backspace; every other character,
-// control characters included (copy, cut, paste, Enter), is dropped before it arrives. Keys
-// that type nothing (arrows, Home, Delete) and the keys that move or close pass.
+// The amount box takes digits, the comma, the point, the minus and Backspace, the form being
+// checked on save; every other character, control characters included (copy, cut, paste,
+// Enter), is dropped before it arrives. Keys that type nothing (arrows, Home, Delete) and the
+// keys that move or close pass.
 bool tastoimporto(const QKeyEvent *k)
 {
     for (QKeySequence::StandardKey s :
@@ -349,8 +354,8 @@ bool tastoimporto(const QKeyEvent *k)
     if (t.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
         return false;
     const QChar c = t.at(0);
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') ||
-           c == QLatin1Char('-');
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',') ||
+           c == QLatin1Char('.') || c == QLatin1Char('-');
 }
 
 bool invio(const QKeyEvent *k)
