@@ -41,6 +41,8 @@ Esito leggicsv(const QByteArray &dati, const QString &nome, QList<Estratto> &pez
 Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
 
 // An Excel 97-2003 workbook: its first worksheet, under the rules of a text export's table.
+// motivoxlsaltro() refuses another file of the same container (a Word document, a Thumbs.db).
+QString motivoxlsaltro();
 Esito leggixls(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
 
 struct zip;

@@ -22,6 +22,8 @@ QString motivofreexl(int codice)
     switch (codice) {
     case FREEXL_INSUFFICIENT_MEMORY: // freexl's own limit: a sheet's table over 256 MB
         return motivotroppo();
+    case FREEXL_BIFF_WORKBOOK_NOT_FOUND: // a Word document, a Thumbs.db
+        return motivoxlsaltro();
     case FREEXL_FILE_NOT_FOUND: // a temporary folder whose path the C library cannot spell
         return QStringLiteral("impossibile aprire la copia temporanea del file.");
     case FREEXL_UNSUPPORTED_CHARSET:
@@ -126,6 +128,11 @@ QString cartella(const QString &percorso, QList<RigaTabella> &righe, bool &seria
 }
 
 } // namespace
+
+QString motivoxlsaltro()
+{
+    return QStringLiteral("Il file è un documento Office, non un foglio Excel.");
+}
 
 Esito leggixls(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {

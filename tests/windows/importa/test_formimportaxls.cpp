@@ -17,12 +17,13 @@
 
 namespace {
 
-QByteArray archivio(const char *parte, const QByteArray &dati)
+QByteArray archivio(const QList<std::pair<const char *, QByteArray>> &parti)
 {
     QTemporaryDir cartella;
     const QByteArray file = cartella.filePath("estratti.zip").toUtf8();
     zip_t *z = zip_open(file.constData(), ZIP_CREATE, nullptr);
-    zip_file_add(z, parte, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
+    for (const auto &[parte, dati] : parti)
+        zip_file_add(z, parte, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
     zip_close(z);
     return leggibyte(file);
 }
@@ -68,13 +69,18 @@ TEST(Formimporta, ExcelWorkbooks)
     QByteArray dal1904 = cartella;
     dal1904.replace(QByteArray("\x22\x00\x02\x00\x00\x00", 6),
                     QByteArray("\x22\x00\x02\x00\x01\x00", 6));
+    QByteArray altro = cartella;
+    altro.replace(QByteArray("W\0o\0r\0k\0b", 9), QByteArray("T\0h\0u\0m\0b", 9));
     const struct {
         const char *file;
         QByteArray dati;
         QString atteso;
     } casi[] = {
         {"movimenti.xls", cartella, letta},
-        {"estratti.zip", archivio("marzo/movimenti.xls", cartella), letta},
+        // Beside it, a file of the same container that is no workbook, as Windows leaves in
+        // a folder of pictures.
+        {"estratti.zip", archivio({{"Thumbs.db", altro}, {"marzo/movimenti.xls", cartella}}),
+         letta},
         {"1904.xls", dal1904,
          "Il file FILE non è un estratto conto leggibile: Riga 9: data non valida (\"46088\")."},
         {"cut.xls", cartella.first(cartella.size() / 2),
