@@ -102,8 +102,8 @@ QString foglio(const void *x, QList<RigaTabella> &righe)
     return {};
 }
 
-// The first worksheet of the workbook at percorso. serialiexcel is false for a workbook that
-// counts days from 1904: a day count there would read four years off, so it is no date.
+// The first worksheet of the workbook at percorso. serialiexcel is false unless the workbook
+// counts days from 1900: from 1904 a day count would read four years off, so it is no date.
 QString cartella(const QString &percorso, QList<RigaTabella> &righe, bool &serialiexcel)
 {
     const void *aperta = nullptr;
@@ -123,7 +123,7 @@ QString cartella(const QString &percorso, QList<RigaTabella> &righe, bool &seria
         return QStringLiteral("il file Excel 97-2003 non ha fogli di lavoro.");
     if (const int scelto = freexl_select_active_worksheet(x.get(), 0); scelto != FREEXL_OK)
         return motivofreexl(scelto);
-    serialiexcel = data != FREEXL_BIFF_DATEMODE_1904;
+    serialiexcel = data == FREEXL_BIFF_DATEMODE_1900;
     return foglio(x.get(), righe);
 }
 
