@@ -21,8 +21,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The Qt libraries it links (Widgets, PrintSupport, Charts) come from shlibdeps; the plugins it loads at run time (the X11
-# platform and the SVG pictures) and Qt's Italian texts are not linked, so they are named here.
+# The libraries it links (Qt's Widgets, PrintSupport, Charts; libzip; libfreexl) come from
+# shlibdeps; the plugins it loads at run time (the X11 platform and the SVG pictures) and Qt's
+# Italian texts are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

@@ -3,7 +3,7 @@
 # Usage: scripts/dipendenze.sh [build|test|windows]
 set -euo pipefail
 
-pacchetti=(build-essential cmake g++ pkg-config libzip-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation
+pacchetti=(build-essential cmake g++ pkg-config libzip-dev libfreexl-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation
            fonts-liberation2)
 if [ "${1:-build}" = test ]; then
     pacchetti+=(libgtest-dev libbenchmark-dev xvfb xauth poppler-utils e2fsprogs

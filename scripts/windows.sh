@@ -4,7 +4,7 @@
 # build/windows/quaderola-1.0-setup.exe and the portable build/windows/quaderola-1.0.zip.
 # Installs what is missing first (with sudo when not root).
 # QUADEROLA_QT_MINGW names a Qt prefix for MinGW; by default the archive in ../shared/qt6-mingw
-# is unpacked into build/qt6-mingw. GoogleTest and libzip are built once, into
+# is unpacked into build/qt6-mingw. GoogleTest, libzip and freexl are built once, into
 # build/windows/terzi; a second run only rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,9 +47,9 @@ terzo() {
     touch "$terzi/.$nome"
 }
 
-# libzip as Debian ships it: its source package, fetched through a private apt configuration
-# (a deb-src entry of its own), so the machine's apt sources stay as they are.
-sorgentelibzip() {
+# sorgente PACKAGE: a library as Debian ships it, its source package fetched through a private
+# apt configuration (a deb-src entry of its own), so the machine's apt sources stay as they are.
+sorgente() {
     local apt=$terzi/apt
     mkdir -p "$apt/parti" "$apt/liste/partial" "$apt/cache/archives/partial" "$terzi/sorgenti"
     cat >"$apt/parti/debian-sorgenti.sources" <<EOF
@@ -64,18 +64,23 @@ EOF
                    -o Debug::NoLocking=1 -o APT::Sandbox::User="$(id -un)")
     [ -d "$apt/liste" ] && ls "$apt"/liste/*Sources* >/dev/null 2>&1 ||
         apt-get "${opzioni[@]}" -q update >&2
-    [ -n "$(ls -d "$terzi"/sorgenti/libzip-*/ 2>/dev/null)" ] ||
-        (cd "$terzi/sorgenti" && apt-get "${opzioni[@]}" -q source libzip >&2)
-    ls -d "$terzi"/sorgenti/libzip-*/ | head -n1
+    [ -n "$(ls -d "$terzi/sorgenti/$1"-*/ 2>/dev/null)" ] ||
+        (cd "$terzi/sorgenti" && apt-get "${opzioni[@]}" -q source "$1" >&2)
+    ls -d "$terzi/sorgenti/$1"-*/ | head -n1
 }
 
 terzo gtest /usr/src/googletest -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON
 if [ ! -f "$terzi/.libzip" ]; then
-    terzo libzip "$(sorgentelibzip)" -DBUILD_SHARED_LIBS=ON -DBUILD_TOOLS=OFF \
+    terzo libzip "$(sorgente libzip)" -DBUILD_SHARED_LIBS=ON -DBUILD_TOOLS=OFF \
           -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF -DENABLE_BZIP2=OFF \
           -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF \
           -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF -DENABLE_WINDOWS_CRYPTO=OFF \
           -DCMAKE_C_FLAGS=-Wno-incompatible-pointer-types # its own Win32 tables, harmless
+fi
+# freexl (the Excel 97-2003 reader) through a CMake file of the program's own, which gives it
+# the iconv MinGW-w64 lacks.
+if [ ! -f "$terzi/.freexl" ]; then
+    terzo freexl "$radice/cmake/freexl" -DFREEXL_SORGENTI="$(sorgente freexl)"
 fi
 
 cmake -S . -B "$uscita" "${comuni[@]}" \

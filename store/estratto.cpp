@@ -48,8 +48,7 @@ Esito leggiformato(const QByteArray &dati, const QString &nome, QList<Estratto> 
         return Esito::fallito(nome, QStringLiteral("Il file è vuoto."));
     switch (formatoestratto(dati)) {
     case Formato::xls:
-        return Esito::fallito(nome, QStringLiteral("Il file è un foglio Excel 97-2003 (.xls): "
-                                                   "salvarlo come .xlsx o .csv e riprovare."));
+        return leggixls(dati, nome, pezzi);
     case Formato::html:
         return Esito::fallito(nome,
                               QStringLiteral("Il file è una pagina HTML, non un estratto "

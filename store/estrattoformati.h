@@ -40,6 +40,11 @@ Esito leggicsv(const QByteArray &dati, const QString &nome, QList<Estratto> &pez
 // A zip: an XLSX workbook, or an archive whose statement files are read together.
 Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
 
+// An Excel 97-2003 workbook: its first worksheet, under the rules of a text export's table.
+// motivoxlsaltro() refuses another file of the same container (a Word document, a Thumbs.db).
+QString motivoxlsaltro();
+Esito leggixls(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
+
 struct zip;
 // Unpacks the part named parte. Refused past estrattomassimo, by its declared size and by what it
 // really yields, since the declared size can lie; tipo names the archive in the reasons.

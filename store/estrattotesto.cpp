@@ -44,7 +44,8 @@ QString motivoxmlaltro()
 
 bool nonestratto(const Esito &esito)
 {
-    return esito.motivo == motivosenzaintestazione() || esito.motivo == motivoxmlaltro();
+    return esito.motivo == motivosenzaintestazione() || esito.motivo == motivoxmlaltro() ||
+           esito.motivo == motivoxlsaltro();
 }
 
 namespace {

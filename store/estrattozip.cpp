@@ -71,10 +71,11 @@ Esito leggiestratti(zip_t *z, const QString &nome, QList<Estratto> &pezzi)
                                       .arg(estrattomassimo / (1024 * 1024)));
         const Formato f = formatoestratto(dati);
         if (dati.trimmed().isEmpty() ||
-            (f != Formato::xml && f != Formato::cbi && f != Formato::csv))
+            (f != Formato::xml && f != Formato::cbi && f != Formato::csv && f != Formato::xls))
             continue;
         const Esito esito = f == Formato::xml   ? leggicamt(dati, parte, pezzi)
                             : f == Formato::cbi ? leggicbi(dati, parte, pezzi)
+                            : f == Formato::xls ? leggixls(dati, parte, pezzi)
                                                 : leggicsv(dati, parte, pezzi);
         if (!esito && !nonestratto(esito))
             return Esito::fallito(nome, parte + QStringLiteral(": ") + esito.motivo);
