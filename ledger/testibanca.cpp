@@ -391,7 +391,9 @@ QString senzaprefissi(const QString &testo)
 Letto leggi(const QString &grezzo)
 {
     const QString testo = senzaprefissi(grezzo);
-    if (testo.isEmpty())
+    // No bank writes more on a movement: a longer text is kept whole, and no expression ever
+    // spends more than a moment on it.
+    if (testo.isEmpty() || testo.size() > 1000)
         return {};
     const std::string minuscole = minuscolo(testo);
     for (const Compilato &k : compilati()) {
