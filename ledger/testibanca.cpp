@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -254,7 +255,7 @@ bool cifra(QChar c)
 }
 
 // A card number or account masked ("*5831", "XXXX", "XX99", "xxxxxxxxxxxx5555", "*****").
-bool mascherato(const QString &t)
+bool mascherato(QStringView t)
 {
     qsizetype segni = 0;
     for (QChar c : t) {
@@ -268,7 +269,7 @@ bool mascherato(const QString &t)
 
 // A reference, a date, a time or an amount: digits with only separators between them, or a
 // number too long to be part of a name.
-bool numerico(const QString &t)
+bool numerico(QStringView t)
 {
     qsizetype cifre = 0, altri = 0;
     for (QChar c : t) {
@@ -283,7 +284,7 @@ bool numerico(const QString &t)
 }
 
 // An IBAN or a SEPA creditor id, masked or not: two letters, then letters and digits, long.
-bool iban(const QString &t)
+bool iban(QStringView t)
 {
     if (t.size() < 15 || !t[0].isLetter() || !t[1].isLetter())
         return false;
@@ -296,19 +297,41 @@ bool iban(const QString &t)
     return cifre >= 5;
 }
 
-bool indirizzo(const QString &t)
+bool fra(QStringView t, std::initializer_list<const char *> parole)
 {
-    static const QStringList vie = {"via",    "v.le",   "viale",    "piazza", "p.za",
-                                    "p.zza",  "corso",  "c.so",     "largo",  "loc.",
-                                    "strada", "vicolo", "piazzale", "p.le"};
-    return vie.contains(t.toLower());
+    for (const char *p : parole)
+        if (t.compare(QLatin1StringView(p), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
-bool paese(const QString &t)
+bool indirizzo(QStringView t)
 {
-    static const QRegularExpression e(QStringLiteral(R"(^(?:it|ita|\([a-z]{2,3}\))$)"),
-                                      QRegularExpression::CaseInsensitiveOption);
-    return e.match(t).hasMatch();
+    return t.size() <= 8 &&
+           fra(t, {"via", "v.le", "viale", "piazza", "p.za", "p.zza", "corso", "c.so", "largo",
+                   "loc.", "strada", "vicolo", "piazzale", "p.le"});
+}
+
+bool paese(QStringView t)
+{
+    return fra(t, {"it", "ita"}) ||
+           (t.size() >= 4 && t.size() <= 5 && t.front() == u'(' && t.back() == u')');
+}
+
+// A legal form closes a name: "s.p.a.", "SRL", "Ltd".
+bool formagiuridica(QStringView t)
+{
+    QString senzapunti = t.toString();
+    senzapunti.remove(u'.');
+    return fra(senzapunti, {"spa", "srl", "snc", "sas", "ltd", "gmbh"});
+}
+
+QString unite(const QList<QStringView> &parole)
+{
+    QString t;
+    for (QStringView p : parole)
+        (t.isEmpty() ? t : t += u' ') += p;
+    return t;
 }
 
 QString spunta(QString t)
@@ -322,25 +345,34 @@ QString spunta(QString t)
 }
 
 // The counterparty without the noise its pattern left: masks, references, dates and times, an
-// acquirer's prefix, an address, a postal code and a country after the name.
-QString ripuliscinome(const QString &nome)
+// acquirer's prefix, an address, a postal code and a country after the name. Where nothing
+// else tells the name from the purpose (divide), the words after a legal form are the purpose.
+QString ripuliscinome(const QString &nome, bool divide, QString &causale)
 {
     static const QRegularExpression acquirente(
         QStringLiteral(R"(^(?:tst\*|sq \*|sumup \*|paypal \*|nexi ?\*) ?)"),
         QRegularExpression::CaseInsensitiveOption);
-    const QStringList parole = QString(nome).remove(acquirente).split(u' ', Qt::SkipEmptyParts);
-    QStringList tenute;
-    for (const QString &p : parole) {
+    const QString testo = nome.contains(u'*') ? QString(nome).remove(acquirente) : nome;
+    QList<QStringView> tenute;
+    qsizetype forma = -1;
+    for (QStringView p : QStringView(testo).tokenize(u' ', Qt::SkipEmptyParts)) {
         if (!tenute.isEmpty() && indirizzo(p))
             break;
-        if (tenute.size() >= 2 && p.size() == 5 && numerico(p + u'/'))
+        if (tenute.size() >= 2 && p.size() == 5 && std::all_of(p.begin(), p.end(), cifra))
             break; // a postal code: the place follows
-        if (!mascherato(p) && !numerico(p) && !iban(p))
-            tenute.append(p);
+        if (mascherato(p) || numerico(p) || iban(p))
+            continue;
+        if (divide && forma < 0 && !tenute.isEmpty() && formagiuridica(p))
+            forma = tenute.size() + 1;
+        tenute.append(p);
+    }
+    if (forma > 0 && forma < tenute.size() && causale.isEmpty()) {
+        causale = unite(tenute.mid(forma));
+        tenute.resize(forma);
     }
     while (tenute.size() > 1 && paese(tenute.back()))
         tenute.removeLast();
-    return spunta(tenute.join(u' '));
+    return spunta(unite(tenute));
 }
 
 // The purpose without the bank's references, masks and fee fields of the transfer itself.
@@ -352,27 +384,21 @@ QString ripuliscicausale(const QString &causale)
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression pagopa(QStringLiteral(R"(^/pur/([^/]+)/uri/.*$)"),
                                            QRegularExpression::CaseInsensitiveOption);
-    QString t = QString(causale).remove(rumore).replace(pagopa, QStringLiteral("\\1"));
-    QStringList tenute;
-    for (const QString &p : t.split(u' ', Qt::SkipEmptyParts))
+    static const char *const segnali[] = {"trn", "cro",  "nop",  "transid",
+                                          "cid", "man.", "disp", "comm"};
+    QString t = causale;
+    for (const char *segnale : segnali)
+        if (t.contains(QLatin1StringView(segnale), Qt::CaseInsensitive)) {
+            t.remove(rumore);
+            break;
+        }
+    if (t.startsWith(u'/'))
+        t.replace(pagopa, QStringLiteral("\\1"));
+    QList<QStringView> tenute;
+    for (QStringView p : QStringView(t).tokenize(u' ', Qt::SkipEmptyParts))
         if (!mascherato(p) && !iban(p))
             tenute.append(p);
-    return spunta(tenute.join(u' '));
-}
-
-// Splits "Prestitalia s.p.a. Seconda rata" after its legal form, where nothing else tells the
-// name from the purpose; a name without a legal form stays whole.
-void dividi(QString &nome, QString &causale)
-{
-    static const QRegularExpression forma(
-        QStringLiteral(
-            R"(^(.+?\b(?:s\.?p\.?a|s\.?r\.?l|s\.?n\.?c|s\.?a\.?s|ltd|gmbh)\b\.?) (.+)$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = forma.match(nome);
-    if (m.hasMatch() && causale.isEmpty()) {
-        causale = m.captured(2);
-        nome = m.captured(1);
-    }
+    return spunta(unite(tenute));
 }
 
 struct Letto {
@@ -405,10 +431,9 @@ Letto leggi(const QString &grezzo)
         const Schema &s = *k.schema;
         Letto l{true, false, {}};
         QString cosa = m.captured(QStringLiteral("cosa")).trimmed();
-        QString chi = m.captured(QStringLiteral("chi")).trimmed();
-        if (s.divide)
-            dividi(chi, cosa);
-        l.testo.controparte = s.fisso ? QString::fromUtf8(s.fisso) : ripuliscinome(chi);
+        const QString chi = m.captured(QStringLiteral("chi")).trimmed();
+        l.testo.controparte =
+            s.fisso ? QString::fromUtf8(s.fisso) : ripuliscinome(chi, s.divide, cosa);
         l.testo.causale = ripuliscicausale(cosa);
         l.causale = !l.testo.causale.isEmpty();
         if (!l.causale)

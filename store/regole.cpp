@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QtEndian>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -82,8 +83,18 @@ QString percorsoregole(const QString &percorso)
 
 QString chiaveregola(const QString &controparte)
 {
+    // Plain ASCII is its own code page: the field's bytes are its characters.
+    const QString testo = controparte.simplified();
+    if (std::all_of(testo.begin(), testo.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QString chiave;
+        chiave.reserve(larghezzacontroparte);
+        for (QChar c : QStringView(testo).left(larghezzacontroparte))
+            if (c.isLetterOrNumber())
+                chiave += c.toLower();
+        return chiave;
+    }
     QByteArray campo(larghezzacontroparte, ' ');
-    codificacampo(controparte.simplified(), campo.data(), larghezzacontroparte);
+    codificacampo(testo, campo.data(), larghezzacontroparte);
     QString chiave = decodificatesto(campo).toCaseFolded();
     chiave.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
     return chiave;
