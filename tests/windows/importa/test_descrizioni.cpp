@@ -4,6 +4,7 @@
 #include "windows/importa/formimporta.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QTableWidget>
 
 namespace {
@@ -78,6 +79,11 @@ TEST(Descrizioni, WordsTheUserWritesComeBackOnTheNextStatement)
         scrivi(&f, 2, 2, "Banca Alfa");
         griglia(&f)->item(2, 0)->setCheckState(Qt::Unchecked); // not imported: nothing learned
         EXPECT_EQ(descrizioni(&f, 0), "Vodafone Italia|Addebito diretto SEPA");
+        // A description widened past the window: the amounts stay in it.
+        QHeaderView *h = griglia(&f)->horizontalHeader();
+        h->resizeSection(2, 2 * h->length());
+        EXPECT_LE(h->length(), griglia(&f)->viewport()->width());
+        EXPECT_GT(h->sectionSize(2), h->sectionSize(3));
         clicca(&f, "registra");
     }
     QList<Regola> regole;
@@ -95,7 +101,7 @@ TEST(Descrizioni, WordsTheUserWritesComeBackOnTheNextStatement)
     EXPECT_EQ(descrizioni(&f, 1), "BAR SPORT|Colazione");
     EXPECT_EQ(descrizioni(&f, 2),
               "Bar Sport|Colazione"); // the same counterparty, spelt another way
-    scrivi(&f, 2, 3, "Cappuccino");        // written by hand: stays
+    scrivi(&f, 2, 3, "Cappuccino");   // written by hand: stays
     quandomodale([](QWidget *w) {
         QTableWidget *elenco = griglia(w, "elenco");
         ASSERT_EQ(elenco->rowCount(), 2);
