@@ -1,15 +1,8 @@
 // A bank's text of any bytes, alone, beside a kind or beside a name: the movement it becomes
 // has both descriptions, none past the 50 bytes of its field.
+#include "cartellafuzz.h"
 #include "ledger/importazione.h"
 #include "store/codepage.h"
-
-#include <cstdint>
-
-#define FUZZ_CHECK(condizione)                                                                     \
-    do {                                                                                           \
-        if (!(condizione))                                                                         \
-            __builtin_trap();                                                                      \
-    } while (0)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
