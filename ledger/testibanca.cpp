@@ -300,7 +300,7 @@ bool iban(QStringView t)
 bool fra(QStringView t, std::initializer_list<const char *> parole)
 {
     for (const char *p : parole)
-        if (t.compare(QLatin1StringView(p), Qt::CaseInsensitive) == 0)
+        if (t.compare(QLatin1String(p), Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
@@ -388,7 +388,7 @@ QString ripuliscicausale(const QString &causale)
                                           "cid", "man.", "disp", "comm"};
     QString t = causale;
     for (const char *segnale : segnali)
-        if (t.contains(QLatin1StringView(segnale), Qt::CaseInsensitive)) {
+        if (t.contains(QLatin1String(segnale), Qt::CaseInsensitive)) {
             t.remove(rumore);
             break;
         }
