@@ -5,6 +5,10 @@
 //   scrittore quadrature RADICE CONTO QUANTI
 //                               keeps QUANTI statements of account CONTO of company 1, statement
 //                               i of day i of 2026 confirming record i + 1 of January;
+//   scrittore regole RADICE NOME QUANTI
+//                               keeps rule NOME & i of company 1 and drops NOME & i - 1, QUANTI
+//                               times, and ends with 3 when it finds its own rule lost; it
+//                               starts on a line from its input;
 //   scrittore RADICE QUANTI     carries CASSA of company 1 from 2026 into January 2027 QUANTI
 //                               times, 70,00 and 0 in turn (each zero deletes the carry), and
 //                               ends with 3 when it finds two carries standing after its own;
@@ -15,11 +19,13 @@
 #include "store/ditte.h"
 #include "store/filemese.h"
 #include "store/quadrature.h"
+#include "store/regole.h"
 #include "store/rubrica.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -32,10 +38,29 @@ int tienestratti(const QString &radice, qint16 conto, int quanti)
     return 0;
 }
 
+int tieneregole(const QString &radice, const QString &nome, int quanti)
+{
+    std::getchar(); // both workstations start together
+    for (int i = 0; i < quanti; ++i) {
+        const Regola mia{nome + QString::number(i), "D" + QString::number(i), "", 0};
+        QList<Regola> regole;
+        if (!ricordaregole(radice, 1, {mia}) ||
+            !cancellaregole(radice, 1, {nome + QString::number(i - 1)}) ||
+            !leggiregole(radice, 1, regole))
+            return 1;
+        if (!regole.contains(mia))
+            return 3;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 5 && argv[1] == std::string_view("regole"))
+        return tieneregole(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                           std::atoi(argv[4]));
     if (argc == 5)
         return tienestratti(QString::fromLocal8Bit(argv[2]), qint16(std::atoi(argv[3])),
                             std::atoi(argv[4]));

@@ -23,6 +23,7 @@ const Pagina pagine[] = {
     {"Formsaldi", "saldi.md"},
     {"Formriconcilia", "riconciliazione.md"},
     {"Formimporta", "estratto-conto.md"},
+    {"Formregole", "estratto-conto.md"},
     {"Importa estratto conto", "estratto-conto.md"}, // the choice of the statement's file
     {"Formbackup", "backup.md"},
     {"Formpercorso", "rete.md"},

@@ -84,10 +84,9 @@ void Formimporta::mostracontobanca(int i)
     estratto = conti.value(i);
     movimenti.clear();
     controlli.clear();
-    for (const RigaEstratto &r : estratto.righe) {
-        movimenti.append(movimentoestratto(r, 0, stato().dittacorrente, nomi));
-        controlli.append({r.data, valore(movimenti.last())});
-    }
+    descrivirighe(true);
+    for (const RigaEstratto &r : estratto.righe)
+        controlli.append({r.data, valore(movimenti[controlli.size()])});
     {
         const QSignalBlocker fermo(griglia);
         riempirighe();

@@ -92,6 +92,7 @@ void Formimporta::costruisci()
 
     costruiscisaldi();
     costruiscicontibanca();
+    costruiscidescrizioni();
     auto *annulla =
         pulsanteimmagine(this, "annulla", area(120, 5640, 855, 735), QStringLiteral("Annulla"));
     pulsanteregistra =
@@ -147,6 +148,7 @@ void Formimporta::riempirighe()
         griglia->setItem(i, 5, cella(uscita ? fixed(m.importo) : QString(), Qt::AlignRight));
         adatta(griglia->item(i, uscita ? 5 : 4));
         griglia->setItem(i, 6, cella(QString()));
+        mostraprovenienza(i);
     }
     auto mostra = [](QLabel *l, const std::optional<qint64> &saldo) {
         l->setText(saldo ? fixed(*saldo) : QString());

@@ -9,10 +9,12 @@
 #include <QDialog>
 #include <QHash>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QTableWidget;
+class QTableWidgetItem;
 class QToolButton;
 
 // The statement import window: the statement's movements beside what the ledger already holds
@@ -75,4 +77,25 @@ class Formimporta : public QDialog
     QLabel *differenza = nullptr;
     QLabel *avvisoquadra = nullptr;
     QToolButton *pulsanteregistra = nullptr;
+
+    // The descriptions the user writes in the grid and the rules that remember them
+    // (windows/importa/descrizioni.cpp).
+    void costruiscidescrizioni();
+    // The rows' movements from the bank's texts, the rules and the address book; the
+    // descriptions the user wrote stay.
+    void descrivirighe(bool nuove);
+    // Makes the description cells of row i editable, its tooltip the bank's whole text.
+    void mostraprovenienza(int i);
+    void descrizionecambiata(QTableWidgetItem *cella);
+    // Keeps a rule for each imported row whose descriptions the user wrote.
+    Esito ricordadescrizioni(const QList<Abbinamento> &registrati);
+    void mostraregole();
+    // Keeps the amounts in the window when a description column is widened.
+    void larghezzacambiata(int colonna, int prima, int dopo);
+
+    Regole regoleditta;
+    QList<Provenienza> provenienze;   // of each row
+    QList<Movimento> proposti;        // each row as the bank's texts and the rules give it
+    QList<QPair<bool, bool>> scritte; // the descriptions the user wrote, of each row
+    QCheckBox *ricorda = nullptr;
 };

@@ -143,6 +143,8 @@ void Formimporta::registra()
                              ultimadata(estratto), estratto.saldofinale, confermate(registrati));
         !k)
         avvisi.append(k.messaggio());
+    if (const Esito k = ricordadescrizioni(registrati); !k)
+        avvisi.append(k.messaggio());
     if (!avvisi.isEmpty())
         avviso(this, avvisi.join(QStringLiteral("\n\n")));
     accept();
