@@ -61,8 +61,8 @@ TEST(Formimporta, ExcelWorkbooks)
     const QByteArray cartella = leggibyte(":/prove/movimenti.xls");
     const QString letta =
         "IT60 X054 2811 1010 0000 0123 456 · dal 02/03/2026 al 12/03/2026 · 4 movimenti|"
-        "02/03/26|Bonifico da Rossi|Fattura n° 12 – caffè € e più|12345,67||nuovo|"
-        "05/03/26|Commissione|Estratto conto||0,30|nuovo|07/03/26|Prelievo|Bancomat||20,00|nuovo|"
+        "02/03/26|Rossi|Fattura n° 12 – caffè € e più|12345,67||nuovo|"
+        "05/03/26|Banca|Commissione||0,30|nuovo|07/03/26|Cassa|Bancomat||20,00|nuovo|"
         "12/03/26|Bar Sport|Pagamento POS||45,50|nuovo|1000,00 13279,87";
     // The same workbook switched to counting its days from 1904: a plain day count would read
     // four years off there, so it is refused.
