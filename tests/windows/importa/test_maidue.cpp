@@ -1,0 +1,84 @@
+#include "app/formprincipale.h"
+#include "platform/percorsi.h"
+#include "store/conti.h"
+#include "store/quadrature.h"
+#include "support/finestre.h"
+#include "windows/importa/formimporta.h"
+#include "windows/riconcilia/formriconcilia.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTableWidget>
+
+namespace {
+
+RigaEstratto riga(int g, int m, int a, qint64 importo, const QString &d1 = "Banca")
+{
+    return {QDate(a, m, g), importo, d1, ""};
+}
+
+// Check mark ("x", "-" unchecked, " " not checkable) and Stato of every row.
+std::string stati(const QWidget &f)
+{
+    const auto *g = f.findChild<QTableWidget *>("griglia");
+    QStringList s;
+    for (int r = 0; r < g->rowCount(); ++r) {
+        const QTableWidgetItem *c = g->item(r, 0);
+        s << QString(!(c->flags() & Qt::ItemIsUserCheckable) ? " "
+                     : c->checkState() == Qt::Checked        ? "x"
+                                                             : "-") +
+                 g->item(r, 6)->text();
+    }
+    return s.join(',').toStdString();
+}
+
+void apri(qint16 conto, const QString &anno = "26")
+{
+    Stato &s = stato();
+    s.annogestione = anno, s.dittacorrente = 1, s.contocorrente = conto;
+}
+
+} // namespace
+
+// A movement the bank has not confirmed pairs with a later row of its value up to 90 days on,
+// the nearest row first, never with a row before it; then the cheque of the guide: left open by
+// March, cashed on 2/4, to be checked in April, and the reconciliation agreeing once ticked.
+TEST(Maidue, AChequeCashedWeeksLaterIsToBeCheckedNeverBookedAgain)
+{
+    nuovoarchivio({"Alfa"});
+    scrivimese(1, {mov(1, 1, 10 * euro), mov(1, 1, 11 * euro)});
+    scrivimese(3, {mov(20, 1, 12 * euro), mov(1, 1, 13 * euro), mov(1, 1, 14 * euro)});
+    ASSERT_TRUE(registraconferme("c:", 1, 2, {{2026, 3, 2, 1, 1, 13 * euro}}));
+    apri(2);
+    Formimporta casi(Estratto{{riga(1, 4, 2026, -10 * euro), riga(2, 4, 2026, -11 * euro),
+                               riga(15, 3, 2026, -12 * euro), riga(20, 3, 2026, -13 * euro),
+                               riga(31, 3, 2026, -14 * euro), riga(21, 3, 2026, -14 * euro)},
+                              {},
+                              {},
+                              {}});
+    EXPECT_EQ(stati(casi), "-da verificare,xnuovo,xnuovo,xnuovo,xnuovo,-da verificare");
+
+    nuovoarchivio({"Alfa"});
+    ASSERT_TRUE(aggiungiconto("c:", "Banca"));
+    const QString marzo =
+        scrivimese(3, {mov(10, 1, 200 * euro, "Assegno n. 123", 3, 1, "Rossi srl")});
+    apri(3);
+    const auto importa = [](const Estratto &e, const std::string &atteso, const QString &forse) {
+        Formimporta f(e);
+        EXPECT_EQ(stati(f), atteso);
+        EXPECT_EQ(f.findChild<QTableWidget *>("griglia")->item(0, 6)->toolTip(), forse);
+        EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+    };
+    importa({{riga(5, 3, 2026, 500 * euro)}, 0, 500 * euro, QDate(2026, 3, 31)}, "xnuovo", "");
+    importa({{riga(2, 4, 2026, -200 * euro, "Assegno 123")},
+             500 * euro,
+             300 * euro,
+             QDate(2026, 4, 30)},
+            "-da verificare", "Forse: 10/03 Assegno n. 123 Rossi srl 200,00");
+    EXPECT_EQ(leggibyte(marzo).size(), 2 * 118);
+    EXPECT_EQ(leggibyte(cartellalocale() + "/mov0426").size(), 0);
+    Formriconcilia r;
+    EXPECT_EQ(testo(&r, "esito"), "Restano da spiegare -200,00");
+    r.findChild<QTableWidget *>("aperti")->item(0, 0)->setCheckState(Qt::Checked);
+    EXPECT_EQ(testo(&r, "esito"), "Il conto quadra con la banca al 30/04/2026");
+}
