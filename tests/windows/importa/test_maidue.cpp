@@ -82,3 +82,46 @@ TEST(Maidue, AChequeCashedWeeksLaterIsToBeCheckedNeverBookedAgain)
     r.findChild<QTableWidget *>("aperti")->item(0, 0)->setCheckState(Qt::Checked);
     EXPECT_EQ(testo(&r, "esito"), "Il conto quadra con la banca al 30/04/2026");
 }
+
+// A statement from 1/12 to 5/1: every row goes into its own year, from either year, before the
+// balance was carried or after; the import brings the carry up to date and says where it wrote.
+TEST(Maidue, RowsAcrossTheYearsEndGoIntoTheirOwnYearAndTheCarryFollows)
+{
+    const Estratto e{{riga(10, 12, 2026, -30 * euro), riga(3, 1, 2027, -50 * euro)},
+                     900 * euro,
+                     820 * euro,
+                     QDate(2027, 1, 5)};
+    for (const char *anno : {"26", "27"})
+        for (bool riportato : {false, true}) {
+            SCOPED_TRACE(testing::Message() << anno << riportato);
+            nuovoarchivio({"Alfa"});
+            scrivimese(11, {mov(2, 0, 900 * euro)});
+            scrivimese(1, {mov(1, 0, 900 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026")},
+                       riportato ? "27" : "28");
+            apri(2, anno);
+            Formimporta f(e);
+            EXPECT_EQ(stati(f), "xnuovo,xnuovo");
+            EXPECT_EQ(testo(&f, "differenza"), "0,00");
+        }
+    Formprincipale principale;
+    apri(2, "26");
+    const QString file = cartellautente() + "/dicembre.csv";
+    scrivibyte(file,
+               "Data contabile;Data valuta;Descrizione;Importo (EUR)\r\n"
+               "10/12/2026;10/12/2026;Canone;-30,00\r\n03/01/2027;03/01/2027;Bollo;-50,00\r\n");
+    scegli(file);
+    quandomodale([](QWidget *w) { clicca(w, "registra"); });
+    clicca(&principale, "importa");
+    EXPECT_EQ(testo(&principale, "esitoimport"),
+              "Importato 1 movimento nel conto CASSA (2026). Saldo riportato al 2027 aggiornato: "
+              "870,00. Importato 1 movimento nel conto CASSA (2027).");
+    EXPECT_EQ(stato().annogestione, "27");
+    EXPECT_EQ(stato().mesecorrente, 1);
+    EXPECT_EQ(leggibyte(cartellalocale() + "/mov1226").size(), 118);
+    const QByteArray gennaio = leggibyte(cartellalocale() + "/mov0127");
+    ASSERT_EQ(gennaio.size(), 2 * 118);
+    EXPECT_EQ(movimento::decodifica(gennaio.constData()),
+              mov(1, 0, 870 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026"));
+    clicca(&principale, "aprimese_2");
+    EXPECT_TRUE(principale.findChild<QLabel *>("esitoimport")->isHidden());
+}
