@@ -125,3 +125,31 @@ TEST(Maidue, RowsAcrossTheYearsEndGoIntoTheirOwnYearAndTheCarryFollows)
     clicca(&principale, "aprimese_2");
     EXPECT_TRUE(principale.findChild<QLabel *>("esitoimport")->isHidden());
 }
+
+// A file of three bank accounts, one in francs: each euro account in turn in one opening, the
+// franc one keeping nothing, and "Annulla" on a later one leaving what was imported.
+TEST(Maidue, EveryBankAccountOfAFileAndOnlyEuroStatementsKept)
+{
+    nuovoarchivio({"Alfa"});
+    apri(2);
+    RigaEstratto franchi = riga(4, 3, 2026, -5 * euro);
+    franchi.valuta = "CHF";
+    Estratto chf{{franchi}, {}, {}, {}, "CH9300762011623852957", "CHF"};
+    Formimporta f({Estratto{{riga(2, 3, 2026, 10 * euro)}, {}, 10 * euro, {}, "IT60A"},
+                   Estratto{{riga(3, 3, 2026, 20 * euro)}, {}, {}, {}, "IT60B"}, chf});
+    f.show();
+    auto *c = f.findChild<QComboBox *>("contibanca");
+    c->setCurrentIndex(2);
+    for (int atteso : {0, 1}) {
+        EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(c->currentIndex(), atteso);
+    }
+    clicca(&f, "annulla");
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(leggibyte(cartellalocale() + "/mov0326").size(), 118);
+    Conferme kept;
+    ASSERT_TRUE(leggiconferme("c:", 1, 2, kept));
+    ASSERT_EQ(kept.estratti.size(), 1);
+    EXPECT_EQ(kept.estratti[0].banca, "IT60A");
+}
