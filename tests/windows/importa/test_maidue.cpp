@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
 #include <QTableWidget>
 
 namespace {
@@ -152,4 +153,37 @@ TEST(Maidue, EveryBankAccountOfAFileAndOnlyEuroStatementsKept)
     ASSERT_TRUE(leggiconferme("c:", 1, 2, kept));
     ASSERT_EQ(kept.estratti.size(), 1);
     EXPECT_EQ(kept.estratti[0].banca, "IT60A");
+}
+
+// An imported movement deleted by mistake: the statement's row is not offered as new while the
+// deletion can be taken back, and once the row is booked again the restore is refused.
+TEST(Maidue, DeleteReimportRestoreNeverBooksTheBanksMovementTwice)
+{
+    nuovoarchivio({"Alfa"});
+    Formprincipale principale;
+    apri(2);
+    const QString file = cartellautente() + "/marzo.csv";
+    scrivibyte(file, "Data contabile;Data valuta;Descrizione;Importo (EUR)\r\n"
+                     "05/03/2026;05/03/2026;Bonifico;100,00\r\n");
+    const auto importa = [&](const std::string &atteso) {
+        scegli(file);
+        quandomodale([&](QWidget *w) {
+            EXPECT_EQ(stati(*w), atteso);
+            w->findChild<QTableWidget *>("griglia")->item(0, 0)->setCheckState(Qt::Checked);
+            clicca(w, "registra");
+        });
+        clicca(&principale, "importa");
+    };
+    importa("xnuovo");
+    clicca(&principale, "aprimese_3");
+    QTest::mousePress(principale.findChild<QLabel *>("descri1_0"), Qt::LeftButton);
+    principale.findChild<QMenu *>("opemov")->hide();
+    accettamessaggio();
+    clicca(&principale, "cancellamovimento");
+    importa("-da verificare");
+    EXPECT_EQ(messaggio([&] { clicca(&principale, "ripristinamovimento"); }),
+              "Il movimento è già stato reimportato dall'estratto conto.");
+    const QByteArray marzo = leggibyte(cartellalocale() + "/mov0326");
+    ASSERT_EQ(marzo.size(), 2 * 118);
+    EXPECT_EQ(movimento::segno(marzo.constData()), movimento::cancellato);
 }
