@@ -45,12 +45,13 @@ void Formimporta::aggiornaapertura()
     const QDate prima = primadata(estratto);
     const qint64 giorno = prima.toJulianDay();
     // Movements before the statement, or a carried balance, already say where the account
-    // started; a year outside the book's range has no month file to take it.
+    // started; one on its first date may be the balance booked by an import before. A year
+    // outside the book's range has no month file to take it.
     const bool offerto =
         conto() != 0 && movimentoapertura(estratto, conto()).importo != 0 && prima.isValid() &&
         importabile(anno, prima) &&
         std::none_of(anno.voci.begin(), anno.voci.end(), [&](const AnnoDitta::Voce &v) {
-            return v.conto == conto() && v.giorno < giorno;
+            return v.conto == conto() && v.giorno <= giorno;
         });
     if (!offerto)
         saldoapertura->setChecked(false);

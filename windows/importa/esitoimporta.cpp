@@ -32,7 +32,7 @@ void Formimporta::annota(const Registrati &r, const QList<qsizetype> &scelte, QS
         QList<Riportato> aggiornati;
         const Esito e = aggiornariporti(s.percorso, anno, s.dittacorrente, conto(), aggiornati);
         for (const Riportato &x : aggiornati)
-            importato.frasi.append(QStringLiteral("Saldo riportato al %1 aggiornato: %2")
+            importato.frasi.append(QStringLiteral("Saldo riportato al %1 aggiornato: %2.")
                                        .arg(x.anno)
                                        .arg(fixed(x.saldo)));
         if (!e)

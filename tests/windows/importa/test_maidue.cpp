@@ -187,3 +187,61 @@ TEST(Maidue, DeleteReimportRestoreNeverBooksTheBanksMovementTwice)
     ASSERT_EQ(marzo.size(), 2 * 118);
     EXPECT_EQ(movimento::segno(marzo.constData()), movimento::cancellato);
 }
+
+// The book account kept for a bank account follows it through a rename; an account given the
+// old name later never takes it; one no longer in the list, or kept by an older version that
+// chose another account since, is found by name or not at all.
+TEST(Maidue, TheBookAccountKeptFollowsARename)
+{
+    const QString banche = nuovoarchivio({"Alfa"}) + "/banche.txt";
+    ASSERT_TRUE(aggiungiconto("c:", "Banca"));
+    Formprincipale principale;
+    apri(2);
+    const auto scelto = [](qint64 importo) {
+        Formimporta f(Estratto{{riga(5, 3, 2026, importo)}, {}, {}, {}, "IT60X"});
+        auto *l = f.findChild<QListWidget *>("Lista");
+        const QString nome = l->currentItem() ? l->currentItem()->text() : "";
+        if (nome.isEmpty() || nome == "CASSA")
+            clicca(l, 1);
+        EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+        return nome.toStdString();
+    };
+    EXPECT_EQ(scelto(10 * euro), "CASSA");
+    clicca(&principale, "Toolbar1_3");
+    rispondiinput("Conto");
+    clicca(&principale, "rinominatipo");
+    rispondiinput("Banca");
+    clicca(&principale, "aggiungitipo");
+    apri(2);
+    EXPECT_EQ(scelto(20 * euro), "Conto");
+    for (const auto &[kept, atteso] : {std::pair{"IT60X;Banca\r\n", "Banca"},
+                                       {"IT60X;Banca\r\n=IT60X;9;Banca\r\n", ""},
+                                       {"IT60X;Banca\r\n=IT60X;3;Conto\r\n", "Banca"}}) {
+        scrivibyte(banche, kept);
+        EXPECT_EQ(scelto(0), atteso) << kept;
+    }
+}
+
+// An account with nothing before the statement may start from the bank's opening balance,
+// booked on the statement's first date and confirmed, so the reconciliation agrees.
+TEST(Maidue, TheBanksOpeningBalanceAsTheFirstMovement)
+{
+    nuovoarchivio({"Alfa"});
+    apri(2);
+    const Estratto e{{riga(5, 3, 2026, 10 * euro)}, 500 * euro, 510 * euro, QDate(2026, 3, 31)};
+    Formimporta f(e);
+    auto *apertura = f.findChild<QCheckBox *>("saldoapertura");
+    ASSERT_FALSE(apertura->isHidden());
+    EXPECT_FALSE(apertura->isChecked());
+    EXPECT_EQ(testo(&f, "differenza"), "500,00");
+    apertura->setChecked(true);
+    EXPECT_EQ(testo(&f, "differenza"), "0,00");
+    EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+    const QByteArray marzo = leggibyte(cartellalocale() + "/mov0326");
+    ASSERT_EQ(marzo.size(), 2 * 118);
+    EXPECT_EQ(movimento::decodifica(marzo.constData() + 118),
+              mov(5, 0, 500 * euro, "Saldo iniziale", 2, 1, "Estratto conto"));
+    const Formriconcilia r;
+    EXPECT_EQ(testo(&r, "esito"), "Il conto quadra con la banca al 31/03/2026");
+    EXPECT_TRUE(Formimporta(e).findChild<QCheckBox *>("saldoapertura")->isHidden());
+}
