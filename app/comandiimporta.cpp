@@ -36,7 +36,6 @@ void Formprincipale::importa()
         return elabora();
     // Where the rows went: the account and the month of the last one, in its year.
     esitoimport->setText(esito.frasi.join(QLatin1Char(' ')));
-    esitoimport->setToolTip(esito.frasi.join(QLatin1Char('\n')));
     esitoimport->show();
     Stato &s = stato();
     if (const QString anno = annoyy(esito.ultima); anno != s.annogestione) {

@@ -130,6 +130,7 @@ void Formprincipale::costruiscistato()
     esitoimport->setGeometry(meta + meta / 3, 2, meta - meta / 3 - 4, tw(375) - 4);
     esitoimport->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     esitoimport->setTextFormat(Qt::PlainText);
+    esitoimport->setAttribute(Qt::WA_TransparentForMouseEvents); // the year's panel stays clickable
     esitoimport->hide();
 }
 
