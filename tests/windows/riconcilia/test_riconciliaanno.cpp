@@ -19,13 +19,14 @@ std::string vista(const QWidget &f)
 } // namespace
 
 // The last statement with a balance of the year the balances window shows: a later one without
-// a balance is named, another year's statement is never taken, and a file that cannot be read
-// leaves no figure and no false word.
+// a balance is named, the year before's close opens a year not carried into, another year's
+// statement is never taken, and a file that cannot be read leaves no figure and no false word.
 TEST(Riconciliaanno, TheYearShownItsLastBalanceAndWhatCannotBeRead)
 {
     nuovoarchivio({"Alfa"});
     ASSERT_TRUE(aggiungiconto("c:", "Banca"));
     scrivimese(3, {mov(28, 1, 50 * euro, "Assegno", 3)});
+    scrivimese(12, {mov(20, 0, 50 * euro, "Dicembre", 3)}, "25"); // not carried: 2026 opens with it
     Stato &s = stato();
     s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 3;
     for (const Estratto &e :
@@ -35,9 +36,9 @@ TEST(Riconciliaanno, TheYearShownItsLastBalanceAndWhatCannotBeRead)
         Formimporta f(e);
         EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
     }
-    const std::string marzo = "31/03/2026|100,00|50,00|50,00|50,00|Dopo il 31/03 è stato "
-                              "importato un estratto senza saldo (fino al 10/04).|Il conto quadra "
-                              "con la banca al 31/03/2026";
+    const std::string marzo = "31/03/2026|100,00|100,00|0,00|50,00|Dopo il 31/03 è stato "
+                              "importato un estratto senza saldo (fino al 10/04).|Restano da "
+                              "spiegare -50,00";
     EXPECT_EQ(vista(Formriconcilia()), marzo);
     s.annogestione = "25";
     EXPECT_EQ(vista(Formriconcilia()), "||||||Nessun estratto conto importato in questo conto.");
