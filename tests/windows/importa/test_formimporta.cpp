@@ -141,7 +141,8 @@ TEST(Formimporta, RowsPairAcrossTheYearsEndWhateverTheOrderAndAnEmptyRowIsNeverO
         riga(15, 3, 2026, 0, "E"),           riga(16, 3, 2026, -40, "F")}; // -0,004
     const QString attesi[] = {
         "-da verificare,-da verificare,-da verificare,-da verificare, importo nullo, importo nullo",
-        "-da verificare,-da verificare,-da verificare,-da verificare, importo nullo, importo nullo"};
+        "-da verificare,-da verificare,-da verificare,-da verificare, importo nullo, importo "
+        "nullo"};
     for (int k = 0; k < 2; ++k)
         for (bool rovescio : {false, true})
             for (auto [saldo, fine] :
