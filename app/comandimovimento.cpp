@@ -2,6 +2,7 @@
 #include "app/formprincipale.h"
 
 #include "app/stato.h"
+#include "ledger/quadratura.h"
 #include "ledger/riporto.h"
 #include "platform/dialoghi.h"
 #include "store/filemese.h"
@@ -66,6 +67,10 @@ void Formprincipale::ripristinamovimento()
     opemov->hide();
     if (cancellato.numero == 0)
         return;
+    // Kept: deleting the movement booked again allows it.
+    if (reimportato(cancellato.file, cancellato.numero, cancellato.record))
+        return avviso(this,
+                      QStringLiteral("Il movimento è già stato reimportato dall'estratto conto."));
     Ripristino esito = Ripristino::cambiato;
     const auto consenti = [this](const QByteArray &dati) {
         return !altroriporto(dati, cancellato.numero, cancellato.record);

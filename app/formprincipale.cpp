@@ -124,6 +124,14 @@ void Formprincipale::costruiscistato()
     }
     connect(pannelloditta, &PannelloStato::cliccato, this, &Formprincipale::cambiaditta);
     connect(pannelloanno, &PannelloStato::cliccato, this, &Formprincipale::cambiaanno);
+    // What the last import booked, over the right of the year's panel, until the next command.
+    esitoimport = new QLabel(barrastato);
+    esitoimport->setObjectName(QStringLiteral("esitoimport"));
+    esitoimport->setGeometry(meta + meta / 3, 2, meta - meta / 3 - 4, tw(375) - 4);
+    esitoimport->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    esitoimport->setTextFormat(Qt::PlainText);
+    esitoimport->setAttribute(Qt::WA_TransparentForMouseEvents); // the year's panel stays clickable
+    esitoimport->hide();
 }
 
 void Formprincipale::costruiscipulsanti()
@@ -150,6 +158,7 @@ void Formprincipale::costruiscipulsanti()
         // eight above the toolbar
         auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1185 * i, 1335, 1095));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
+        connect(b, &QToolButton::clicked, esitoimport, &QLabel::hide);
         connect(b, &QToolButton::clicked, this, p.comando);
         ++i;
     }
@@ -256,6 +265,7 @@ void Formprincipale::costruiscimesi()
         b->setGeometry(area(12840, 720 + 600 * k, 2055, 495));
         b->setFont(mese);
         b->setFocusPolicy(Qt::TabFocus);
+        connect(b, &QPushButton::clicked, esitoimport, &QLabel::hide);
         connect(b, &QPushButton::clicked, this, [this, k] { aprimese(k); });
         mesi[k] = b;
 
@@ -310,6 +320,7 @@ QAction *Formprincipale::aggiungibottoneconto(const QString &nome)
     Toolbar1->addAction(a);
     if (QWidget *w = Toolbar1->widgetForAction(a))
         w->setObjectName(QStringLiteral("Toolbar1_%1_pulsante").arg(indice));
+    connect(a, &QAction::triggered, esitoimport, &QLabel::hide);
     connect(a, &QAction::triggered, this, [this, indice] { sceglieconto(indice); });
     return a;
 }
@@ -336,6 +347,7 @@ void Formprincipale::costruiscimenu()
     auto azione = [this](const char *nome, const char *testo, void (Formprincipale::*comando)()) {
         auto *a = new QAction(QString::fromLatin1(testo), this);
         a->setObjectName(QString::fromLatin1(nome));
+        connect(a, &QAction::triggered, esitoimport, &QLabel::hide);
         connect(a, &QAction::triggered, this, comando);
         return a;
     };

@@ -113,6 +113,7 @@ class Formprincipale : public QWidget
     QLabel *Label8 = nullptr;
     QLabel *Label9 = nullptr;
     QLabel *avvisorighe = nullptr;
+    QLabel *esitoimport = nullptr; // what the last import booked
     QScrollBar *scroll = nullptr;
     std::array<QPushButton *, 13> mesi{};
     std::array<QLabel *, 13> frecciasx{};

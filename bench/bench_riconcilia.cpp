@@ -63,6 +63,7 @@ void riconcilia(benchmark::State &s)
     if (radice.isEmpty() || !scriviquadrature(radice, int(s.range(0))))
         return s.SkipWithError("no archive");
     stato().percorso = radice, stato().dittacorrente = ditta, stato().contocorrente = conto;
+    stato().annogestione = "26"; // the year of the statement, which the window reconciles
     int righe = 0;
     for (auto _ : s) {
         auto *f = new Formriconcilia;

@@ -1,10 +1,12 @@
 #include "ledger/doppioni.h"
 
 #include "ledger/periodo.h"
+#include "ledger/riporto.h"
 #include "store/filemese.h"
 #include "store/movimento.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <queue>
 #include <tuple>
@@ -15,14 +17,19 @@ namespace {
 namespace mv = movimento;
 
 constexpr int tolleranza = 3; // days a bank's booking date may differ from the one typed
+constexpr int attesa = 90;    // days a cheque may wait before the bank cashes it
+
+QString yy(int anno)
+{
+    return QStringLiteral("%1").arg(anno % 100, 2, 10, QLatin1Char('0'));
+}
 
 // Reads month mese of year anno (four digits) into a: income and expense of the company.
 Esito leggimese(const QString &percorso, int anno, int mese, qint16 ditta, Mancante mancante,
                 AnnoDitta &a)
 {
     const qint64 primo = QDate(anno, mese, 1).toJulianDay();
-    const QString file =
-        percorsomese(percorso, mese, QStringLiteral("%1").arg(anno % 100, 2, 10, QLatin1Char('0')));
+    const QString file = percorsomese(percorso, mese, yy(anno));
     qint32 numero = 0;
     const auto usa = [&](const char *r, qsizetype n) {
         for (; n > 0; --n, r += mv::dimensione) {
@@ -30,6 +37,9 @@ Esito leggimese(const QString &percorso, int anno, int mese, qint16 ditta, Manca
             const qint16 segno = mv::segno(r);
             if (mv::ditta(r) != ditta || (segno != mv::entrata && segno != mv::uscita))
                 continue;
+            if (mese == 1 && !std::memcmp(mv::descrizione1(r), "RIPORTO SALDO", 13) &&
+                eriporto(r, yy(anno - 1)))
+                a.riportati.insert({anno, mv::conto(r)});
             const qint64 i = mv::importo(r);
             a.voci.append({primo + mv::giorno(r) - 1, segno == mv::uscita ? -i : i, numero,
                            qint16(anno), qint16(mese), mv::conto(r)});
@@ -155,11 +165,14 @@ std::vector<Giorno> pergiorno(const std::vector<const Punto *> &punti)
     return giorni;
 }
 
-// Pairs the rows and records of one component (points no more than three days from the next)
-// and hands each pair to coppia.
+// Pairs the rows and records of one component (points no further apart than a record may lie
+// from its row) and hands each pair to coppia. A record may lie up to prima days before its row
+// and up to dopo days after it.
 class Componente
 {
   public:
+    Componente(int prima, int dopo) : prima(prima), dopo(dopo) {}
+
     template <typename Coppia> void abbina(const Punto *inizio, const Punto *fine, Coppia coppia)
     {
         righe.clear(), registrati.clear();
@@ -179,9 +192,9 @@ class Componente
         size_t da = 0;
         for (size_t i = 0; i < gr.size(); ++i) {
             f.arco(s, r0 + int(i), gr[i].quanti, 0);
-            while (da < gv.size() && gv[da].giorno < gr[i].giorno - tolleranza)
+            while (da < gv.size() && gv[da].giorno < gr[i].giorno - prima)
                 ++da;
-            for (size_t j = da; j < gv.size() && gv[j].giorno <= gr[i].giorno + tolleranza; ++j) {
+            for (size_t j = da; j < gv.size() && gv[j].giorno <= gr[i].giorno + dopo; ++j) {
                 const qint64 giorni = qAbs(gv[j].giorno - gr[i].giorno);
                 const int a = f.arco(r0 + int(i), v0 + int(j), gr[i].quanti,
                                      giorni == 0 ? 0 : vicino + giorni);
@@ -207,12 +220,46 @@ class Componente
         qint64 giorni;
         int riga, registrato, arco;
     };
+    int prima, dopo;
     std::vector<const Punto *> righe, registrati;
     std::vector<Arco> archi;
     Flusso f;
 };
 
+// Sorts the points and pairs each component: one value, no more than the widest window
+// between a point and the next.
+template <typename Coppia>
+void abbinatutti(std::vector<Punto> &punti, int prima, int dopo, Coppia coppia)
+{
+    std::sort(punti.begin(), punti.end());
+    Componente componente(prima, dopo);
+    const int salto = std::max(prima, dopo);
+    for (size_t inizio = 0, k = 1; k <= punti.size(); ++k)
+        if (k == punti.size() || punti[k].valore != punti[k - 1].valore ||
+            punti[k].giorno - punti[k - 1].giorno > salto) {
+            componente.abbina(punti.data() + inizio, punti.data() + k, coppia);
+            inizio = k;
+        }
+}
+
+// The confirmation a recorded movement would have, as it is now.
+Conferma confermadi(const AnnoDitta::Voce &v)
+{
+    return {v.anno,
+            v.mese,
+            v.numero,
+            qint16(QDate::fromJulianDay(v.giorno).day()),
+            qint16(v.valore < 0 ? mv::uscita : mv::entrata),
+            v.valore < 0 ? -v.valore : v.valore};
+}
+
 } // namespace
+
+bool importabile(const AnnoDitta &a, const QDate &data)
+{
+    const int anno = data.year();
+    return qAbs(anno - a.anno) <= 1 && anno >= 2000 && anno <= 2099;
+}
 
 Esito leggiannoditta(const QString &percorso, const QString &anno, qint16 ditta, AnnoDitta &a)
 {
@@ -234,25 +281,27 @@ Esito leggiattorno(const QString &percorso, qint16 ditta, const QList<QDate> &da
             !a.mesi.contains(anno * 100 + mese))
             mesi.append({anno, mese});
     };
-    const auto araggio = [](const QDate &d, const QDate &primo, const QDate &ultimo) {
-        return d.addDays(-tolleranza) <= ultimo && d.addDays(tolleranza) >= primo;
-    };
-    for (const QDate &d : date) {
-        if (araggio(d, QDate(a.anno - 1, 12, 1), QDate(a.anno - 1, 12, 31)))
-            aggiungi(a.anno - 1, 12);
-        if (araggio(d, QDate(a.anno + 1, 1, 1), QDate(a.anno + 1, 1, 31)))
-            aggiungi(a.anno + 1, 1);
-    }
-    if (fine.isValid())
+    // The months a row may find its movement in: from the earliest an uncashed cheque may be
+    // typed to the latest a booking date may run ahead.
+    for (const QDate &d : date)
+        if (d.isValid())
+            for (QDate m = d.addDays(-attesa); m <= d.addDays(tolleranza);
+                 m = QDate(m.year(), m.month(), 1).addMonths(1))
+                aggiungi(m.year(), m.month());
+    if (fine.isValid()) {
+        for (int m = 1; m <= 12; ++m)
+            aggiungi(fine.year() - 1, m); // its close opens a year not carried into yet
         for (int m = 1; m <= fine.month(); ++m)
             aggiungi(fine.year(), m);
+    }
     for (const auto &[anno, mese] : mesi)
         if (Esito e = leggimese(percorso, anno, mese, ditta, Mancante::Vuoto, a); !e)
             return e;
     return {};
 }
 
-QList<Abbinamento> abbinarighe(const AnnoDitta &a, qint16 conto, const QList<RigaControllo> &righe)
+QList<Abbinamento> abbinarighe(const AnnoDitta &a, qint16 conto, const QList<RigaControllo> &righe,
+                               const QSet<Conferma> &confermate)
 {
     QList<Abbinamento> esito(righe.size());
     std::vector<Punto> punti;
@@ -264,30 +313,42 @@ QList<Abbinamento> abbinarighe(const AnnoDitta &a, qint16 conto, const QList<Rig
         else if (r.data.isValid())
             punti.push_back({r.valore, r.data.toJulianDay(), false, i, i});
     }
-    for (int j = 0; j < int(a.voci.size()); ++j) {
+    const auto registrato = [&](int j) {
         const AnnoDitta::Voce &v = a.voci[j];
-        if (v.conto == conto)
-            punti.push_back(
-                {v.valore, v.giorno, true, (qint64(v.anno * 13 + v.mese) << 32) | v.numero, j});
-    }
-    std::sort(punti.begin(), punti.end());
+        return Punto{v.valore, v.giorno, true, (qint64(v.anno * 13 + v.mese) << 32) | v.numero, j};
+    };
+    for (int j = 0; j < int(a.voci.size()); ++j)
+        if (a.voci[j].conto == conto)
+            punti.push_back(registrato(j));
 
-    Componente componente;
-    const auto coppia = [&](const Punto &riga, const Punto &registrato) {
-        const AnnoDitta::Voce &v = a.voci[registrato.indice];
-        const bool stessogiorno = riga.giorno == registrato.giorno;
+    QSet<int> presi; // the records paired
+    const auto coppia = [&](const Punto &riga, const Punto &r) {
+        const AnnoDitta::Voce &v = a.voci[r.indice];
+        const bool stessogiorno = riga.giorno == r.giorno;
         esito[riga.indice] = {stessogiorno ? StatoRiga::giapresente : StatoRiga::daverificare,
                               v.anno, v.mese, v.numero};
+        presi.insert(r.indice);
     };
-    // A component ends where the value changes or more than three days pass to the next point.
-    for (size_t inizio = 0, k = 1; k <= punti.size(); ++k)
-        if (k == punti.size() || punti[k].valore != punti[k - 1].valore ||
-            punti[k].giorno - punti[k - 1].giorno > tolleranza) {
-            componente.abbina(&punti[inizio], punti.data() + k, coppia);
-            inizio = k;
-        }
+    abbinatutti(punti, tolleranza, tolleranza, coppia);
+
+    // A row still alone may be a cheque cashed weeks after it was typed: the nearest earlier
+    // movement the bank never confirmed is to be checked.
+    punti.clear();
     for (int i = 0; i < int(righe.size()); ++i)
-        if (esito[i].stato != StatoRiga::importonullo && righe[i].data.year() != a.anno)
+        if (esito[i].numero == 0 && righe[i].valore != 0 && righe[i].data.isValid())
+            punti.push_back({righe[i].valore, righe[i].data.toJulianDay(), false, i, i});
+    for (int j = 0; j < int(a.voci.size()); ++j)
+        if (a.voci[j].conto == conto && !presi.contains(j) &&
+            !confermate.contains(confermadi(a.voci[j])))
+            punti.push_back(registrato(j));
+    abbinatutti(punti, attesa, 0, [&](const Punto &riga, const Punto &r) {
+        const AnnoDitta::Voce &v = a.voci[r.indice];
+        esito[riga.indice] = {StatoRiga::daverificare, v.anno, v.mese, v.numero};
+    });
+
+    // The years beside the management year go into their own month files; no further.
+    for (int i = 0; i < int(righe.size()); ++i)
+        if (esito[i].stato != StatoRiga::importonullo && !importabile(a, righe[i].data))
             esito[i].stato = StatoRiga::altroanno;
     return esito;
 }
@@ -298,8 +359,10 @@ qint64 saldofino(const AnnoDitta &a, qint16 conto, const QDate &fino)
         return 0;
     const qint64 ultimo = fino.toJulianDay();
     qint64 saldo = 0;
+    const bool riportato = a.riportati.contains({fino.year(), conto});
     for (const AnnoDitta::Voce &v : a.voci)
-        if (v.conto == conto && v.anno == fino.year() && v.giorno <= ultimo)
+        if (v.conto == conto && ((v.anno == fino.year() && v.giorno <= ultimo) ||
+                                 (!riportato && v.anno == fino.year() - 1)))
             saldo += v.valore;
     return saldo;
 }

@@ -22,14 +22,20 @@ struct Aperto {
 
 struct Quadratura {
     std::optional<EstrattoTenuto> estratto; // none: nothing to reconcile with
+    // A statement of that year later than estratto that had no closing balance; its
+    // confirmations count like any other.
+    std::optional<EstrattoTenuto> senzasaldo = {};
     qint64 saldolibro = 0; // the book's balance on the statement's date, carried balance included
     QList<Aperto> aperti;  // the year's open movements up to that date, oldest first
 };
 
 // Reads what is kept for the account and the month files of the statement's year up to its date
-// (a missing month holds nothing and is not created). The carried balance of the year before
-// counts in the balance but is never open: the bank never books it.
-Esito quadratura(const QString &percorso, qint16 ditta, qint16 conto, Quadratura &q);
+// (a missing month holds nothing and is not created). The statement is the one of year anno (four
+// digits; 0 the latest statement's year) with the latest date that has a closing balance, else
+// the latest of that year. The carried balance of the year before counts in the balance but is
+// never open: the bank never books it; a year not carried into yet opens with the year before's
+// close.
+Esito quadratura(const QString &percorso, qint16 ditta, qint16 conto, Quadratura &q, int anno = 0);
 
 // The confirmation of an open movement of year anno, as it is now.
 Conferma conferma(const Aperto &a, int anno);
@@ -37,3 +43,10 @@ Conferma conferma(const Aperto &a, int anno);
 // What the open movements not ticked explain of the bank's balance over the book's: their
 // expenses minus their incomes (a cheque not yet cashed leaves the bank higher).
 qint64 spiegata(const QList<Aperto> &aperti, const QList<bool> &spuntati);
+
+// True when the movement deleted as record numero of the month file (its bytes before the
+// deletion: prima) was confirmed by a statement and the file now holds another movement of the
+// same company, account, day, sign and amount that is confirmed too: the bank's movement was
+// imported or paired again, and putting the first one back would book it twice. A file that
+// cannot be read refuses nothing: the restore then says what failed.
+bool reimportato(const QString &file, qint32 numero, const QByteArray &prima);

@@ -46,19 +46,21 @@ class Mese
                     .append(i + 1);
         }
         for (qsizetype i = 0; i < righe.size(); ++i) {
-            if (righe[i].mese != mese)
+            if (righe[i].mese != mese || righe[i].anno != anno)
                 continue;
             const Movimento &x = righe[i].movimento;
             auto trovati = registrati.find({x.ditta, x.conto, x.giorno, x.segno, x.importo});
             qint32 numero = 0;
-            if (trovati != registrati.end() && !trovati->isEmpty()) {
+            const bool trovato = trovati != registrati.end() && !trovati->isEmpty();
+            if (trovato) {
                 numero = trovati->takeFirst();
                 ++giapresenti;
             } else {
                 m.aggiunti.append(mv::codifica(x));
                 numero = ultimo + qint32(++scritti);
             }
-            numeri[i] = {StatoRiga::giapresente, anno, qint16(mese), numero};
+            numeri[i] = {trovato ? StatoRiga::giapresente : StatoRiga::nuovo, anno, qint16(mese),
+                         numero};
         }
     }
 
@@ -78,19 +80,24 @@ Esito registrarighe(const QString &percorso, const QString &anno, const QList<Da
 {
     r = Registrati();
     r.movimenti.resize(righe.size());
-    QList<int> mesi;
-    for (const DaScrivere &d : righe)
-        if (!mesi.contains(d.mese))
-            mesi.append(d.mese);
     const int anno4 = annointero(anno).toInt();
-    for (int mese : mesi) {
+    QList<DaScrivere> inanno = righe; // each with its year
+    QList<std::pair<int, int>> mesi;
+    for (DaScrivere &d : inanno) {
+        if (d.anno == 0)
+            d.anno = anno4;
+        if (!mesi.contains(std::pair{d.anno, d.mese}))
+            mesi.append({d.anno, d.mese});
+    }
+    for (const auto &[annomese, mese] : mesi) {
         QSet<qint32> presi; // answered at the check already: another row's own
         for (const Abbinamento &a : abbinati)
-            if (a.numero != 0 && a.anno == anno4 && a.mese == mese)
+            if (a.numero != 0 && a.anno == annomese && a.mese == mese)
                 presi.insert(a.numero);
-        Mese m(righe, anno4, mese, presi);
+        Mese m(inanno, annomese, mese, presi);
+        const QString yy = QStringLiteral("%1").arg(annomese % 100, 2, 10, QLatin1Char('0'));
         if (Esito e =
-                aggiornamese(percorsomese(percorso, mese, anno),
+                aggiornamese(percorsomese(percorso, mese, yy),
                              [&m](const QByteArray &dati, Modifiche &x) { m.decidi(dati, x); });
             !e)
             return e;

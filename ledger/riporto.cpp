@@ -148,3 +148,20 @@ bool altroriporto(const QByteArray &dati, qint32 numero, const QByteArray &prima
     }
     return false;
 }
+
+Esito aggiornariporti(const QString &percorso, int anno, qint16 ditta, qint16 conto,
+                      QList<Riportato> &aggiornati)
+{
+    for (int a = anno; a < 2099; ++a) {
+        const QString yy = QStringLiteral("%1").arg(a % 100, 2, 10, QLatin1Char('0'));
+        QList<Riporto> riporti;
+        if (Esito e = preparariporti(percorso, yy, ditta, conto, riporti); !e)
+            return e;
+        if (riporti.isEmpty() || riporti[0].numero == 0)
+            return {}; // not carried: nothing stands to go stale
+        if (Esito e = scriviriporto(percorso, yy, ditta, riporti[0]); !e)
+            return e;
+        aggiornati.append({a + 1, riporti[0].saldo});
+    }
+    return {};
+}

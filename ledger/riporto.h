@@ -39,3 +39,15 @@ Esito scriviriporto(const QString &percorso, const QString &anno, qint16 ditta, 
 // True when prima, a record about to be put back as record numero of a file holding dati, is a
 // carry and another carry of the same year, company and account stands there: only one may.
 bool altroriporto(const QByteArray &dati, qint32 numero, const QByteArray &prima);
+
+// A carried balance rewritten: the year it opens (four digits) and the balance it now carries.
+struct Riportato {
+    int anno = 0;
+    qint64 saldo = 0;
+};
+
+// After movements of the account went into year anno (four digits): where that year's balance
+// was carried already, the carry is computed again and rewritten as scriviriporto does, and so
+// on for each next year carried, since each carry changes the balance of the year it opens.
+Esito aggiornariporti(const QString &percorso, int anno, qint16 ditta, qint16 conto,
+                      QList<Riportato> &aggiornati);

@@ -14,6 +14,9 @@ namespace {
 
 using Coppie = QList<QPair<QString, QString>>;
 
+// What starts the line of a bank account's book account number.
+const QString segno = QStringLiteral("=");
+
 // The lines in the file's order; a file past any real size is taken as damaged.
 Coppie coppie(const QString &percorso)
 {
@@ -38,23 +41,38 @@ QString percorsobanche(const QString &percorso)
     return cartelladati(percorso) + QStringLiteral("\\banche.txt");
 }
 
-QHash<QString, QString> leggibanche(const QString &percorso)
+QHash<QString, Banca> leggibanche(const QString &percorso)
 {
-    QHash<QString, QString> banche;
-    for (const auto &[conto, nome] : coppie(percorso))
-        banche.insert(conto, nome);
+    const Coppie righe = coppie(percorso);
+    QHash<QString, Banca> banche;
+    for (const auto &[conto, nome] : righe)
+        if (!conto.startsWith(segno))
+            banche.insert(conto, {nome, 0});
+    for (const auto &[conto, testo] : righe) {
+        const auto trovata = banche.find(conto.mid(1));
+        const qsizetype punto = testo.indexOf(QLatin1Char(';'));
+        const int numero = testo.left(punto).toInt();
+        if (conto.startsWith(segno) && trovata != banche.end() && punto > 0 && numero >= 2 &&
+            numero <= 32767 && testo.mid(punto + 1) == trovata->nome)
+            trovata->numero = qint16(numero);
+    }
     return banche;
 }
 
-Esito ricordabanca(const QString &percorso, const QString &conto, const QString &nomeconto)
+Esito ricordabanca(const QString &percorso, const QString &conto, const QString &nomeconto,
+                   qint16 numero)
 {
     Coppie righe = coppie(percorso);
-    const auto stesso =
-        std::find_if(righe.begin(), righe.end(), [&](const auto &c) { return c.first == conto; });
-    if (stesso != righe.end())
-        stesso->second = nomeconto;
-    else
-        righe.append({conto, nomeconto});
+    const auto metti = [&](const QString &chiave, const QString &valore) {
+        const auto stesso = std::find_if(righe.begin(), righe.end(),
+                                         [&](const auto &c) { return c.first == chiave; });
+        if (stesso != righe.end())
+            stesso->second = valore;
+        else
+            righe.append({chiave, valore});
+    };
+    metti(conto, nomeconto);
+    metti(segno + conto, QString::number(numero) + QLatin1Char(';') + nomeconto);
     QByteArray dati;
     for (const auto &[c, nome] : righe)
         dati += codificatesto(c + QLatin1Char(';') + nome) + "\r\n";

@@ -69,10 +69,11 @@ void leggirecord(const char *r, Conferme &c)
     if (!data.isValid() || data.year() < 2000 || data.year() > 2099) // no month file of its year
         return;
     if (campo16(r, 0) == estratto && (segno == 0 || segno == -1)) {
+        c.estratti.append({decodificatesto(r + 26, quadrature::larghezzabanca), data,
+                           segno ? std::optional<qint64>(importo) : std::nullopt});
         if (c.estratto && c.estratto->data > data)
             return; // an older statement imported late
-        c.estratto = EstrattoTenuto{decodificatesto(r + 26, quadrature::larghezzabanca), data,
-                                    segno ? std::optional<qint64>(importo) : std::nullopt};
+        c.estratto = c.estratti.last();
     } else if (campo16(r, 0) == conferma && (segno == 0 || segno == 1) && importo >= 0) {
         const qint32 numero = qFromLittleEndian<qint32>(r + 12);
         if (numero >= 1)

@@ -38,6 +38,7 @@ struct EstrattoTenuto {
 struct Conferme {
     std::optional<EstrattoTenuto> estratto; // the latest statement; none when none was imported
     QSet<Conferma> confermate;
+    QList<EstrattoTenuto> estratti = {}; // every statement kept, in the file's order
 };
 
 namespace quadrature {

@@ -92,27 +92,59 @@ void Formimporta::mostracontobanca(int i)
         riempirighe();
     }
     intestazione->setText(descrivi(estratto));
-    // The book account this bank account went into last time, else the one pressed on the
-    // toolbar (TUTTI: none).
-    const QList<QListWidgetItem *> ricordato =
-        estratto.conto.isEmpty() ? QList<QListWidgetItem *>()
-                                 : Lista->findItems(banche.value(estratto.conto), Qt::MatchExactly);
+    // The book account this bank account went into last time, by its number (a rename
+    // changes nothing), by name as older versions kept it; else the one pressed on the toolbar
+    // (TUTTI: none). One kept that is no longer in the list is no choice to make for the user.
     const int premuto = stato().contocorrente - 2;
+    int riga = premuto >= 0 && premuto < Lista->count() ? premuto : -1;
+    if (const auto b = banche.find(estratto.conto);
+        !estratto.conto.isEmpty() && b != banche.end()) {
+        const QList<QListWidgetItem *> pernome = Lista->findItems(b->nome, Qt::MatchExactly);
+        riga = b->numero != 0       ? (b->numero - 2 < Lista->count() ? b->numero - 2 : -1)
+               : !pernome.isEmpty() ? Lista->row(pernome[0])
+                                    : -1;
+    }
     {
         const QSignalBlocker fermo(Lista);
-        Lista->setCurrentRow(!ricordato.isEmpty()                       ? Lista->row(ricordato[0])
-                             : premuto >= 0 && premuto < Lista->count() ? premuto
-                                                                        : -1);
+        Lista->setCurrentRow(riga);
     }
     aggiornastati();
 }
 
 void Formimporta::ricordacontobanca()
 {
-    if (estratto.conto.isEmpty() || !Lista->currentItem() ||
-        banche.value(estratto.conto) == Lista->currentItem()->text())
+    if (estratto.conto.isEmpty() || conto() == 0)
         return;
-    const Esito e = ricordabanca(stato().percorso, estratto.conto, Lista->currentItem()->text());
-    if (!e)
+    const Banca scelta{Lista->item(conto() - 2)->text(), conto()};
+    const Banca tenuta = banche.value(estratto.conto);
+    if (tenuta.nome == scelta.nome && tenuta.numero == scelta.numero)
+        return;
+    if (const Esito e = ricordabanca(stato().percorso, estratto.conto, scelta.nome, scelta.numero);
+        !e)
+        return avviso(this, e.messaggio());
+    banche.insert(estratto.conto, scelta);
+}
+
+void Formimporta::seguente()
+{
+    importati.insert(contibanca->currentIndex());
+    // A bank account with nothing that could be booked needs no turn.
+    const auto daimportare = [this](int i) {
+        return !importati.contains(i) &&
+               std::any_of(conti[i].righe.begin(), conti[i].righe.end(), [](const RigaEstratto &r) {
+                   return r.valuta.isEmpty() && (qAbs(r.importo) + 50) / 100 != 0;
+               });
+    };
+    int prossimo = -1;
+    for (int k = 1; k <= conti.size() && prossimo < 0; ++k)
+        if (const int i = (contibanca->currentIndex() + k) % int(conti.size()); daimportare(i))
+            prossimo = i;
+    if (prossimo < 0)
+        return accept();
+    // What was just written is the ledger the next account is checked against.
+    if (const Esito e = leggianno(); !e) {
         avviso(this, e.messaggio());
+        return accept();
+    }
+    contibanca->setCurrentIndex(prossimo);
 }

@@ -49,14 +49,7 @@ Formimporta::Formimporta(const QList<Estratto> &c, QWidget *parent)
     Esito letto = leggicontatti(s.percorso, rubrica);
     nomi = Nomicontatti(rubrica);
     if (letto)
-        letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
-    // Each bank account's rows may reach into the years around it.
-    for (qsizetype i = 0; letto && i < conti.size(); ++i) {
-        QList<QDate> date;
-        for (const RigaEstratto &r : conti[i].righe)
-            date.append(r.data);
-        letto = leggiattorno(s.percorso, s.dittacorrente, date, ultimadata(conti[i]), anno);
-    }
+        letto = leggianno();
     riempi();
     // Without the year's movements no duplicate can be told: offer nothing to import.
     if (!letto) {
@@ -64,6 +57,20 @@ Formimporta::Formimporta(const QList<Estratto> &c, QWidget *parent)
         griglia->setEnabled(false);
         avviso(this, letto.messaggio());
     }
+}
+
+Esito Formimporta::leggianno()
+{
+    const Stato &s = stato();
+    Esito letto = leggiannoditta(s.percorso, s.annogestione, s.dittacorrente, anno);
+    // Each bank account's rows may reach into the years around it.
+    for (qsizetype i = 0; letto && i < conti.size(); ++i) {
+        QList<QDate> date;
+        for (const RigaEstratto &r : conti[i].righe)
+            date.append(r.data);
+        letto = leggiattorno(s.percorso, s.dittacorrente, date, ultimadata(conti[i]), anno);
+    }
+    return letto;
 }
 
 void Formimporta::costruisci()
@@ -93,6 +100,7 @@ void Formimporta::costruisci()
     costruiscisaldi();
     costruiscicontibanca();
     costruiscidescrizioni();
+    costruisciapertura();
     auto *annulla =
         pulsanteimmagine(this, "annulla", area(120, 5640, 855, 735), QStringLiteral("Annulla"));
     pulsanteregistra =

@@ -2,12 +2,15 @@
 
 #include "ledger/doppioni.h"
 #include "ledger/importazione.h"
+#include "ledger/registrazione.h"
+#include "store/banche.h"
 #include "store/estratto.h"
 #include "store/movimento.h"
 #include "store/quadrature.h"
 
 #include <QDialog>
 #include <QHash>
+#include <QSet>
 
 class QCheckBox;
 class QComboBox;
@@ -30,8 +33,14 @@ class Formimporta : public QDialog
     explicit Formimporta(const QList<Estratto> &conti, QWidget *parent = nullptr);
 
   public slots:
-    // Appends the checked rows as new movements of the chosen account and closes.
+    // Appends the checked rows as new movements of the chosen account; closes once no other
+    // bank account of the file is left to import.
     void registra();
+
+  public:
+    // The movement deleted last on the main window, which a restore may still bring back: its
+    // month file, record number and bytes before the deletion.
+    void cancellato(const QString &file, qint32 numero, const QByteArray &record);
 
   private:
     void costruisci();
@@ -64,7 +73,7 @@ class Formimporta : public QDialog
     QList<RigaControllo> controlli;
     AnnoDitta anno;
     Nomicontatti nomi;
-    QHash<QString, QString> banche; // the book account kept for each bank account
+    QHash<QString, Banca> banche;   // the book account kept for each bank account
     QList<Abbinamento> abbinamenti; // of each row, for the account chosen
 
     QListWidget *Lista = nullptr;
@@ -98,4 +107,44 @@ class Formimporta : public QDialog
     QList<Movimento> proposti;        // each row as the bank's texts and the rules give it
     QList<QPair<bool, bool>> scritte; // the descriptions the user wrote, of each row
     QCheckBox *ricorda = nullptr;
+
+    // Confirmations, the movement a row may be and the restorable deletion (forse.cpp).
+    QSet<Conferma> confermeconto() const;
+    void nonnuovi(const QSet<Conferma> &confermate);
+    QString forse(const Abbinamento &a) const;
+    struct {
+        QString file;
+        qint32 numero = 0;
+        QByteArray record;
+    } ultimocancellato;
+
+    // The bank accounts of the file already imported; seguente adds the one shown and shows the
+    // next one still to be, else closes (contibanca.cpp). leggianno reads the year again once rows
+    // were written.
+    QSet<int> importati;
+    void seguente();
+    Esito leggianno();
+
+  public:
+    // What the imports of this window booked, for the main window: one sentence per account
+    // and year ("Importati 11 movimenti nel conto Banca (2026)."), and any carried balance
+    // rewritten; the account and date of the last movement written (0 and invalid: none).
+    struct Esitoimport {
+        QStringList frasi;
+        qint16 conto = 0;
+        QDate ultima;
+    };
+    const Esitoimport &esitoimport() const { return importato; }
+
+  private:
+    // Counts the rows written by year and brings the carries of those years up to date
+    // (esitoimporta.cpp).
+    void annota(const Registrati &r, const QList<qsizetype> &scelte, QStringList &avvisi);
+    Esitoimport importato;
+
+    // The bank's opening balance as the account's first movement (apertura.cpp).
+    void costruisciapertura();
+    void aggiornaapertura();
+    std::optional<DaScrivere> apertura() const;
+    QCheckBox *saldoapertura = nullptr;
 };

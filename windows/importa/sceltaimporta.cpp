@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -61,10 +62,12 @@ void Formimporta::aggiornastati()
         if (!estratto.righe[i].valuta.isEmpty())
             confrontabili[i].data = QDate();
     // No account, no duplicates to tell: only the year and the amount decide.
-    abbinamenti =
-        abbinarighe(conto() != 0 ? anno : AnnoDitta{anno.anno, {}, {}}, conto(), confrontabili);
+    const QSet<Conferma> confermate = confermeconto();
+    abbinamenti = abbinarighe(conto() != 0 ? anno : AnnoDitta{anno.anno, {}, {}}, conto(),
+                              confrontabili, confermate);
     for (qsizetype i = 0; i < abbinamenti.size(); ++i)
         abbinamenti[i].stato = statoestratto(estratto.righe[i], abbinamenti[i].stato);
+    nonnuovi(confermate);
     {
         const QSignalBlocker fermo(griglia);
         for (int i = 0; i < abbinamenti.size(); ++i) {
@@ -78,8 +81,10 @@ void Formimporta::aggiornastati()
                                          : Qt::ItemIsSelectable);
             scelta->setCheckState(stato == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
             griglia->item(i, 6)->setText(nomestato(stato));
+            griglia->item(i, 6)->setToolTip(forse(abbinamenti[i]));
         }
     }
+    aggiornaapertura();
     aggiornasaldi();
 }
 
@@ -102,6 +107,8 @@ void Formimporta::aggiornasaldi()
     qint64 saldo = saldofino(anno, conto(), ultimadata(estratto));
     for (qsizetype i : righescelte())
         saldo += controlli[i].valore;
+    if (const std::optional<DaScrivere> a = apertura())
+        saldo += valore(a->movimento);
     mostrasaldo(saldoconto, saldo);
     if (estratto.saldofinale)
         mostrasaldo(differenza, *estratto.saldofinale - saldo);
@@ -119,9 +126,12 @@ void Formimporta::registra()
     const QList<qsizetype> scelte = righescelte();
     QList<DaScrivere> righe;
     for (qsizetype i : scelte) {
-        righe.append({movimenti[i], controlli[i].data.month()});
+        righe.append({movimenti[i], controlli[i].data.month(), controlli[i].data.year()});
         righe.last().movimento.conto = conto();
     }
+    const std::optional<DaScrivere> iniziale = apertura();
+    if (iniziale)
+        righe.append(*iniziale);
     Registrati r;
     const Esito e = registrarighe(s.percorso, s.annogestione, righe, abbinamenti, r);
     QStringList avvisi;
@@ -134,20 +144,34 @@ void Formimporta::registra()
         avvisi.append(giaregistrati(r.giapresenti));
     if (r.scritti > 0)
         ricordacontobanca();
+    annota(r, scelte, avvisi);
     // What the bank confirmed: the rows written or found written, and those already present.
     QList<Abbinamento> registrati(movimenti.size());
     for (qsizetype k = 0; k < scelte.size(); ++k)
         registrati[scelte[k]] = r.movimenti.value(k);
+    QList<Conferma> conferme = confermate(registrati);
+    // The opening balance is the bank's own: never a movement left to explain.
+    if (const Abbinamento a = r.movimenti.value(scelte.size()); iniziale && a.numero != 0)
+        conferme.append({a.anno, a.mese, a.numero, iniziale->movimento.giorno,
+                         iniziale->movimento.segno, iniziale->movimento.importo});
+    // A statement of no euros says nothing of a book in euros.
+    const bool ineuro = estratto.valuta.isEmpty() &&
+                        (estratto.saldoiniziale || estratto.saldofinale ||
+                         std::any_of(estratto.righe.begin(), estratto.righe.end(),
+                                     [](const RigaEstratto &x) { return x.valuta.isEmpty(); }));
     if (const Esito k =
-            registraestratto(s.percorso, s.dittacorrente, conto(), estratto.conto,
-                             ultimadata(estratto), estratto.saldofinale, confermate(registrati));
+            !ineuro ? Esito()
+                    : registraestratto(s.percorso, s.dittacorrente, conto(), estratto.conto,
+                                       ultimadata(estratto), estratto.saldofinale, conferme);
         !k)
         avvisi.append(k.messaggio());
     if (const Esito k = ricordadescrizioni(registrati); !k)
         avvisi.append(k.messaggio());
     if (!avvisi.isEmpty())
         avviso(this, avvisi.join(QStringLiteral("\n\n")));
-    accept();
+    if (!e)
+        return accept(); // the rest would stop at the same file
+    seguente();
 }
 
 QList<Conferma> Formimporta::confermate(const QList<Abbinamento> &registrati) const

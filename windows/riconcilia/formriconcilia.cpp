@@ -2,6 +2,7 @@
 
 #include "app/nomiconti.h"
 #include "app/stato.h"
+#include "ledger/periodo.h"
 #include "platform/aspetto.h"
 #include "platform/date.h"
 #include "platform/dialoghi.h"
@@ -46,12 +47,17 @@ Formriconcilia::Formriconcilia(QWidget *parent) : QDialog(parent)
     const Stato &s = stato();
     intestazione->setText(QStringLiteral("RICONCILIAZIONE ") + nomeconto(s.contocorrente));
     // TUTTI is no bank account: nothing to reconcile.
-    const Esito e = s.contocorrente == 1
-                        ? Esito()
-                        : quadratura(s.percorso, s.dittacorrente, s.contocorrente, q);
+    // The year the balances window shows, never another one's statement.
+    const Esito e = s.contocorrente == 1 ? Esito()
+                                         : quadratura(s.percorso, s.dittacorrente, s.contocorrente,
+                                                      q, annointero(s.annogestione).toInt());
     riempi();
-    if (!e)
+    if (!e) {
+        pulsanteregistra->setEnabled(false);
+        esito->setText(
+            QStringLiteral("Impossibile leggere l'archivio: riconciliazione non disponibile."));
         avviso(this, e.messaggio());
+    }
 }
 
 void Formriconcilia::costruisci()
@@ -80,6 +86,10 @@ void Formriconcilia::costruisci()
     esito->setObjectName(QStringLiteral("esito"));
     esito->setGeometry(area(3000, 5400, 8400, 375));
     esito->setFont(grassetto);
+    senzasaldo = new QLabel(this);
+    senzasaldo->setObjectName(QStringLiteral("senzasaldo"));
+    senzasaldo->setGeometry(area(120, 4440, 2775, 1200));
+    senzasaldo->setWordWrap(true);
 
     auto *annulla =
         pulsanteimmagine(this, "annulla", area(120, 5760, 855, 735), QStringLiteral("Annulla"));
@@ -95,11 +105,12 @@ void Formriconcilia::costruiscisaldi()
         const char *nome, *titolo;
         QLabel *Formriconcilia::*etichetta;
     };
-    const Voce voci[] = {{"databanca", "Estratto conto al", &Formriconcilia::databanca},
-                         {"saldobanca", "Saldo della banca", &Formriconcilia::saldobanca},
-                         {"saldolibro", "Saldo del conto", &Formriconcilia::saldolibro},
-                         {"differenza", "Differenza", &Formriconcilia::differenza},
-                         {"spiegata", "Spiegata dai movimenti aperti", &Formriconcilia::spiegata}};
+    const Voce voci[] = {
+        {"databanca", "Estratto conto al", &Formriconcilia::databanca},
+        {"saldobanca", "Saldo della banca", &Formriconcilia::saldobanca},
+        {"saldolibro", "Saldo del conto", &Formriconcilia::saldolibro},
+        {"differenza", "Differenza tra banca e libro", &Formriconcilia::differenza},
+        {"spiegata", "Spiegata dai movimenti non spuntati", &Formriconcilia::spiegata}};
     int y = 480;
     for (const Voce &v : voci) {
         this->*v.etichetta =
@@ -117,6 +128,12 @@ void Formriconcilia::riempi()
         return;
     }
     const EstrattoTenuto &e = *q.estratto;
+    // A later statement without a balance cannot be reconciled with, but is not hidden.
+    if (q.senzasaldo)
+        senzasaldo->setText(QStringLiteral("Dopo il %1 è stato importato un estratto senza saldo "
+                                           "(fino al %2).")
+                                .arg(e.data.toString(QStringLiteral("dd/MM")),
+                                     q.senzasaldo->data.toString(QStringLiteral("dd/MM"))));
     if (!e.banca.isEmpty())
         intestazione->setText(intestazione->text() + QStringLiteral(" · ") + e.banca);
     databanca->setText(datalunga(e.data));
@@ -165,7 +182,7 @@ void Formriconcilia::aggiorna()
     const qint64 resto = *q.estratto->saldo - q.saldolibro - spiegati;
     esito->setText(resto == 0 ? QStringLiteral("Il conto quadra con la banca al ") +
                                     datalunga(q.estratto->data)
-                              : QStringLiteral("Differenza non spiegata: ") + fixed(resto));
+                              : QStringLiteral("Restano da spiegare ") + fixed(resto));
 }
 
 void Formriconcilia::registra()

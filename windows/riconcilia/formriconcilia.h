@@ -38,6 +38,7 @@ class Formriconcilia : public QDialog
     QLabel *differenza = nullptr;
     QLabel *spiegata = nullptr;
     QLabel *esito = nullptr;
+    QLabel *senzasaldo = nullptr; // a later statement without a balance, when there is one
     QTableWidget *aperti = nullptr;
     QToolButton *pulsanteregistra = nullptr;
 };

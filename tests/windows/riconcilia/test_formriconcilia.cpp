@@ -73,12 +73,12 @@ TEST(Formriconcilia, AfterAnImportOnlyWhatTheBankDidNotConfirmIsOpenAndTicksAreK
                                           "Il conto quadra con la banca al 15/03/2026");
         f->findChild<QTableWidget *>("aperti")->item(0, 0)->setCheckState(Qt::Checked);
         EXPECT_EQ(vista(*f), saldimarzo + "0,00#0000ff|x,10/03/26,Assegno 123,,,200,00|"
-                                          "Differenza non spiegata: 200,00");
+                                          "Restano da spiegare 200,00");
         clicca(f, "registra");
     });
     clicca(&saldi, "riconcilia");
     Formriconcilia f;
-    EXPECT_EQ(vista(f), saldimarzo + "0,00#0000ff|Differenza non spiegata: 200,00");
+    EXPECT_EQ(vista(f), saldimarzo + "0,00#0000ff|Restano da spiegare 200,00");
 
     stato().contocorrente = 2;
     Formriconcilia cassa;
@@ -109,7 +109,7 @@ TEST(Formriconcilia, ConfirmationsSurviveARestoreAndLapseWhenTheirMovementChange
     QApplication::setQuitOnLastWindowClosed(false);
     EXPECT_EQ(finoallafine([&] { clicca(&b, "Command4"); }), 0);
     QApplication::setQuitOnLastWindowClosed(true);
-    EXPECT_EQ(vista(Formriconcilia()), saldimarzo + "0,00#0000ff|Differenza non spiegata: 200,00");
+    EXPECT_EQ(vista(Formriconcilia()), saldimarzo + "0,00#0000ff|Restano da spiegare 200,00");
 
     ASSERT_TRUE(riscrivimovimento(marzo, 5, mov(6, 0, 500 * euro, "Bonifico Rossi", 3)) &&
                 riscrivimovimento(marzo, 6, mov(12, 1, 35 * euro, "Commissioni", 3)) &&
@@ -117,5 +117,5 @@ TEST(Formriconcilia, ConfirmationsSurviveARestoreAndLapseWhenTheirMovementChange
     EXPECT_EQ(vista(Formriconcilia()),
               "15/03/2026|1770,00#0000ff|1765,00#0000ff|5,00#0000ff|-465,00#ff0000|"
               "-,06/03/26,Bonifico Rossi,,500,00,|-,12/03/26,Commissioni,,,35,00|"
-              "Differenza non spiegata: 470,00");
+              "Restano da spiegare 470,00");
 }
