@@ -81,14 +81,16 @@ Movimento movimentoestratto(const RigaEstratto &riga, qint16 conto, qint16 ditta
     return m;
 }
 
-bool quadra(const Estratto &e)
+qint64 scarto(const Estratto &e)
 {
+    if (e.scarto)
+        return *e.scarto;
     if (!e.saldoiniziale || !e.saldofinale)
-        return true;
+        return 0;
     qint64 saldo = *e.saldoiniziale;
     for (const RigaEstratto &r : e.righe)
         saldo += r.valuta.isEmpty() ? r.importo : 0; // another currency is no part of the euros
-    return saldo == *e.saldofinale;
+    return qAbs(*e.saldofinale - saldo);
 }
 
 QDate ultimadata(const Estratto &e)
