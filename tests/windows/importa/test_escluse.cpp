@@ -112,8 +112,8 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "Attenzione! Il file FILE non si può importare.\nL'estratto conto è in USD: si "
          "possono importare solo estratti in euro."},
         {"Amount and Amount Currency",
-         "Date,Description,Amount,Currency,Amount Currency\n2026-03-02,Fornitore,-1000.00,EUR,"
-         "-1525.00\n2026-03-03,Hotel,-80.00,USD,-122.00\n",
+         "Date,Description,Amount (Currency),Amount,Currency\n2026-03-02,Fornitore,-1525.00,"
+         "-1000.00,EUR\n2026-03-03,Hotel,-122.00,-80.00,USD\n",
          "Conto non indicato · dal 02/03/2026 al 03/03/2026 · 2 movimenti\n"
          "x|02/03/26|Fornitore|Estratto conto||1000,00|nuovo\n"
          " |03/03/26|Hotel|Estratto conto||80,00|altra valuta\n "},
