@@ -117,6 +117,10 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "Conto non indicato · dal 02/03/2026 al 03/03/2026 · 2 movimenti\n"
          "x|02/03/26|Fornitore|Estratto conto||1000,00|nuovo\n"
          " |03/03/26|Hotel|Estratto conto||80,00|altra valuta\n "},
+        {"two amounts, neither said to be in euros",
+         "Date;Description;Amount (USD);Importo\n2026-03-02;Hotel;-80,00;-73,50\n",
+         "Attenzione! Il file FILE non è un estratto conto leggibile: il file ha più colonne di "
+         "importi e non dice quale è in euro."},
         {"a card list",
          "Estratto conto carta di credito\nCarta;**** 4643\nConto di riferimento;IT60 X054 2811 "
          "1010 0000 0123 456\n\nData operazione;Descrizione;Importo (\xE2\x82\xAC)\n"
