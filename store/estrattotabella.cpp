@@ -363,8 +363,15 @@ class Periodi
             e.valuta = b.valuta;
         Periodo *p = &periodi.last();
         const bool movimenti = p->fine > p->primo;
-        if (b.frase == Frase::iniziale ||
-            (b.frase != Frase::finale && !movimenti && !p->apertura && !chiuso)) {
+        // A file newest first states the closing balance above the movements, the opening below.
+        if (b.frase == Frase::finale && !movimenti && !p->apertura && !p->chiusura && !chiuso)
+            rovescio = true;
+        else if (rovescio && b.frase != Frase::finale && movimenti && !p->apertura) {
+            p->apertura = b.importo, p->aperturaincerta = b.dadare;
+            chiuso = true, rovescio = false;
+            return escludi(b, QStringLiteral("saldo iniziale"));
+        } else if (b.frase == Frase::iniziale || (b.frase != Frase::finale && !movimenti &&
+                                                  !p->apertura && !chiuso && !rovescio)) {
             if (movimenti || chiuso)
                 nuovo(), p = &periodi.last();
             if (p->apertura)
@@ -372,11 +379,11 @@ class Periodi
             p->apertura = b.importo, p->aperturaincerta = b.dadare;
             return escludi(b, QStringLiteral("saldo iniziale"));
         }
-        const bool stimata = p->chiusura && !chiuso;
+        const bool stimata = p->chiusura && !chiuso && !rovescio;
         if (b.frase == Frase::finale && (!p->chiusura || stimata)) {
             if (stimata)
                 e.escluse[chiusura].stato = QStringLiteral("saldo");
-            chiuso = true;
+            chiuso = !rovescio;
         } else if (b.frase != Frase::contabile || !movimenti || p->chiusura) {
             return escludi(b, QStringLiteral("saldo"));
         }
@@ -416,22 +423,34 @@ class Periodi
         periodi.append(Periodo{});
         periodi.last().primo = periodi.last().fine = e.righe.size();
         somma = 0;
-        chiuso = false;
+        chiuso = rovescio = false;
     }
 
     Estratto &e;
     QList<Periodo> periodi{Periodo{}};
     qint64 somma = 0;
     bool chiuso = false;     // the period's closing was stated
+    bool rovescio = false;   // its closing stated above its movements, its opening to come
     qsizetype chiusura = -1; // the line in escluse of the period's closing
     std::optional<Bilancio> aperturasopra, chiusurasopra;
 };
 
 // What the lines around a table say of it: a card's masked number, a currency.
 struct Intorno {
-    QString carta;  // "Carta **** 4643"
-    QString valuta; // "EUR", a code, or empty when nothing says
+    QString carta;          // "Carta **** 4643"
+    QString valuta;         // "EUR", a code, or empty when nothing says
+    bool dicecarta = false; // a word names a card: a masked account number is no card
 };
+
+bool parolacarta(const QString &testo)
+{
+    const QString t = testo.toLower();
+    for (const char *parola : {"carta", "card", "visa", "mastercard", "american express", "nexi",
+                               "conto di riferimento"})
+        if (t.contains(QLatin1String(parola)))
+            return true;
+    return false;
+}
 
 // A masked card number ("**** 4643", "1234 **** **** 4321") as "Carta **** 4643".
 QString cartamascherata(const QString &testo)
@@ -680,6 +699,7 @@ void sopra(const QStringList &celle, Estratto &e, Periodi &periodi, Intorno &int
             e.conto = ibanin(celle[i]);
         if (intorno.carta.isEmpty())
             intorno.carta = cartamascherata(celle[i]);
+        intorno.dicecarta = intorno.dicecarta || parolacarta(celle[i]);
         if (intorno.valuta.isEmpty())
             intorno.valuta = valutasopra(celle, i);
         Bilancio b;
@@ -825,7 +845,8 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
         periodi.movimento(std::move(*r));
     }
     // A card's list: its own name, its purchases expenses.
-    if (!intorno.carta.isEmpty() && c[Ruolo::importo] >= 0 && c[Ruolo::saldo] < 0) {
+    if (!intorno.carta.isEmpty() && (intorno.dicecarta || c[Ruolo::carta] >= 0) &&
+        c[Ruolo::importo] >= 0 && c[Ruolo::saldo] < 0) {
         e.conto = intorno.carta;
         dacarta(e, 0);
     }

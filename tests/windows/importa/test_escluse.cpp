@@ -137,12 +137,14 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "x|01/03/26|A|Estratto conto||10,00|nuovo\n-|02/03/26|B|Estratto conto||50,00|da "
          "verificare\nx|03/03/26|C|Estratto conto||2,24|nuovo\n \nL'estratto conto non quadra "
          "di 37,76: controllare le righe segnate"},
-        {"every sign inverted, newest first",
-         "Data;Descrizione;Importo;Saldo disponibile\n03/03/2026;Stipendio;-1.000,00;1.500,00\n"
-         "02/03/2026;Bar;5,00;500,00\n01/03/2026;Affitto;400,00;505,00\n",
+        {"every sign inverted, newest first, the closing balance on top",
+         "Data;Descrizione;Importo;Saldo disponibile\n;Saldo finale;;1.500,00\n03/03/2026;"
+         "Stipendio;-1.000,00;1.500,00\n02/03/2026;Bar;5,00;500,00\n01/03/2026;Affitto;400,00;"
+         "505,00\n;Saldo iniziale;;905,00\n",
          "Conto non indicato · dal 01/03/2026 al 03/03/2026 · 3 movimenti\n"
          "x|03/03/26|Stipendio|Estratto conto|1000,00||nuovo\nx|02/03/26|Bar|Estratto conto||"
-         "5,00|nuovo\nx|01/03/26|Affitto|Estratto conto||400,00|nuovo\n "},
+         "5,00|nuovo\nx|01/03/26|Affitto|Estratto conto||400,00|nuovo\n= |Saldo finale|1500,00|"
+         "saldo finale\n= |Saldo iniziale|905,00|saldo iniziale\n905,00 1500,00"},
         {"a header over two lines after a BOM",
          "\xEF\xBB\xBF"
          "Data;;Descrizione;EUR;Caus.\nOperaz.;Valuta;;;\n02/03/2026;03/03/2026;Bonifico;100,00;"
