@@ -169,7 +169,7 @@ struct Colonne {
     int colonna[int(Ruolo::quanti)];
     int preferenza[int(Ruolo::quanti)] = {};
     QString valuta[int(Ruolo::quanti)]; // the currency its title names: "EUR", a code or none
-    int importi = 0;                    // columns of the account's amounts
+    int importi = 0;                    // columns that may be the account's euro amounts
 
     Colonne() { std::fill(std::begin(colonna), std::end(colonna), -1); }
     int operator[](Ruolo r) const { return colonna[int(r)]; }
@@ -196,7 +196,7 @@ Colonne colonne(const QStringList &celle)
         const int r = int(n->ruolo);
         // Among amounts of one name the euro one first, then one of no stated currency.
         const int p = n->preferenza * 3 + (valuta == u"EUR" ? 0 : valuta.isEmpty() ? 1 : 2);
-        c.importi += n->ruolo == Ruolo::importo ? 1 : 0;
+        c.importi += n->ruolo == Ruolo::importo && (valuta.isEmpty() || valuta == u"EUR") ? 1 : 0;
         if (c.colonna[r] < 0 || p < c.preferenza[r]) {
             c.colonna[r] = i;
             c.preferenza[r] = p;
@@ -804,8 +804,7 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
     Intorno intorno;
     for (qsizetype i = 0; i < testa; ++i)
         sopra(righe[i].celle, e, periodi, intorno);
-    // Two amounts of the account, in no stated currency or one not the euro, and nothing to say
-    // which is in euros: no guess.
+    // Two amounts that may each be the account's euros, and nothing to say which: no guess.
     if (c.importi > 1 && c.valuta[int(Ruolo::importo)].isEmpty() && c[Ruolo::valuta] < 0 &&
         intorno.valuta.isEmpty())
         return Esito::fallito(nome, QStringLiteral("Il file ha più colonne di importi e non dice "

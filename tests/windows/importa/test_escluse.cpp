@@ -118,7 +118,7 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "x|02/03/26|Fornitore|Estratto conto||1000,00|nuovo\n"
          " |03/03/26|Hotel|Estratto conto||80,00|altra valuta\n "},
         {"two amounts, neither said to be in euros",
-         "Date;Description;Amount (USD);Importo\n2026-03-02;Hotel;-80,00;-73,50\n",
+         "Date;Description;Amount;Importo\n2026-03-02;Hotel;-80,00;-73,50\n",
          "Attenzione! Il file FILE non è un estratto conto leggibile: il file ha più colonne di "
          "importi e non dice quale è in euro."},
         {"a card list",
