@@ -2,6 +2,8 @@
 
 #include "store/codepage.h"
 
+#include <limits>
+
 namespace {
 
 using movimento::larghezzadescrizione;
@@ -87,10 +89,13 @@ qint64 scarto(const Estratto &e)
         return *e.scarto;
     if (!e.saldoiniziale || !e.saldofinale)
         return 0;
-    qint64 saldo = *e.saldoiniziale;
+    // Wide enough for any file's figures, however absurd.
+    __int128 saldo = *e.saldoiniziale;
     for (const RigaEstratto &r : e.righe)
         saldo += r.valuta.isEmpty() ? r.importo : 0; // another currency is no part of the euros
-    return qAbs(*e.saldofinale - saldo);
+    const __int128 manca = *e.saldofinale - saldo;
+    const __int128 alto = std::numeric_limits<qint64>::max();
+    return qint64(qMin(manca < 0 ? -manca : manca, alto));
 }
 
 QDate ultimadata(const Estratto &e)

@@ -113,7 +113,7 @@ QList<Estratto> perconto(QList<Estratto> pezzi)
         unito.valuta = unito.valuta.isEmpty() ? p.valuta : unito.valuta;
         unito.escluse += std::move(p.escluse);
         if (p.scarto)
-            unito.scarto = unito.scarto.value_or(0) + *p.scarto;
+            unito.scarto = piu(unito.scarto.value_or(0), *p.scarto);
     }
     return conti;
 }

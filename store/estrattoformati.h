@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 // What the readers of the single formats share; only store/estratto*.cpp include it.
@@ -61,6 +62,25 @@ bool intestazioneestratto(const QStringList &celle);
 // serialiexcel: a plain number in a date column is a spreadsheet's day count.
 Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QString &nome,
                    Estratto &e);
+
+// Sums and differences of amounts from outside, held short of the ends of the range instead of
+// overflowing: a file of absurd figures then simply does not add up.
+inline qint64 piu(qint64 a, qint64 b)
+{
+    constexpr qint64 alto = std::numeric_limits<qint64>::max();
+    qint64 r = 0;
+    return __builtin_add_overflow(a, b, &r) ? (b > 0 ? alto : -alto) : qMax(r, -alto);
+}
+inline qint64 meno(qint64 a, qint64 b)
+{
+    return piu(a,
+               b == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -b);
+}
+// Within a cent: banks round their balances to it, an amount may carry more decimals.
+inline bool uguale(qint64 a, qint64 b)
+{
+    return qAbs(meno(a, b)) < 100;
+}
 
 // One period of a table (a month, say): its rows of Estratto::righe and the balances the file
 // states around them.

@@ -312,11 +312,6 @@ struct Bilancio {
     bool dadare = false; // its figure stands in the debit column
 };
 
-bool uguale(qint64 a, qint64 b)
-{
-    return qAbs(a - b) < 100; // within a cent
-}
-
 // The periods of a table as its balance lines divide it, and the lines that are no movements.
 // The opening of a period is stated "iniziale", else it is a balance above its first movement;
 // its closing is stated "finale", else "contabile" below its movements; a stated closing ends
@@ -332,7 +327,7 @@ class Periodi
         const Periodo &p = periodi.last();
         if (chiuso)
             return p.chiusura;
-        return p.apertura ? std::optional<qint64>(*p.apertura + somma) : std::nullopt;
+        return p.apertura ? std::optional<qint64>(piu(*p.apertura, somma)) : std::nullopt;
     }
 
     void movimento(RigaEstratto r)
@@ -342,7 +337,7 @@ class Periodi
             nuovo();
             periodi.last().apertura = prima.chiusura; // where the last one ended
         }
-        somma += r.valuta.isEmpty() ? r.importo : 0;
+        somma = piu(somma, r.valuta.isEmpty() ? r.importo : 0);
         e.righe.append(std::move(r));
         periodi.last().fine = e.righe.size();
     }

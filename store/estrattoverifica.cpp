@@ -3,14 +3,6 @@
 
 namespace {
 
-// Banks round their balances to the cent; an amount may carry more decimals.
-constexpr qint64 centesimo = 100;
-
-bool uguale(qint64 a, qint64 b)
-{
-    return qAbs(a - b) < centesimo;
-}
-
 bool ineuro(const RigaEstratto &r)
 {
     return r.valuta.isEmpty();
@@ -51,13 +43,13 @@ qsizetype controllata(const Coppia &c, const Lettura &l)
 
 qint64 variazione(const Coppia &c, const Lettura &l, const QList<std::optional<qint64>> &p)
 {
-    return l.recenti ? *p[c.prima] - *p[c.dopo] : *p[c.dopo] - *p[c.prima];
+    return l.recenti ? meno(*p[c.prima], *p[c.dopo]) : meno(*p[c.dopo], *p[c.prima]);
 }
 
 qint64 differenza(const Estratto &e, const Coppia &c, const Lettura &l,
                   const QList<std::optional<qint64>> &p)
 {
-    return variazione(c, l, p) - l.segno * e.righe[controllata(c, l)].importo;
+    return meno(variazione(c, l, p), l.segno * e.righe[controllata(c, l)].importo);
 }
 
 // The running balance's chain: false when the file has none, or a column of that name that no
@@ -93,7 +85,7 @@ bool catena(Estratto &e, const QList<std::optional<qint64>> &p, qint64 &scarto, 
         if (uguale(d, 0))
             continue;
         e.righe[controllata(c, l)].incerta = true;
-        scarto += qAbs(d);
+        scarto = piu(scarto, qAbs(d));
         segnate = true;
     }
     return true;
@@ -105,18 +97,18 @@ qint64 mancante(const Estratto &e, Periodo &p)
 {
     qint64 somma = 0;
     for (qsizetype i = p.primo; i < p.fine; ++i)
-        somma += ineuro(e.righe[i]) ? e.righe[i].importo : 0;
+        somma = piu(somma, ineuro(e.righe[i]) ? e.righe[i].importo : 0);
     for (int a : {1, -1})
         for (int c : {1, -1}) {
             if ((a < 0 && !p.aperturaincerta) || (c < 0 && !p.chiusuraincerta))
                 continue;
-            if (uguale(a * *p.apertura + somma, c * *p.chiusura)) {
+            if (uguale(piu(a * *p.apertura, somma), c * *p.chiusura)) {
                 p.apertura = a * *p.apertura;
                 p.chiusura = c * *p.chiusura;
                 return 0;
             }
         }
-    return *p.chiusura - *p.apertura - somma;
+    return meno(meno(*p.chiusura, *p.apertura), somma);
 }
 
 } // namespace
@@ -138,7 +130,7 @@ void verificaestratto(Estratto &e, const QList<std::optional<qint64>> &progressi
             continue;
         for (qsizetype i = p.primo; i < p.fine; ++i)
             e.righe[i].incerta = true;
-        scarto += qAbs(m);
+        scarto = piu(scarto, qAbs(m));
     }
     if (!periodi.isEmpty()) {
         e.saldoiniziale = periodi.first().apertura;
