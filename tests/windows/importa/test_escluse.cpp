@@ -111,6 +111,10 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "Data;Descrizione;Accrediti (USD);Addebiti (USD)\n02/03/2026;Hotel;;80,00\n",
          "Attenzione! Il file FILE non si può importare.\nL'estratto conto è in USD: si "
          "possono importare solo estratti in euro."},
+        {"francs named above the table",
+         "Divisa: CHF\nData;Descrizione;Importo\n02/03/2026;Coop;-5\n",
+         "Attenzione! Il file FILE non si può importare.\nL'estratto conto è in CHF: si "
+         "possono importare solo estratti in euro."},
         {"Amount and Amount Currency",
          "Date,Description,Amount (Currency),Amount,Currency\n2026-03-02,Fornitore,-1525.00,"
          "-1000.00,EUR\n2026-03-03,Hotel,-122.00,-80.00,USD\n",
