@@ -166,6 +166,16 @@ Esito leggiestrattodati(const QByteArray &dati, const QString &nome, QList<Estra
         return rifiuto(esito);
     if (pezzi.isEmpty())
         pezzi.append(Estratto{});
+    // A statement of CBI or XML states its balances around its movements: one period.
+    for (Estratto &p : pezzi)
+        if (!p.scarto && p.saldoiniziale && p.saldofinale) {
+            Periodo periodo;
+            periodo.fine = p.righe.size();
+            periodo.apertura = p.saldoiniziale;
+            periodo.chiusura = p.saldofinale;
+            periodo.datachiusura = p.datasaldofinale;
+            verificaestratto(p, {}, {periodo});
+        }
     conti = perconto(pezzi);
     for (Estratto &e : conti)
         sistema(e);

@@ -170,6 +170,20 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "x|30/03/26|Pagamento POS|Estratto conto|25,00||nuovo\n"
          "x|29/03/26|Bonifico in uscita|Estratto conto||100,00|nuovo\n"
          "x|28/03/26|Incasso|Estratto conto|199,60||nuovo\n "},
+        {"a camt statement cut short, with a pending entry",
+         "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><BkToCstmrStmt><Stmt>"
+         "<Bal><Tp><CdOrPrtry><Cd>OPBD</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">100.00</Amt><Dt><Dt>"
+         "2026-03-01</Dt></Dt></Bal><Bal><Tp><CdOrPrtry><Cd>CLBD</Cd></CdOrPrtry></Tp><Amt Ccy="
+         "\"EUR\">50.00</Amt><Dt><Dt>2026-03-31</Dt></Dt></Bal><Ntry><Amt Ccy=\"EUR\">10.00</Amt>"
+         "<CdtDbtInd>DBIT</CdtDbtInd><Sts>BOOK</Sts><BookgDt><Dt>2026-03-02</Dt></BookgDt></Ntry>"
+         "<Ntry><Amt Ccy=\"EUR\">7.00</Amt><CdtDbtInd>DBIT</CdtDbtInd><Sts>PDNG</Sts><BookgDt><Dt>"
+         "2026-03-30</Dt></BookgDt><AddtlNtryInf>Carta</AddtlNtryInf></Ntry></Stmt>"
+         "</BkToCstmrStmt></Document>",
+         "Conto non indicato · dal 02/03/2026 al 02/03/2026 · 1 movimento\n"
+         "-|02/03/26|Estratto conto|Estratto conto||10,00|da verificare\n= 01/03/26|Saldo "
+         "iniziale|100,00|saldo iniziale\n= 31/03/26|Saldo finale|50,00|saldo finale\n= 30/03/26|"
+         "Carta|-7,00|non contabilizzato\n100,00 50,00\nL'estratto conto non quadra di 40,00: "
+         "controllare le righe segnate"},
         {"a PDF", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n",
          "Attenzione! Il file FILE è un PDF: i PDF non si possono importare. Scaricare "
          "dall'home banking la lista dei movimenti in formato CSV o Excel."},
