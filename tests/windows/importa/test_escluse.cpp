@@ -155,12 +155,13 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "48\n",
          "Conto non indicato · dal 02/03/2026 al 02/03/2026 · 1 movimento\n"
          "x|02/03/26|Bonifico|48|100,00||nuovo\n "},
-        {"quoted texts over three lines",
+        {"quoted texts over three lines, inch marks unquoted",
          "Data;Descrizione;Importo\r\n02/03/2026;\"Bonifico da\r\nRossi;\r\n\"\"Fattura 1\"\"\";"
-         "100,00\r\n03/03/2026;Bar;-2,00\r\n",
-         "Conto non indicato · dal 02/03/2026 al 03/03/2026 · 2 movimenti\n"
+         "100,00\r\n03/03/2026;Monitor 27\";-2,00\r\n04/03/2026;Cavo 2\";-3,00\r\n",
+         "Conto non indicato · dal 02/03/2026 al 04/03/2026 · 3 movimenti\n"
          "x|02/03/26|Bonifico da Rossi; \"Fattura 1\"|Estratto conto|100,00||nuovo\n"
-         "x|03/03/26|Bar|Estratto conto||2,00|nuovo\n "},
+         "x|03/03/26|Monitor 27\"|Estratto conto||2,00|nuovo\n"
+         "x|04/03/26|Cavo 2\"|Estratto conto||3,00|nuovo\n "},
         {"a card terminal's in and out, newest first",
          "\"Data\",\"Descrizione\",\"in uscita\",\"in entrata\",\"transaction.fee.label\","
          "\"Saldo\"\n\"30/03/26, 14:42\",\"Pagamento POS\",\"\",\"25,00\",\"0,40\",\"124,60\"\n"
