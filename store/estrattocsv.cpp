@@ -7,9 +7,10 @@ struct Linea {
     QString testo;
 };
 
-bool separa(QChar c)
+// Where a field may begin: after a separator of any kind or a line's end.
+inline bool separa(char16_t c)
 {
-    return QStringView(u";,\t\r\n").contains(c);
+    return c == u';' || c == u',' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
 // The lines of the text; a line break between double quotes belongs to its field. As RFC 4180
@@ -30,7 +31,8 @@ Esito linee(const QString &testo, const QString &nome, QList<Linea> &out)
         } else if (!virgolette && c == QLatin1Char('"') && apribile) {
             virgolette = true;
         }
-        apribile = !virgolette && (separa(c) || (apribile && c == QLatin1Char(' ')));
+        if (!virgolette)
+            apribile = separa(c.unicode()) || (apribile && c == QLatin1Char(' '));
         const bool fine = i == testo.size() ||
                           (!virgolette && (c == QLatin1Char('\n') || c == QLatin1Char('\r')));
         if (!fine) {
