@@ -21,6 +21,7 @@ enum class Ruolo {
     saldo,         // the running balance after the row
     importoestero, // the amount in the row's own currency, beside the account's
     carta,
+    segno, // "D"/"A" beside an amount written without its sign
     quanti
 };
 
@@ -110,6 +111,16 @@ const QHash<QString, Nome> &nomi()
         {"importo estero", {Ruolo::importoestero, 0}},
         {"importo currency", {Ruolo::importoestero, 0}},
         {"numero carta", {Ruolo::carta, 0}},
+        {"segno", {Ruolo::segno, 0}},
+        {"d/a", {Ruolo::segno, 0}},
+        {"a/d", {Ruolo::segno, 0}},
+        {"dare/avere", {Ruolo::segno, 0}},
+        {"c/d", {Ruolo::segno, 0}},
+        {"d/c", {Ruolo::segno, 0}},
+        {"cr/dr", {Ruolo::segno, 0}},
+        {"debit/credit", {Ruolo::segno, 0}},
+        {"credit/debit", {Ruolo::segno, 0}},
+        {"sign", {Ruolo::segno, 0}},
     };
     return n;
 }
@@ -456,6 +467,22 @@ QString cartamascherata(const QString &testo)
     return m.hasMatch() ? QStringLiteral("Carta **** ") + m.captured(1) : QString();
 }
 
+// An amount with the sign its own column gives ("D", "Avere", "-", "CRDT"); nothing when that
+// column says what is no sign, since then the amount cannot be booked right.
+std::optional<qint64> consegno(qint64 importo, const QString &segno)
+{
+    static const QStringList dare{"d", "dare", "-", "debit", "dbit", "dr", "db", "addebito"};
+    static const QStringList avere{"a", "c", "avere", "+", "credit", "crdt", "cr", "accredito"};
+    const QString s = segno.trimmed().toLower();
+    if (s.isEmpty())
+        return importo;
+    if (dare.contains(s))
+        return -qAbs(importo);
+    if (avere.contains(s))
+        return qAbs(importo);
+    return std::nullopt;
+}
+
 class Lettore
 {
   public:
@@ -622,7 +649,7 @@ class Lettore
             const std::optional<qint64> v = importovaluta(cella(Ruolo::importo), valuta);
             if (valuta.isEmpty())
                 valuta = codicevaluta(c.valuta[int(Ruolo::importo)]);
-            return v;
+            return c[Ruolo::segno] < 0 || !v ? v : consegno(*v, cella(Ruolo::segno));
         }
         // A value in the expense column is an expense whatever its sign.
         std::optional<qint64> totale;

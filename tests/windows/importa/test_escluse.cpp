@@ -111,6 +111,11 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "Data;Descrizione;Accrediti (USD);Addebiti (USD)\n02/03/2026;Hotel;;80,00\n",
          "Attenzione! Il file FILE non si può importare.\nL'estratto conto è in USD: si "
          "possono importare solo estratti in euro."},
+        {"amounts without sign, a column for it",
+         "Data;Descrizione;Importo;D/A\n02/03/2026;Bar;2,00;D\n03/03/2026;Rossi;50,00;A\n",
+         "Conto non indicato · dal 02/03/2026 al 03/03/2026 · 2 movimenti\n"
+         "x|02/03/26|Bar|Estratto conto||2,00|nuovo\nx|03/03/26|Rossi|Estratto "
+         "conto|50,00||nuovo\n "},
         {"francs named above the table",
          "Divisa: CHF\nData;Descrizione;Importo\n02/03/2026;Coop;-5\n",
          "Attenzione! Il file FILE non si può importare.\nL'estratto conto è in CHF: si "
