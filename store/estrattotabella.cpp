@@ -271,14 +271,15 @@ Frase frase(const QString &cella, QDate &data)
     const QStringList parole = t.split(QLatin1Char(' '));
     if (parole.first() != u"saldo")
         return Frase::nessuna;
-    static const QStringList vuote{
-        "liquido", "disponibile", "sbf",   "per",     "conti", "unici", "in",
-        "euro",    "eur",         "al",    "del",     "di",    "conto", "corrente",
-        "c",       "effettivo",   "reale", "attuale", "ad",    "oggi",  "giornaliero"};
+    static const QStringList vuote{"liquido",     "disponibile", "sbf",     "per",      "conti",
+                                   "unici",       "in",          "euro",    "eur",      "al",
+                                   "del",         "di",          "conto",   "corrente", "c",
+                                   "effettivo",   "reale",       "attuale", "ad",       "oggi",
+                                   "giornaliero", "periodo",     "mese",    "alla",     "data"};
     Frase f = Frase::saldo;
     for (qsizetype i = 1; i < parole.size(); ++i) {
         const QString &p = parole[i];
-        if (p == u"iniziale" || p == u"apertura" || p == u"inizio")
+        if (p == u"iniziale" || p == u"apertura" || p == u"inizio" || p == u"precedente")
             f = Frase::iniziale;
         else if (p == u"finale" || p == u"chiusura")
             f = Frase::finale;
