@@ -3,6 +3,8 @@
 #include "ledger/testibanca.h"
 #include "store/codepage.h"
 
+#include <limits>
+
 namespace {
 
 using movimento::larghezzadescrizione;
@@ -141,14 +143,19 @@ Movimento movimentoestratto(const RigaEstratto &riga, qint16 conto, qint16 ditta
     return m;
 }
 
-bool quadra(const Estratto &e)
+qint64 scarto(const Estratto &e)
 {
+    if (e.scarto)
+        return *e.scarto;
     if (!e.saldoiniziale || !e.saldofinale)
-        return true;
-    qint64 saldo = *e.saldoiniziale;
+        return 0;
+    // Wide enough for any file's figures, however absurd.
+    __int128 saldo = *e.saldoiniziale;
     for (const RigaEstratto &r : e.righe)
         saldo += r.valuta.isEmpty() ? r.importo : 0; // another currency is no part of the euros
-    return saldo == *e.saldofinale;
+    const __int128 manca = *e.saldofinale - saldo;
+    const __int128 alto = std::numeric_limits<qint64>::max();
+    return qint64(qMin(manca < 0 ? -manca : manca, alto));
 }
 
 QDate ultimadata(const Estratto &e)

@@ -66,9 +66,14 @@ inline qint64 valore(const Movimento &m)
     return m.segno == movimento::uscita ? -m.importo : m.importo;
 }
 
-// The statement's own arithmetic: opening balance plus its euro movements gives its closing
-// balance. True when it has not both balances, so nothing can be checked.
-bool quadra(const Estratto &e);
+// By how much the statement does not add up: what its reader found against the bank's own
+// figures, else its closing balance against its opening plus its euro movements; 0 when it adds
+// up or has not both balances, so nothing can be checked.
+qint64 scarto(const Estratto &e);
+inline bool quadra(const Estratto &e)
+{
+    return scarto(e) == 0;
+}
 // The statement's last date: its closing balance's, else its latest movement's.
 QDate ultimadata(const Estratto &e);
 

@@ -17,6 +17,8 @@ Formato formatoestratto(const QByteArray &dati)
     if (inizio.startsWith("\xEF\xBB\xBF"))
         inizio = inizio.sliced(3);
     inizio = inizio.trimmed();
+    if (inizio.startsWith("%PDF-"))
+        return Formato::pdf;
     if (inizio.startsWith('<')) {
         const QByteArray testa = inizio.first(qMin(inizio.size(), qsizetype(1024))).toByteArray();
         return testa.toLower().contains("<html") || testa.toLower().contains("<table")
@@ -26,6 +28,8 @@ Formato formatoestratto(const QByteArray &dati)
     // The first record of a CBI flow: "RH" or "EC" after the blank of position 1, which some
     // programs drop.
     QByteArrayView record(dati);
+    if (record.startsWith("\xEF\xBB\xBF"))
+        record = record.sliced(3);
     while (record.startsWith('\r') || record.startsWith('\n'))
         record = record.sliced(1);
     if (record.startsWith(' '))
@@ -53,6 +57,14 @@ Esito leggiformato(const QByteArray &dati, const QString &nome, QList<Estratto> 
         return Esito::fallito(nome,
                               QStringLiteral("Il file è una pagina HTML, non un estratto "
                                              "conto: salvarlo come .xlsx o .csv e riprovare."));
+    case Formato::pdf: {
+        Esito e = Esito::fallito(nome, QStringLiteral("Il file è un PDF."));
+        e.avviso = QStringLiteral("Il file %1 è un PDF: i PDF non si possono importare. Scaricare "
+                                  "dall'home banking la lista dei movimenti in formato CSV o "
+                                  "Excel.")
+                       .arg(nome);
+        return e;
+    }
     case Formato::zip:
         return leggizip(dati, nome, pezzi);
     case Formato::xml:
@@ -98,6 +110,9 @@ QList<Estratto> perconto(QList<Estratto> pezzi)
         unito.saldofinale = p.saldofinale;
         unito.datasaldofinale = p.datasaldofinale;
         unito.valuta = unito.valuta.isEmpty() ? p.valuta : unito.valuta;
+        unito.escluse += std::move(p.escluse);
+        if (p.scarto)
+            unito.scarto = piu(unito.scarto.value_or(0), *p.scarto);
     }
     return conti;
 }
@@ -117,16 +132,21 @@ void sistema(Estratto &e)
         if (r.valuta.isEmpty())
             r.valuta = e.valuta;
     }
+    for (RigaEsclusa &r : e.escluse)
+        r.descrizione = std::move(r.descrizione).simplified();
     if (!e.valuta.isEmpty()) {
         e.saldoiniziale.reset();
         e.saldofinale.reset();
         e.datasaldofinale = {};
+        e.scarto.reset();
     }
 }
 
 // A file that was read: what it holds is refused, not the disk.
 Esito rifiuto(Esito e)
 {
+    if (!e.avviso.isEmpty())
+        return e; // the reader's own words
     QString motivo = e.motivo;
     if (!motivo.isEmpty() && !motivo.startsWith(QLatin1String("Riga ")))
         motivo[0] = motivo[0].toLower();
@@ -145,6 +165,16 @@ Esito leggiestrattodati(const QByteArray &dati, const QString &nome, QList<Estra
         return rifiuto(esito);
     if (pezzi.isEmpty())
         pezzi.append(Estratto{});
+    // A statement of CBI or XML states its balances around its movements: one period.
+    for (Estratto &p : pezzi)
+        if (!p.scarto && p.saldoiniziale && p.saldofinale) {
+            Periodo periodo;
+            periodo.fine = p.righe.size();
+            periodo.apertura = p.saldoiniziale;
+            periodo.chiusura = p.saldofinale;
+            periodo.datachiusura = p.datasaldofinale;
+            verificaestratto(p, {}, {periodo});
+        }
     conti = perconto(pezzi);
     for (Estratto &e : conti)
         sistema(e);

@@ -18,7 +18,17 @@ struct RigaEstratto {
     // The fields below have initialisers so that {data, importo, d1, d2} still fills the rest.
     QString tipo = {};    // the kind of movement the file names ("Bonifico", ...); may be empty
     QString valuta = {};  // the currency's code when the movement is not in euro, else empty
-    bool incerta = false; // the file marks it in a way that may mean not yet booked
+    bool incerta = false; // the file marks it in a way that may mean not yet booked, or the
+                          // bank's own figures do not confirm it
+};
+
+// A line of the file that holds an amount but is no movement, kept so the user sees that
+// nothing of the file was lost.
+struct RigaEsclusa {
+    QDate data; // invalid when the line has none
+    QString descrizione;
+    qint64 importo = 0; // ten-thousandths, as the line states it
+    QString stato;      // "saldo iniziale", "saldo finale", "saldo", "totale", "non contabilizzato"
 };
 
 // Its fields move as bytes, so a long statement grows without copying its texts.
@@ -40,6 +50,12 @@ struct Estratto {
     // The account's currency when it is not the euro ("CHF"): every row then carries it too, and
     // the balances are left out. Empty for euro.
     QString valuta = {};
+    // The balances, totals and unbooked rows of the file, in its order.
+    QList<RigaEsclusa> escluse = {};
+    // By how much the movements and the bank's own figures (its balances, its running balance)
+    // disagree, where the reader could check them: 0 when they agree. The rows it cannot
+    // confirm are incerta.
+    std::optional<qint64> scarto = {};
 };
 
 // Reads a statement file of any known format, recognised by its content: one Estratto per bank

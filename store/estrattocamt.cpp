@@ -184,6 +184,9 @@ class LettoreCamt
             return QStringLiteral("saldo non valido.");
         Estratto &e = pezzi.last();
         valutasaldi = valutasaldi.isEmpty() ? saldo.valuta : valutasaldi;
+        e.escluse.append(
+            {d, iniziale ? QStringLiteral("Saldo iniziale") : QStringLiteral("Saldo finale"), *v,
+             iniziale ? QStringLiteral("saldo iniziale") : QStringLiteral("saldo finale")});
         if (iniziale)
             apertura = v;
         else {
@@ -243,8 +246,17 @@ class LettoreCamt
         voce.reset();
         // Pending and information entries are no movement; a statement holds booked entries, so
         // one without a status is booked.
-        if (!v.stato.isEmpty() && v.stato != QLatin1String("BOOK"))
+        if (!v.stato.isEmpty() && v.stato != QLatin1String("BOOK")) {
+            const std::optional<qint64> valore = importo(v.importo, v.segno);
+            const QString testo = !v.informazioni.isEmpty() ? v.informazioni
+                                  : !v.causale.isEmpty()    ? v.causale
+                                                            : v.informazionitx;
+            if (valore && !pezzi.isEmpty())
+                pezzi.last().escluse.append(
+                    {dataestratto(!v.contabile.isEmpty() ? v.contabile : v.valuta), testo, *valore,
+                     QStringLiteral("non contabilizzato")});
             return {};
+        }
         const std::optional<qint64> valore = importo(v.importo, v.segno);
         RigaEstratto r;
         r.data = dataestratto(!v.contabile.isEmpty() ? v.contabile

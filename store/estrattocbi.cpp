@@ -154,6 +154,8 @@ class LettoreCbi
         pezzi.append(Estratto{});
         Estratto &e = pezzi.last();
         e.saldoiniziale = saldo;
+        e.escluse.append({data(QStringView(r).mid(77, 6)), QStringLiteral("Saldo iniziale"), *saldo,
+                          QStringLiteral("saldo iniziale")});
         e.conto = conto(r);
         e.valuta = codicevaluta(r.mid(74, 3));
         return {};
@@ -208,6 +210,8 @@ class LettoreCbi
         Estratto &e = statement();
         e.saldofinale = saldo;
         e.datasaldofinale = d;
+        e.escluse.append(
+            {d, QStringLiteral("Saldo finale"), *saldo, QStringLiteral("saldo finale")});
         if (e.valuta.isEmpty())
             e.valuta = codicevaluta(r.mid(10, 3));
         return {};

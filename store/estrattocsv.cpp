@@ -7,16 +7,32 @@ struct Linea {
     QString testo;
 };
 
-// The lines of the text; a line break between double quotes belongs to its field.
+// Where a field may begin: after a separator of any kind or a line's end.
+inline bool separa(char16_t c)
+{
+    return c == u';' || c == u',' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// The lines of the text; a line break between double quotes belongs to its field. As RFC 4180
+// has it, a quote opens a quoted field only at the field's start ("Monitor 27\"" is a text),
+// and a doubled quote inside one is a quote.
 Esito linee(const QString &testo, const QString &nome, QList<Linea> &out)
 {
     qsizetype numero = 1;
     qsizetype inizio = 0;
-    bool virgolette = false;
+    bool virgolette = false, apribile = true;
     for (qsizetype i = 0; i <= testo.size(); ++i) {
         const QChar c = i < testo.size() ? testo[i] : QChar(u'\n');
-        if (c == QLatin1Char('"'))
-            virgolette = !virgolette;
+        if (virgolette && c == QLatin1Char('"')) {
+            if (i + 1 < testo.size() && testo[i + 1] == QLatin1Char('"'))
+                ++i;
+            else
+                virgolette = false;
+        } else if (!virgolette && c == QLatin1Char('"') && apribile) {
+            virgolette = true;
+        }
+        if (!virgolette)
+            apribile = separa(c.unicode()) || (apribile && c == QLatin1Char(' '));
         const bool fine = i == testo.size() ||
                           (!virgolette && (c == QLatin1Char('\n') || c == QLatin1Char('\r')));
         if (!fine) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 // What the readers of the single formats share; only store/estratto*.cpp include it.
@@ -28,7 +29,7 @@ QString motivoxmlaltro();
 // True when the failure says the file is no statement, as a zip may hold beside its statements.
 bool nonestratto(const Esito &esito);
 
-enum class Formato { csv, cbi, xml, zip, xls, html };
+enum class Formato { csv, cbi, xml, zip, xls, html, pdf };
 // Recognised by the first bytes, whatever the file's extension says.
 Formato formatoestratto(const QByteArray &dati);
 
@@ -67,6 +68,43 @@ bool intestazioneestratto(const QStringList &celle);
 Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QString &nome,
                    Estratto &e);
 
+// Sums and differences of amounts from outside, held short of the ends of the range instead of
+// overflowing: a file of absurd figures then simply does not add up.
+inline qint64 piu(qint64 a, qint64 b)
+{
+    constexpr qint64 alto = std::numeric_limits<qint64>::max();
+    qint64 r = 0;
+    return __builtin_add_overflow(a, b, &r) ? (b > 0 ? alto : -alto) : qMax(r, -alto);
+}
+inline qint64 meno(qint64 a, qint64 b)
+{
+    return piu(a,
+               b == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -b);
+}
+// Within a cent: banks round their balances to it, an amount may carry more decimals.
+inline bool uguale(qint64 a, qint64 b)
+{
+    return qAbs(meno(a, b)) < 100;
+}
+
+// One period of a table (a month, say): its rows of Estratto::righe and the balances the file
+// states around them.
+struct Periodo {
+    qsizetype primo = 0, fine = 0; // the rows [primo, fine)
+    std::optional<qint64> apertura, chiusura;
+    QDate datachiusura;
+    // A balance read from the debit column, whose sign the arithmetic decides.
+    bool aperturaincerta = false, chiusuraincerta = false;
+};
+
+// The bank's own figures judge the rows read. progressivi holds the running balance the file
+// states after each row (none where it states none), in the file's order, newest or oldest
+// first. Signs the running balance proves inverted are turned; rows that break its chain, or
+// without one every row of a period whose opening plus movements misses its closing, become
+// incerta, and e.scarto says by how much. A file that states no balance is left as it is.
+void verificaestratto(Estratto &e, const QList<std::optional<qint64>> &progressivi,
+                      QList<Periodo> periodi);
+
 // UTF-8 (with or without BOM) when the bytes are valid UTF-8, else Windows-1252.
 QString decodificaestratto(const QByteArray &dati);
 
@@ -87,8 +125,9 @@ inline int annoestratto(int anno)
 }
 
 // A date as banks write it: dd/mm/yyyy, dd/mm/yy, dd.mm.yyyy, dd-mm-yyyy, yyyy-mm-dd, with an
-// optional time or time zone after it, or with the month's Italian name or its abbreviation
-// ("24 lug 2024. 02:59:45", "3 gennaio 2024"). Invalid when the text is not a date.
+// optional time or time zone after it ("30/12/24, 14:42"), or with the month's Italian name or
+// its abbreviation ("24 lug 2024. 02:59:45", "3 gennaio 2024"). Invalid when the text is not a
+// date.
 QDate dataestratto(const QString &testo);
 
 // The IBAN a text holds ("IBAN: IT60 X054 2811 1010 0000 0123 456"), without blanks; empty when

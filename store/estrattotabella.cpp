@@ -18,6 +18,10 @@ enum class Ruolo {
     stato,
     valuta,
     conto,
+    saldo,         // the running balance after the row
+    importoestero, // the amount in the row's own currency, beside the account's
+    carta,
+    segno, // "D"/"A" beside an amount written without its sign
     quanti
 };
 
@@ -38,6 +42,7 @@ const QHash<QString, Nome> &nomi()
         {"completed date", {Ruolo::data, 0}},
         {"data operazione", {Ruolo::data, 1}},
         {"data op", {Ruolo::data, 1}},
+        {"data operaz", {Ruolo::data, 1}},
         {"data", {Ruolo::data, 2}},
         {"date", {Ruolo::data, 2}},
         {"started date", {Ruolo::data, 3}},
@@ -51,11 +56,13 @@ const QHash<QString, Nome> &nomi()
         {"avere", {Ruolo::entrate, 0}},
         {"paid in", {Ruolo::entrate, 0}},
         {"money in", {Ruolo::entrate, 0}},
+        {"in entrata", {Ruolo::entrate, 0}},
         {"uscite", {Ruolo::uscite, 0}},
         {"addebiti", {Ruolo::uscite, 0}},
         {"dare", {Ruolo::uscite, 0}},
         {"paid out", {Ruolo::uscite, 0}},
         {"money out", {Ruolo::uscite, 0}},
+        {"in uscita", {Ruolo::uscite, 0}},
         {"descrizione", {Ruolo::descrizione, 0}},
         {"descr", {Ruolo::descrizione, 0}},
         {"description", {Ruolo::descrizione, 0}},
@@ -91,27 +98,89 @@ const QHash<QString, Nome> &nomi()
         // Some banks mean the currency by it, others the value date: told row by row.
         {"valuta", {Ruolo::valuta, 1}},
         {"conto", {Ruolo::conto, 0}},
+        {"saldo", {Ruolo::saldo, 0}},
+        {"saldo contabile", {Ruolo::saldo, 0}},
+        {"saldo disponibile", {Ruolo::saldo, 1}},
+        {"disponibile", {Ruolo::saldo, 1}},
+        {"balance", {Ruolo::saldo, 0}},
+        {"amount currency", {Ruolo::importoestero, 0}},
+        {"original amount", {Ruolo::importoestero, 0}},
+        {"importo originale", {Ruolo::importoestero, 0}},
+        {"importo in valuta", {Ruolo::importoestero, 0}},
+        {"importo divisa", {Ruolo::importoestero, 0}},
+        {"importo estero", {Ruolo::importoestero, 0}},
+        {"importo currency", {Ruolo::importoestero, 0}},
+        {"numero carta", {Ruolo::carta, 0}},
+        {"segno", {Ruolo::segno, 0}},
+        {"d/a", {Ruolo::segno, 0}},
+        {"a/d", {Ruolo::segno, 0}},
+        {"dare/avere", {Ruolo::segno, 0}},
+        {"c/d", {Ruolo::segno, 0}},
+        {"d/c", {Ruolo::segno, 0}},
+        {"cr/dr", {Ruolo::segno, 0}},
+        {"debit/credit", {Ruolo::segno, 0}},
+        {"credit/debit", {Ruolo::segno, 0}},
+        {"sign", {Ruolo::segno, 0}},
     };
     return n;
 }
 
+// The codes a column may be titled with alone ("CHF") or after its name ("Importo USD"): the
+// common ones only, so that "ABI" or "CRO" stay columns of their own.
+bool codicenoto(const QString &t)
+{
+    static const QStringList codici{"eur", "chf", "usd", "gbp", "jpy", "cad", "aud", "sek",
+                                    "nok", "dkk", "pln", "czk", "huf", "ron", "bgn", "cny",
+                                    "hkd", "sgd", "try", "nzd", "zar", "brl", "inr", "mxn"};
+    return codici.contains(t);
+}
+
 // Case, accents, blanks, '_', full stops of abbreviations ("Data Op.") and a currency suffix
-// ("(EUR)", "in euro") aside.
-QString nomecolonna(const QString &testo)
+// ("(EUR)", "in euro", "(CHF)") aside; the suffix's currency goes to valuta ("EUR" for the euro,
+// empty for none). A column titled by a code alone is an amount in that currency.
+QString nomecolonna(const QString &testo, QString *valuta = nullptr)
 {
     QString t = testo.normalized(QString::NormalizationForm_D);
     t.removeIf(
         [](QChar c) { return c.category() == QChar::Mark_NonSpacing || c == u'.' || c == u':'; });
     t = t.toLower().replace(QLatin1Char('_'), QLatin1Char(' ')).simplified();
-    static const QRegularExpression valuta(
-        QStringLiteral("\\s*(\\([^)]*\\)|\\bin euro|\\beur|\\beuro|€)$"));
-    return t.remove(valuta).simplified();
+    static const QRegularExpression suffisso(
+        QStringLiteral("\\s*(\\(([^)]*)\\)|\\bin euro|\\beuro|€|\\b([a-z]{3}))$"));
+    QString codice;
+    if (const QRegularExpressionMatch m = suffisso.match(t); m.hasMatch()) {
+        const QString dentro = m.captured(2).trimmed(), parola = m.captured(3);
+        const bool tonde = m.captured(1).startsWith(QLatin1Char('('));
+        const bool euro =
+            !tonde || dentro.isEmpty() || dentro == u"eur" || dentro == u"euro" || dentro == u"€";
+        if (!parola.isEmpty()) {
+            if (codicenoto(parola)) {
+                codice = parola.toUpper();
+                t.truncate(m.capturedStart());
+            }
+        } else {
+            codice = euro ? QStringLiteral("EUR") : codicevaluta(dentro);
+            t.truncate(m.capturedStart());
+            // "Amount (Foreign Currency)": the row's own currency, not the account's.
+            if (tonde && codice.isEmpty() &&
+                (dentro.contains(QLatin1String("currency")) ||
+                 dentro.contains(QLatin1String("valuta")) ||
+                 dentro.contains(QLatin1String("origin"))))
+                t += QStringLiteral(" currency");
+        }
+        if (!codice.isEmpty() && t.trimmed().isEmpty())
+            t = QStringLiteral("importo");
+    }
+    if (valuta)
+        *valuta = codice;
+    return t.simplified();
 }
 
 // The column of each role found in a header line; -1 where there is none.
 struct Colonne {
     int colonna[int(Ruolo::quanti)];
     int preferenza[int(Ruolo::quanti)] = {};
+    QString valuta[int(Ruolo::quanti)]; // the currency its title names: "EUR", a code or none
+    int importi = 0;                    // columns that may be the account's euro amounts
 
     Colonne() { std::fill(std::begin(colonna), std::end(colonna), -1); }
     int operator[](Ruolo r) const { return colonna[int(r)]; }
@@ -131,13 +200,18 @@ Colonne colonne(const QStringList &celle)
 {
     Colonne c;
     for (int i = 0; i < celle.size(); ++i) {
-        const auto n = nomi().constFind(nomecolonna(celle[i]));
+        QString valuta;
+        const auto n = nomi().constFind(nomecolonna(celle[i], &valuta));
         if (n == nomi().constEnd())
             continue;
         const int r = int(n->ruolo);
-        if (c.colonna[r] < 0 || n->preferenza < c.preferenza[r]) {
+        // Among amounts of one name the euro one first, then one of no stated currency.
+        const int p = n->preferenza * 3 + (valuta == u"EUR" ? 0 : valuta.isEmpty() ? 1 : 2);
+        c.importi += n->ruolo == Ruolo::importo && (valuta.isEmpty() || valuta == u"EUR") ? 1 : 0;
+        if (c.colonna[r] < 0 || p < c.preferenza[r]) {
             c.colonna[r] = i;
-            c.preferenza[r] = n->preferenza;
+            c.preferenza[r] = p;
+            c.valuta[r] = valuta;
         }
     }
     return c;
@@ -188,17 +262,33 @@ Frase frase(const QString &cella, QDate &data)
     t = t.simplified();
     if (t.endsWith(QLatin1String(" al")))
         t.chop(3);
-    static const QHash<QString, Frase> frasi{
-        {"saldo iniziale", Frase::iniziale},   {"saldo contabile iniziale", Frase::iniziale},
-        {"saldo finale", Frase::finale},       {"saldo contabile finale", Frase::finale},
-        {"saldo contabile", Frase::contabile}, {"saldo liquido", Frase::saldo},
-        {"saldo disponibile", Frase::saldo},   {"saldo", Frase::saldo},
-    };
-    if (const auto f = frasi.constFind(t); f != frasi.constEnd())
-        return *f;
-    if (t.startsWith(QLatin1String("saldo sbf")) || t.startsWith(QLatin1String("disponibilita")))
+    if (t.startsWith(QLatin1String("total")))
+        return Frase::totale;
+    if (t.startsWith(QLatin1String("disponibilita")))
         return Frase::saldo;
-    return t.startsWith(QLatin1String("total")) ? Frase::totale : Frase::nessuna;
+    // "Saldo" and words that only say which balance: any other word ("Saldo fattura") makes it
+    // a text of a movement.
+    const QStringList parole = t.split(QLatin1Char(' '));
+    if (parole.first() != u"saldo")
+        return Frase::nessuna;
+    static const QStringList vuote{"liquido",     "disponibile", "sbf",     "per",      "conti",
+                                   "unici",       "in",          "euro",    "eur",      "al",
+                                   "del",         "di",          "conto",   "corrente", "c",
+                                   "effettivo",   "reale",       "attuale", "ad",       "oggi",
+                                   "giornaliero", "periodo",     "mese",    "alla",     "data"};
+    Frase f = Frase::saldo;
+    for (qsizetype i = 1; i < parole.size(); ++i) {
+        const QString &p = parole[i];
+        if (p == u"iniziale" || p == u"apertura" || p == u"inizio" || p == u"precedente")
+            f = Frase::iniziale;
+        else if (p == u"finale" || p == u"chiusura")
+            f = Frase::finale;
+        else if (p == u"contabile")
+            f = f == Frase::saldo ? Frase::contabile : f;
+        else if (!vuote.contains(p))
+            return Frase::nessuna;
+    }
+    return f;
 }
 
 bool vuota(const QStringList &celle)
@@ -230,65 +320,186 @@ struct Bilancio {
     std::optional<qint64> importo;
     QDate data;
     QString valuta;
+    QString testo;
+    bool dadare = false; // its figure stands in the debit column
 };
 
-// Where the balances of a table go. The opening one is stated "iniziale", else it is the first
-// balance above the movements; the closing one is stated "finale", else "contabile" below them.
-class Saldi
+// The periods of a table as its balance lines divide it, and the lines that are no movements.
+// The opening of a period is stated "iniziale", else it is a balance above its first movement;
+// its closing is stated "finale", else "contabile" below its movements; a stated closing ends
+// the period, and the movements after it begin the next.
+class Periodi
 {
   public:
-    explicit Saldi(Estratto &e) : e(e) {}
+    explicit Periodi(Estratto &e) : e(e) {}
 
-    void aggiungi(const Bilancio &b, bool dopo)
+    // The balance the file has reached: the period's opening plus its movements in euro.
+    std::optional<qint64> raggiunto() const
     {
-        if (!b.importo || b.frase == Frase::totale)
-            return;
+        const Periodo &p = periodi.last();
+        if (chiuso)
+            return p.chiusura;
+        return p.apertura ? std::optional<qint64>(piu(*p.apertura, somma)) : std::nullopt;
+    }
+
+    void movimento(RigaEstratto r)
+    {
+        if (chiuso) {
+            const Periodo prima = periodi.last();
+            nuovo();
+            periodi.last().apertura = prima.chiusura; // where the last one ended
+        }
+        somma = piu(somma, r.valuta.isEmpty() ? r.importo : 0);
+        e.righe.append(std::move(r));
+        periodi.last().fine = e.righe.size();
+    }
+
+    void escludi(const Bilancio &b, const QString &stato)
+    {
+        if (b.importo)
+            e.escluse.append({b.data, b.testo, *b.importo, stato});
+    }
+
+    void saldo(const Bilancio &b)
+    {
+        if (b.frase == Frase::totale)
+            return escludi(b, QStringLiteral("totale"));
+        if (!b.importo)
+            return; // a heading, such as "Saldo" above a column
         if (e.valuta.isEmpty())
             e.valuta = b.valuta;
-        if (b.frase == Frase::iniziale) {
-            if (!iniziale)
-                e.saldoiniziale = b.importo;
-            iniziale = true;
-        } else if (b.frase == Frase::finale) {
-            if (!finale)
-                e.saldofinale = b.importo, e.datasaldofinale = b.data;
-            finale = true;
-        } else if (!dopo) {
-            if (!e.saldoiniziale)
-                e.saldoiniziale = b.importo;
-        } else if (b.frase == Frase::contabile && !e.saldofinale) {
-            e.saldofinale = b.importo, e.datasaldofinale = b.data;
+        Periodo *p = &periodi.last();
+        const bool movimenti = p->fine > p->primo;
+        // A file newest first states the closing balance above the movements, the opening below.
+        if (b.frase == Frase::finale && !movimenti && !p->apertura && !p->chiusura && !chiuso)
+            rovescio = true;
+        else if (rovescio && b.frase != Frase::finale && movimenti && !p->apertura) {
+            p->apertura = b.importo, p->aperturaincerta = b.dadare;
+            chiuso = true, rovescio = false;
+            return escludi(b, QStringLiteral("saldo iniziale"));
+        } else if (b.frase == Frase::iniziale || (b.frase != Frase::finale && !movimenti &&
+                                                  !p->apertura && !chiuso && !rovescio)) {
+            if (movimenti || chiuso)
+                nuovo(), p = &periodi.last();
+            if (p->apertura)
+                return escludi(b, QStringLiteral("saldo"));
+            p->apertura = b.importo, p->aperturaincerta = b.dadare;
+            return escludi(b, QStringLiteral("saldo iniziale"));
         }
+        const bool stimata = p->chiusura && !chiuso && !rovescio;
+        if (b.frase == Frase::finale && (!p->chiusura || stimata)) {
+            if (stimata)
+                e.escluse[chiusura].stato = QStringLiteral("saldo");
+            chiuso = !rovescio;
+        } else if (b.frase != Frase::contabile || !movimenti || p->chiusura) {
+            return escludi(b, QStringLiteral("saldo"));
+        }
+        p->chiusura = b.importo, p->chiusuraincerta = b.dadare, p->datachiusura = b.data;
+        chiusura = e.escluse.size();
+        escludi(b, QStringLiteral("saldo finale"));
+    }
+
+    // Balances above the header: the file's opening and closing, where its table states none.
+    void sopra(const Bilancio &b)
+    {
+        if (b.frase == Frase::iniziale && !aperturasopra)
+            aperturasopra = b;
+        else if (b.frase == Frase::finale && !chiusurasopra)
+            chiusurasopra = b;
+        else
+            return escludi(b, QStringLiteral("saldo"));
+        escludi(b, b.frase == Frase::iniziale ? QStringLiteral("saldo iniziale")
+                                              : QStringLiteral("saldo finale"));
+        if (e.valuta.isEmpty())
+            e.valuta = b.valuta;
+    }
+
+    QList<Periodo> fine()
+    {
+        if (aperturasopra && !periodi.first().apertura)
+            periodi.first().apertura = aperturasopra->importo;
+        if (chiusurasopra && !periodi.last().chiusura)
+            periodi.last().chiusura = chiusurasopra->importo,
+            periodi.last().datachiusura = chiusurasopra->data;
+        return periodi;
     }
 
   private:
+    void nuovo()
+    {
+        periodi.append(Periodo{});
+        periodi.last().primo = periodi.last().fine = e.righe.size();
+        somma = 0;
+        chiuso = rovescio = false;
+    }
+
     Estratto &e;
-    bool iniziale = false, finale = false; // stated as such
+    QList<Periodo> periodi{Periodo{}};
+    qint64 somma = 0;
+    bool chiuso = false;     // the period's closing was stated
+    bool rovescio = false;   // its closing stated above its movements, its opening to come
+    qsizetype chiusura = -1; // the line in escluse of the period's closing
+    std::optional<Bilancio> aperturasopra, chiusurasopra;
 };
+
+// What the lines around a table say of it: a card's masked number, a currency.
+struct Intorno {
+    QString carta;          // "Carta **** 4643"
+    QString valuta;         // "EUR", a code, or empty when nothing says
+    bool dicecarta = false; // a word names a card: a masked account number is no card
+};
+
+bool parolacarta(const QString &testo)
+{
+    const QString t = testo.toLower();
+    for (const char *parola : {"carta", "card", "visa", "mastercard", "american express", "nexi",
+                               "conto di riferimento"})
+        if (t.contains(QLatin1String(parola)))
+            return true;
+    return false;
+}
+
+// A masked card number ("**** 4643", "1234 **** **** 4321") as "Carta **** 4643".
+QString cartamascherata(const QString &testo)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("(?:^|\\D)(?:\\d{4}[ -]?)?(?:[*xX\u2022]{4}[ -]?){1,3}(\\d{4})\\b"));
+    const QRegularExpressionMatch m = forma.match(testo);
+    return m.hasMatch() ? QStringLiteral("Carta **** ") + m.captured(1) : QString();
+}
+
+// An amount with the sign its own column gives ("D", "Avere", "-", "CRDT"); nothing when that
+// column says what is no sign, since then the amount cannot be booked right.
+std::optional<qint64> consegno(qint64 importo, const QString &segno)
+{
+    static const QStringList dare{"d", "dare", "-", "debit", "dbit", "dr", "db", "addebito"};
+    static const QStringList avere{"a", "c", "avere", "+", "credit", "crdt", "cr", "accredito"};
+    const QString s = segno.trimmed().toLower();
+    if (s.isEmpty())
+        return importo;
+    if (dare.contains(s))
+        return -qAbs(importo);
+    if (avere.contains(s))
+        return qAbs(importo);
+    return std::nullopt;
+}
 
 class Lettore
 {
   public:
-    Lettore(const Colonne &c, bool serialiexcel) : c(c), serialiexcel(serialiexcel) {}
+    Lettore(const Colonne &c, bool serialiexcel, const Intorno &intorno)
+        : c(c), serialiexcel(serialiexcel), intorno(intorno)
+    {
+    }
 
     // The movement of a line; an empty motivo with no movement means the line is passed over.
     std::optional<RigaEstratto> riga(const QStringList &celle, QString &motivo) const
     {
         const auto cella = [&](Ruolo r) { return c[r] < 0 ? QString() : celle.value(c[r]); };
         const QString testodata = celle.value(c.data()).trimmed();
-        const bool senzaimporto = c[Ruolo::importo] >= 0
-                                      ? cella(Ruolo::importo).trimmed().isEmpty()
-                                      : cella(Ruolo::entrate).trimmed().isEmpty() &&
-                                            cella(Ruolo::uscite).trimmed().isEmpty();
+        const bool senzaimporto = this->senzaimporto(celle);
         const Contabile stato = contabilizzata(cella(Ruolo::stato));
-        if ((testodata.isEmpty() && senzaimporto) || stato == Contabile::no)
-            return std::nullopt;
-        // Without a description column the kind of movement is its description.
-        const Ruolo nome = c[Ruolo::descrizione] >= 0 ? Ruolo::descrizione : Ruolo::tipo;
-        const QString descrizione = senzaguardia(cella(nome).trimmed());
-        // The carried balance of this program's own export: no account, not a movement.
-        if (c[Ruolo::conto] >= 0 && cella(Ruolo::conto).trimmed().isEmpty() &&
-            descrizione == QLatin1String("SALDO PRECEDENTE"))
+        if (testodata.isEmpty() && senzaimporto)
             return std::nullopt;
         RigaEstratto r;
         r.data = data(testodata, serialiexcel);
@@ -306,17 +517,75 @@ class Lettore
             return std::nullopt;
         }
         r.importo = *importo;
-        r.descrizione1 = descrizione;
+        r.descrizione1 = descrizione(celle);
         r.descrizione2 = senzaguardia(cella(Ruolo::descrizione2).trimmed());
-        r.tipo = nome == Ruolo::tipo ? QString() : cella(Ruolo::tipo);
+        r.tipo = c[Ruolo::descrizione] < 0 ? QString() : cella(Ruolo::tipo);
         r.valuta = valuta(celle, r.valuta);
         r.incerta = stato == Contabile::forse;
         return r;
     }
 
-    // A balance or summary line: its phrase in any field ("Totale" only first), and no value
-    // date where the file has such a column, so a movement "Saldo fattura 123" is none.
-    std::optional<Bilancio> bilancio(const QStringList &celle) const
+    // Without a description column the kind of movement is its description.
+    QString descrizione(const QStringList &celle) const
+    {
+        const Ruolo nome = c[Ruolo::descrizione] >= 0 ? Ruolo::descrizione : Ruolo::tipo;
+        return c[nome] < 0 ? QString() : senzaguardia(celle.value(c[nome]).trimmed());
+    }
+
+    bool senzaimporto(const QStringList &celle) const
+    {
+        const auto vuoto = [&](Ruolo r) {
+            return c[r] < 0 || celle.value(c[r]).trimmed().isEmpty();
+        };
+        return c[Ruolo::importo] >= 0 ? vuoto(Ruolo::importo)
+                                      : vuoto(Ruolo::entrate) && vuoto(Ruolo::uscite);
+    }
+
+    // A row the bank says it has not booked, with its amount: shown, never imported.
+    std::optional<Bilancio> nonprenotata(const QStringList &celle) const
+    {
+        if (c[Ruolo::stato] < 0 || contabilizzata(celle.value(c[Ruolo::stato])) != Contabile::no)
+            return std::nullopt;
+        const auto cella = [&](Ruolo r) { return c[r] < 0 ? QString() : celle.value(c[r]); };
+        Bilancio b;
+        b.data = data(celle.value(c.data()), serialiexcel);
+        b.testo = descrizione(celle);
+        b.importo = importo(cella, b.valuta);
+        return b;
+    }
+
+    // The balance this program's own export carried from the month before: no account, not a
+    // movement.
+    std::optional<Bilancio> riportato(const QStringList &celle) const
+    {
+        if (c[Ruolo::conto] < 0 || !celle.value(c[Ruolo::conto]).trimmed().isEmpty() ||
+            descrizione(celle) != QLatin1String("SALDO PRECEDENTE"))
+            return std::nullopt;
+        Bilancio b;
+        b.testo = descrizione(celle);
+        b.data = data(celle.value(c.data()), serialiexcel);
+        cifra(celle, c[Ruolo::descrizione], b);
+        return b;
+    }
+
+    // The running balance the line states, where the file has a column for it.
+    std::optional<qint64> progressivo(const QStringList &celle) const
+    {
+        return c[Ruolo::saldo] < 0 ? std::nullopt : importoestratto(celle.value(c[Ruolo::saldo]));
+    }
+
+    // The masked card number of a row, where the file names the card on each.
+    QString carta(const QStringList &celle) const
+    {
+        return c[Ruolo::carta] < 0 ? QString() : cartamascherata(celle.value(c[Ruolo::carta]));
+    }
+
+    // A balance or summary line: its phrase in any field ("Totale" only first). A balance phrase
+    // is a balance when the line has no booking date, no value date where the file has such a
+    // column, says it is the opening or closing one, or its figure is the balance the file has
+    // reached (raggiunto); otherwise it is a movement ("Saldo fattura 123", "SALDO 2025").
+    std::optional<Bilancio> bilancio(const QStringList &celle,
+                                     const std::optional<qint64> &raggiunto) const
     {
         Bilancio b;
         qsizetype dove = -1;
@@ -330,28 +599,59 @@ class Lettore
                 dove = i, b.frase = f, b.data = d;
             primo = false;
         }
-        if (dove < 0 || datavaluta(celle).isValid())
+        if (dove < 0)
             return std::nullopt;
+        b.testo = celle[dove];
+        b.testo.remove(QLatin1Char('|'));
+        const bool datata = data(celle.value(c.data()), serialiexcel).isValid();
         if (!b.data.isValid())
             b.data = data(celle.value(c.data()), serialiexcel);
+        cifra(celle, dove, b);
+        const bool senzavaluta =
+            c[Ruolo::datavaluta] >= 0 && c[Ruolo::data] >= 0 && !datavaluta(celle).isValid();
+        if (!datata || senzavaluta)
+            return b;
+        if (b.frase == Frase::iniziale || b.frase == Frase::finale)
+            return b;
+        if (b.frase != Frase::totale && b.importo && raggiunto && uguale(*b.importo, *raggiunto))
+            return b;
+        return std::nullopt;
+    }
+
+  private:
+    // The figure of a balance line: in the amount columns, else in any field that is no date.
+    // One in the debit column is taken as written, its sign left to the arithmetic.
+    void cifra(const QStringList &celle, qsizetype dove, Bilancio &b) const
+    {
         // Stray marks around the amount ("1.234,56|") are no part of it.
         QStringList pulite = celle;
         for (QString &p : pulite)
             p.remove(QLatin1Char('|'));
         const auto cella = [&](Ruolo r) { return c[r] < 0 ? QString() : pulite.value(c[r]); };
-        b.importo = importo(cella, b.valuta);
+        if (c[Ruolo::importo] >= 0) {
+            b.importo = importovaluta(cella(Ruolo::importo), b.valuta);
+        } else if (!cella(Ruolo::entrate).trimmed().isEmpty()) {
+            b.importo = importovaluta(cella(Ruolo::entrate), b.valuta);
+        } else if (!cella(Ruolo::uscite).trimmed().isEmpty()) {
+            b.importo = importovaluta(cella(Ruolo::uscite), b.valuta);
+            b.dadare = b.importo.has_value();
+            if (b.importo)
+                b.importo = qAbs(*b.importo);
+        }
         for (qsizetype i = 0; !b.importo && i < pulite.size(); ++i)
             if (i != dove && !pulite[i].trimmed().isEmpty() && !data(pulite[i], false).isValid())
                 b.importo = importovaluta(pulite[i], b.valuta);
         b.valuta = valuta(celle, b.valuta);
-        return b;
     }
 
-  private:
     template <typename F> std::optional<qint64> importo(const F &cella, QString &valuta) const
     {
-        if (c[Ruolo::importo] >= 0)
-            return importovaluta(cella(Ruolo::importo), valuta);
+        if (c[Ruolo::importo] >= 0) {
+            const std::optional<qint64> v = importovaluta(cella(Ruolo::importo), valuta);
+            if (valuta.isEmpty())
+                valuta = codicevaluta(c.valuta[int(Ruolo::importo)]);
+            return c[Ruolo::segno] < 0 || !v ? v : consegno(*v, cella(Ruolo::segno));
+        }
         // A value in the expense column is an expense whatever its sign.
         std::optional<qint64> totale;
         for (Ruolo r : {Ruolo::entrate, Ruolo::uscite}) {
@@ -361,6 +661,8 @@ class Lettore
             const std::optional<qint64> v = importovaluta(testo, valuta);
             if (!v)
                 return std::nullopt;
+            if (valuta.isEmpty())
+                valuta = codicevaluta(c.valuta[int(r)]);
             totale = totale.value_or(0) + (r == Ruolo::entrate ? 1 : -1) * (*v < 0 ? -*v : *v);
         }
         return totale;
@@ -376,34 +678,107 @@ class Lettore
         return {};
     }
 
-    // The currency of a line: its currency column's, else the code written with its amount.
+    // The currency of a line: its currency column's, else the code written with its amount or
+    // in the amount's column title, else the one the lines above the table name.
     QString valuta(const QStringList &celle, const QString &dallimporto) const
     {
         const QString v = c[Ruolo::valuta] < 0 ? QString() : celle.value(c[Ruolo::valuta]);
-        return v.trimmed().isEmpty() || data(v, serialiexcel).isValid() ? dallimporto
-                                                                        : codicevaluta(v);
+        if (!v.trimmed().isEmpty() && !data(v, serialiexcel).isValid())
+            return codicevaluta(v);
+        return dallimporto.isEmpty() ? codicevaluta(intorno.valuta) : dallimporto;
     }
 
     Colonne c;
     bool serialiexcel;
+    Intorno intorno;
 };
 
-// The lines above the header: an IBAN, and balances as a label field followed by an amount
-// field ("Saldo Iniziale", "627,89 EUR").
-void sopra(const QStringList &celle, Estratto &e, Saldi &saldi)
+// "Divisa: CHF", or a label field followed by a code field ("Valuta", "CHF").
+QString valutasopra(const QStringList &celle, qsizetype i)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^(divisa|valuta|currency|divisa del conto|valuta del conto)\\s*:?\\s*"
+                       "([a-z]{3}|euro|€)?$"));
+    QString t = celle[i].toLower().simplified();
+    t.remove(QLatin1Char('.'));
+    const QRegularExpressionMatch m = forma.match(t);
+    if (!m.hasMatch())
+        return {};
+    QString codice = m.captured(2);
+    for (qsizetype j = i + 1; codice.isEmpty() && j < celle.size(); ++j)
+        if (!celle[j].trimmed().isEmpty())
+            codice = celle[j].trimmed().toLower();
+    if (codice == u"eur" || codice == u"euro" || codice == u"€")
+        return QStringLiteral("EUR");
+    return codicevaluta(codice);
+}
+
+// The lines above the header: an IBAN, a card, a currency, and balances as a label field
+// followed by an amount field ("Saldo Iniziale", "627,89 EUR").
+void sopra(const QStringList &celle, Estratto &e, Periodi &periodi, Intorno &intorno)
 {
     for (qsizetype i = 0; i < celle.size(); ++i) {
         if (e.conto.isEmpty())
             e.conto = ibanin(celle[i]);
+        if (intorno.carta.isEmpty())
+            intorno.carta = cartamascherata(celle[i]);
+        intorno.dicecarta = intorno.dicecarta || parolacarta(celle[i]);
+        if (intorno.valuta.isEmpty())
+            intorno.valuta = valutasopra(celle, i);
         Bilancio b;
         b.frase = frase(celle[i], b.data);
-        if (b.frase != Frase::iniziale && b.frase != Frase::finale)
+        if (b.frase == Frase::nessuna || b.frase == Frase::totale)
             continue;
         qsizetype j = i + 1;
         while (j < celle.size() && celle[j].trimmed().isEmpty())
             ++j;
+        b.testo = celle[i];
         if (j < celle.size() && (b.importo = importovaluta(celle[j], b.valuta)))
-            saldi.aggiungi(b, false);
+            periodi.sopra(b);
+    }
+}
+
+// The second line of a header split over two ("Data;;Descrizione;EUR" then "Operaz.;Valuta"):
+// words only, and the two joined name the columns.
+bool seguito(const QStringList &prima, const QStringList &seconda, QStringList &unite)
+{
+    if (vuota(seconda) || colonne(seconda).valida() ||
+        std::any_of(seconda.begin(), seconda.end(), [](const QString &t) {
+            return std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
+        }))
+        return false;
+    unite = prima;
+    for (qsizetype i = 0; i < seconda.size(); ++i) {
+        if (i >= unite.size())
+            unite.append(QString());
+        unite[i] = (unite[i] + QLatin1Char(' ') + seconda[i]).simplified();
+    }
+    return colonne(unite).valida();
+}
+
+// A card list: its purchases are positive, refunds negative or named as such.
+bool rimborso(const RigaEstratto &r)
+{
+    for (const QString *t : {&r.tipo, &r.descrizione1, &r.descrizione2}) {
+        const QString s = t->toLower();
+        for (const char *parola : {"rimbors", "storno", "refund", "accredito"})
+            if (s.contains(QLatin1String(parola)))
+                return true;
+    }
+    return false;
+}
+
+void dacarta(Estratto &e, qsizetype primo)
+{
+    qsizetype positive = 0;
+    for (qsizetype i = primo; i < e.righe.size(); ++i)
+        positive += e.righe[i].importo > 0 ? 1 : 0;
+    if (positive * 2 <= e.righe.size() - primo)
+        return; // purchases already written as expenses
+    for (qsizetype i = primo; i < e.righe.size(); ++i) {
+        RigaEstratto &r = e.righe[i];
+        if (r.importo < 0 || !rimborso(r))
+            r.importo = -r.importo;
     }
 }
 
@@ -414,36 +789,89 @@ bool intestazioneestratto(const QStringList &celle)
     return colonne(celle).valida();
 }
 
+namespace {
+
+// The header among the first 40 lines, at testa, joined with its second line where it has
+// one; inizio is then the first line below it.
+Colonne intestazione(const QList<RigaTabella> &righe, qsizetype &testa, qsizetype &inizio)
+{
+    Colonne c;
+    for (inizio = 0; inizio < righe.size() && righe[inizio].numero <= 40; ++inizio) {
+        QStringList unite;
+        const QStringList &celle = righe[inizio].celle;
+        const bool due =
+            inizio + 1 < righe.size() && seguito(celle, righe[inizio + 1].celle, unite);
+        c = colonne(celle);
+        testa = inizio;
+        if (due && (!c.valida() || colonne(unite).importi >= c.importi)) {
+            c = colonne(unite);
+            ++inizio;
+        }
+        if (c.valida())
+            break;
+    }
+    ++inizio;
+    return c;
+}
+
+} // namespace
+
 Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QString &nome,
                    Estratto &e)
 {
-    qsizetype inizio = 0;
-    Colonne c;
-    for (; inizio < righe.size() && righe[inizio].numero <= 40 && !c.valida(); ++inizio)
-        c = colonne(righe[inizio].celle);
+    qsizetype testa = 0, inizio = 0;
+    const Colonne c = intestazione(righe, testa, inizio);
     if (!c.valida())
         return Esito::fallito(nome, motivosenzaintestazione());
-    Saldi saldi(e);
-    for (qsizetype i = 0; i + 1 < inizio; ++i)
-        sopra(righe[i].celle, e, saldi);
-    const Lettore lettore(c, serialiexcel);
-    bool finite = false; // a balance or total line below the movements ends them
+    Periodi periodi(e);
+    Intorno intorno;
+    for (qsizetype i = 0; i < testa; ++i)
+        sopra(righe[i].celle, e, periodi, intorno);
+    // Two amounts that may each be the account's euros, and nothing to say which: no guess.
+    if (c.importi > 1 && c.valuta[int(Ruolo::importo)].isEmpty() && c[Ruolo::valuta] < 0 &&
+        intorno.valuta.isEmpty())
+        return Esito::fallito(nome, QStringLiteral("Il file ha più colonne di importi e non dice "
+                                                   "quale è in euro."));
+    const Lettore lettore(c, serialiexcel, intorno);
+    QList<std::optional<qint64>> progressivi;
+    bool piede = false; // a balance or total below movements: lines of words may follow
     for (qsizetype i = inizio; i < righe.size(); ++i) {
-        if (vuota(righe[i].celle))
+        const QStringList &celle = righe[i].celle;
+        if (vuota(celle))
             continue;
-        if (const std::optional<Bilancio> b = lettore.bilancio(righe[i].celle)) {
-            finite = finite || !e.righe.isEmpty();
-            saldi.aggiungi(*b, !e.righe.isEmpty());
+        if (const std::optional<Bilancio> b = lettore.nonprenotata(celle)) {
+            periodi.escludi(*b, QStringLiteral("non contabilizzato"));
             continue;
         }
-        if (finite)
+        if (const std::optional<Bilancio> b = lettore.riportato(celle)) {
+            periodi.escludi(*b, QStringLiteral("saldo"));
             continue;
+        }
+        if (const std::optional<Bilancio> b = lettore.bilancio(celle, periodi.raggiunto())) {
+            piede = piede || !e.righe.isEmpty();
+            periodi.saldo(*b);
+            continue;
+        }
         QString motivo;
-        const std::optional<RigaEstratto> r = lettore.riga(righe[i].celle, motivo);
+        std::optional<RigaEstratto> r = lettore.riga(celle, motivo);
+        // Below a footer a line that is no movement is a note ("Numero movimenti: 12").
+        if (piede && !r && lettore.senzaimporto(celle))
+            continue;
         if (!motivo.isEmpty())
             return Esito::fallito(nome, motivoriga(righe[i].numero, motivo));
-        if (r)
-            e.righe.append(std::move(*r));
+        if (!r)
+            continue;
+        if (intorno.carta.isEmpty())
+            intorno.carta = lettore.carta(celle);
+        progressivi.append(lettore.progressivo(celle));
+        periodi.movimento(std::move(*r));
     }
+    // A card's list: its own name, its purchases expenses.
+    if (!intorno.carta.isEmpty() && (intorno.dicecarta || c[Ruolo::carta] >= 0) &&
+        c[Ruolo::importo] >= 0 && c[Ruolo::saldo] < 0) {
+        e.conto = intorno.carta;
+        dacarta(e, 0);
+    }
+    verificaestratto(e, progressivi, periodi.fine());
     return Esito::riuscito();
 }

@@ -266,7 +266,7 @@ QDate datacifre(QStringView t)
     }
     if (cifre[0] > 2 || cifre[1] > 2 || segno[0] != segno[1] ||
         !QStringView(u"/.-").contains(segno[0]) || (cifre[2] != 2 && cifre[2] != 4) ||
-        (!resto.isEmpty() && resto[0] != QLatin1Char(' ')))
+        (!resto.isEmpty() && resto[0] != QLatin1Char(' ') && resto[0] != QLatin1Char(',')))
         return {};
     return QDate(cifre[2] == 2 ? annoestratto(n[2]) : n[2], n[1], n[0]);
 }

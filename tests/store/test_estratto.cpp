@@ -225,7 +225,7 @@ TEST(Estratto, CbiFlows)
 TEST(Estratto, TextExports)
 {
     verifica({
-        {"Italian bank: lines above the header, split columns, footer",
+        {"Italian bank: lines above the header, split columns, a footer and a movement after it",
          cp1252(QStringLiteral("Conto Corrente: 1234\r\nPeriodo;dal 01/03/2026\r\n\r\n"
                                "Data_Operazione;Data_Valuta;Entrate;Uscite (EUR);Descrizione;"
                                "Descrizione_Completa;Stato\r\n"
@@ -234,7 +234,8 @@ TEST(Estratto, TextExports)
                                "04/03/2026;04/03/2026;;-43,20;Pagamento POS;;\r\n"
                                "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
                                "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
-         "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|"},
+         "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|\n"
+         "2026-03-07 90000 dopo il piede|"},
         {"an opening balance line above the movements",
          "Data;Importo;Descrizione\nSaldo iniziale;1.000,00;\n01/03/2026;-5,00;Bar\n",
          "2026-03-01 -50000 Bar|\nsaldi 10000000 -1 "},

@@ -107,6 +107,7 @@ void Formimporta::costruisci()
         pulsanteimmagine(this, "registra", area(13545, 5640, 975, 735), QStringLiteral("Importa"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
     connect(pulsanteregistra, &QToolButton::clicked, this, &Formimporta::registra);
+    costruisciescluse();
 }
 
 void Formimporta::costruiscisaldi()
@@ -166,4 +167,5 @@ void Formimporta::riempirighe()
     mostra(saldoiniziale, estratto.saldoiniziale);
     mostra(saldofinale, estratto.saldofinale);
     avvisoquadra->setVisible(!quadra(estratto));
+    riempiescluse();
 }

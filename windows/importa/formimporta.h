@@ -67,6 +67,11 @@ class Formimporta : public QDialog
     // (registrati, one per row of the grid) and those its "già presente" rows paired.
     QList<Conferma> confermate(const QList<Abbinamento> &registrati) const;
 
+    // escluse, the file's lines that are no movements, and avvisoquadra's words
+    // (windows/importa/escluse.cpp).
+    void costruisciescluse();
+    void riempiescluse();
+
     QList<Estratto> conti;
     Estratto estratto;          // the bank account shown
     QList<Movimento> movimenti; // one per statement row, the account still to be set
@@ -147,4 +152,6 @@ class Formimporta : public QDialog
     void aggiornaapertura();
     std::optional<DaScrivere> apertura() const;
     QCheckBox *saldoapertura = nullptr;
+
+    QTableWidget *escluse = nullptr;
 };
