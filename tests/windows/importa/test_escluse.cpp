@@ -164,7 +164,7 @@ TEST(Formimporta, EveryLineOfTheStrangestFilesHasItsPartAndTheBanksFiguresJudge)
          "Data;Descrizione;Importo\r\n02/03/2026;\"Bonifico da\r\nRossi;\r\n\"\"Fattura 1\"\"\";"
          "100,00\r\n03/03/2026;Monitor 27\";-2,00\r\n04/03/2026;Cavo 2\";-3,00\r\n",
          "Conto non indicato · dal 02/03/2026 al 04/03/2026 · 3 movimenti\n"
-         "x|02/03/26|Bonifico da Rossi; \"Fattura 1\"|Estratto conto|100,00||nuovo\n"
+         "x|02/03/26|Rossi; \"Fattura 1\"|Bonifico|100,00||nuovo\n"
          "x|03/03/26|Monitor 27\"|Estratto conto||2,00|nuovo\n"
          "x|04/03/26|Cavo 2\"|Estratto conto||3,00|nuovo\n "},
         {"a card terminal's in and out, newest first",
