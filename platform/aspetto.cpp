@@ -76,6 +76,7 @@ QLabel *etichettaimporto(QWidget *padre, const char *nome, const QString &titolo
 {
     auto *t = new QLabel(titolo, padre);
     t->setGeometry(area(x, y, larghezza, 255));
+    t->setFont(adattato(t->font(), titolo, t->width())); // a long title whole, in smaller type
     auto *l = new QLabel(padre);
     l->setObjectName(QString::fromLatin1(nome));
     l->setGeometry(area(x, y + 255, larghezza, 330));

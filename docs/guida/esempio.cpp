@@ -110,6 +110,13 @@ QString scriviesempio()
     for (const Voce &v : movimentibanca)
         if (e)
             e = scrivi(v.mese, registrazione(v));
+    // The bank's charges of the year before's last day, typed there: the carry above counts them,
+    // so the statement's row of that day is in the book already.
+    if (e)
+        e = aggiungimovimento(
+            percorsomese(c, 12, QStringLiteral("25")),
+            registrazione({12, 31, "Banca di Lodi", "Competenze di chiusura 4 trimestre 2025",
+                           -4530, banca}));
     if (e)
         e = scrivicassa();
     if (e)

@@ -35,7 +35,7 @@ void Formimporta::costruisciapertura()
         QStringLiteral("Registrare il saldo iniziale della banca come primo movimento del conto"),
         this);
     saldoapertura->setObjectName(QStringLiteral("saldoapertura"));
-    saldoapertura->setGeometry(area(1100, 5880, 12300, 330));
+    saldoapertura->setGeometry(area(1100, 6030, 10200, 330)); // beneath ricorda
     saldoapertura->hide();
     connect(saldoapertura, &QCheckBox::toggled, this, &Formimporta::aggiornasaldi);
 }

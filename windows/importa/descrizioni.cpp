@@ -61,7 +61,7 @@ void Formimporta::costruiscidescrizioni()
     ricorda = new QCheckBox(QStringLiteral("Ricordare le descrizioni per le prossime importazioni"),
                             this);
     ricorda->setObjectName(QStringLiteral("ricorda"));
-    ricorda->setGeometry(area(2400, 5820, 6000, 300));
+    ricorda->setGeometry(area(1100, 5700, 6000, 300));
     ricorda->setChecked(true);
     auto *regole = new QPushButton(QStringLiteral("Regole..."), this);
     regole->setObjectName(QStringLiteral("regole"));
