@@ -3,8 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <openssl/cms.h>
 #include <zip.h>
 
 namespace {
@@ -64,6 +64,55 @@ QString rata(const char *campi)
         .arg(campi);
 }
 
+// An ASN.1 element in DER: its tag, length and content.
+QByteArray tlv(char tag, const QByteArray &contenuto)
+{
+    QByteArray lunghezza;
+    for (qsizetype n = contenuto.size(); n > 0; n >>= 8)
+        lunghezza.prepend(char(n & 0xff));
+    if (contenuto.size() >= 0x80)
+        lunghezza.prepend(char(0x80 | lunghezza.size()));
+    else
+        lunghezza = QByteArray(1, char(contenuto.size()));
+    return tag + lunghezza + contenuto;
+}
+
+const QByteArray oiddati("\x06\x09\x2a\x86\x48\x86\xf7\x0d\x01\x07\x01", 11);
+
+// A signed envelope of the document as signing programs write it (the reader looks at no
+// signer); spezzato: the document in chunks of an indefinite-length constructed string, as BER
+// allows. eContent absent for a detached signature.
+QByteArray busta(const QByteArray &documento, bool spezzato = false, bool separata = false)
+{
+    QByteArray stringa = tlv('\x04', documento);
+    if (spezzato) {
+        stringa = QByteArray("\x24\x80");
+        for (qsizetype i = 0; i < documento.size(); i += 100)
+            stringa += tlv('\x04', documento.mid(i, 100));
+        stringa += QByteArray(2, '\0');
+    }
+    const QByteArray incapsulato = tlv('\x30', oiddati + (separata ? "" : tlv('\xa0', stringa)));
+    const QByteArray firmati =
+        tlv('\x30', tlv('\x02', "\x01") + tlv('\x31', {}) + incapsulato + tlv('\x31', {}));
+    return tlv('\x30',
+               QByteArray("\x06\x09\x2a\x86\x48\x86\xf7\x0d\x01\x07\x02") + tlv('\xa0', firmati));
+}
+
+QByteArray archivio(const QList<std::pair<const char *, QByteArray>> &parti)
+{
+    QTemporaryDir cartella;
+    const QByteArray file = (cartella.path() + "/fatture.zip").toUtf8();
+    zip_t *z = zip_open(file.constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    for (const auto &[nome, dati] : parti)
+        if (QByteArray(nome).endsWith('/'))
+            zip_dir_add(z, nome, 0);
+        else
+            zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
+    zip_close(z);
+    QFile f(QString::fromUtf8(file));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace
 
 // Small files as senders write them: each read, or refused with its reason, and its items.
@@ -71,7 +120,7 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
 {
     const QString tre =
         "<DatiPagamento>" +
-        rata("<DataRiferimentoTerminiPagamento>2026-03-15</DataRiferimentoTerminiPagamento>"
+        rata("<DataRiferimentoTerminiPagamento>2026-03-31</DataRiferimentoTerminiPagamento>"
              "<GiorniTerminiPagamento>30</GiorniTerminiPagamento>"
              "<ImportoPagamento>40.00</ImportoPagamento>") +
         rata("<GiorniTerminiPagamento>60</GiorniTerminiPagamento>"
@@ -87,7 +136,7 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
         QString ditta, atteso;
     } casi[] = {
         {fattura("", tre), cf,
-         "EUR, 2026-04-14 -40.00 , 2026-05-14 -40.00 IT60X0542811101000000123456, "
+         "EUR, 2026-04-30 -40.00 , 2026-05-14 -40.00 IT60X0542811101000000123456, "
          "2026-06-15 -42.00 RF18"},
         {fattura(netta, ""), alfa, "EUR, *2026-03-15 102.00 "},
         {fattura(netta, "").replace("</Imposta>", "</Imposta><EsigibilitaIVA>S</EsigibilitaIVA>"),
@@ -120,5 +169,105 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
         EXPECT_TRUE(riassunto(letti[0], c.ditta).startsWith(c.atteso))
             << riassunto(letti[0], c.ditta).toStdString() << "\n"
             << c.dati.toStdString();
+    }
+}
+
+// Envelopes in every form a sender uses, and archives holding invoices beside other files: each
+// file or part one entry, what is no invoice named for what it is.
+TEST(Fatture, EnvelopesAndArchivesOpenedByContent)
+{
+    const QByteArray xml = fattura("", ""), der = busta(xml);
+    QByteArray base64 = der.toBase64();
+    for (qsizetype i = 76; i < base64.size(); i += 78)
+        base64.insert(i, "\r\n");
+    const QByteArray righe = "-----BEGIN PKCS7-----\n" + base64 + "\n-----END PKCS7-----\n";
+    const QByteArray ricevuta = "<RicevutaConsegna><IdentificativoSdI>1</IdentificativoSdI>"
+                                "</RicevutaConsegna>";
+    const struct {
+        QByteArray dati;
+        QString atteso;
+    } casi[] = {
+        {der, "f: fatture"},
+        {"\n" + base64 + "\n", "f: fatture"},
+        {righe, "f: fatture"},
+        {busta(der, true), "f: fatture"},
+        {der.left(der.size() / 2), "f: la busta firmata è danneggiata."},
+        {busta(xml, false, true), "f: la busta firmata non contiene il documento"},
+        {busta("%PDF-1.4"), "f: la busta firmata non contiene un documento XML."},
+        {tlv('\x30', oiddati + tlv('\xa0', tlv('\x04', xml))),
+         "f: il file non è una busta firmata (.p7m)."},
+        {"MIIabc!", "f: la busta firmata è danneggiata."},
+        {archivio({{"a/", {}},
+                   {"a/IT01234567890_00001.XML", xml},
+                   {"a/IT01234567890_00002.xml.p7m", base64},
+                   {"IT01234567890_00001_RC_001.xml", ricevuta},
+                   {"__MACOSX/a/._IT01234567890_00001.XML", "\x00\x05"},
+                   {"leggimi.txt", "ciao"},
+                   {"dentro.zip", archivio({{"x.xml", xml}})}}),
+         "f/a/IT01234567890_00001.XML: fatture, f/a/IT01234567890_00002.xml.p7m: fatture, "
+         "f/IT01234567890_00001_RC_001.xml: ricevuta SDI, "
+         "f/leggimi.txt: non è una fattura elettronica., "
+         "f/dentro.zip: è un archivio zip dentro un archivio, non letto."},
+        {archivio({{"a/", {}}}), "f: il file zip è vuoto."},
+        {"PK\x03\x04rotto", "f: il file zip è danneggiato."},
+    };
+    for (const auto &c : casi) {
+        QStringList letti;
+        for (const FileFattura &f : leggifatture(c.dati, "f"))
+            letti.append(f.nome + ": " +
+                         (f.genere == Genere::fatture    ? QStringLiteral("fatture")
+                          : f.genere == Genere::ricevuta ? generefattura(f.genere)
+                                                         : f.motivo));
+        EXPECT_TRUE(letti.join(", ").startsWith(c.atteso)) << c.atteso.toStdString();
+    }
+}
+
+// The sample files of real senders, when they are beside the project: what the company named
+// sees in each.
+TEST(Fatture, SampleFilesOfRealSenders)
+{
+    if (!QDir(ESEMPI).exists())
+        GTEST_SKIP() << "sample invoices not found in " << ESEMPI;
+    const struct {
+        const char *file, *ditta, *atteso;
+    } casi[] = {
+        // three instalments in two payment blocks, received
+        {"IT02780790107_11004.xml", "|80213330584",
+         "EUR, 2015-04-30 -20.00 IT28V0100003245232200001200, 2015-05-30 -9.00 "
+         "IT28V0100003245232200001200, 2015-06-30 -1.50 IT28V0100003245232200001200"},
+        // split payment and no payment block, in a chunked BER envelope, issued
+        {"IT02182030391_31.xml.p7m", "IT02182030391|", "EUR, *2018-06-08 100.00 "},
+        // withholding, two bodies, a seller known by its codice fiscale
+        {"IT02182030391_32.xml", "|02182030391",
+         "EUR, 2017-02-28 119.86 ; EUR, 2017-02-28 119.86 "},
+        {"IT01234567890_FPR13.xml", "IT07973780013|",
+         "EUR, 2020-09-30 -15912.00 IT37F0301503200000005796587"},
+        // credit note received: the supplier owes
+        {"invopop-invoice-credit-note.xml", "IT09876543217|", "EUR, *2024-10-09 1388.40 "},
+        {"IT01234567890_FPA03.xml", "IT01234567890|",
+         "EUR, 2017-02-18 30.50 ; EUR, 2017-02-20 2440.00 "},
+        {"IT01234567890_FPR03.xml.p7m", "|03533590174",
+         "EUR, 2015-01-30 -32.50 ; EUR, 2015-01-28 -2440.00 "},
+        {"IT01234567890_FPR03.base64.xml.p7m", "|03533590174",
+         "EUR, 2015-01-30 -32.50 ; EUR, 2015-01-28 -2440.00 "},
+        {"IT05979361218_ripilogoiva.xml", "IT02780790107|",
+         "EUR, 2020-11-05 204.16 IT64C0310401600000000770885"},
+        {"IT01234567890_x05mX.xml", "IT02780790107|", "GBP"},
+        {"IT02098391200_FPR16.xml", "IT02780790107|", "EUR"},
+        {"IT08973230967_6zZcm.xml", "IT02780790107|", "EUR, *2023-08-07 -28.40 "},
+        {"IT01234567890_FPR04.zip", "|03533590174", "EUR, *2019-02-15 -26.10 "},
+        {"IT01234567890_FSM10.xml", "IT01234567890|",
+         "illeggibile: è una fattura semplificata, che non si importa."},
+        {"IT01234567890_11111_NS_001.xml", "", "ricevuta SDI: "},
+        {"IT01234567890_11111_MT_001.xml", "", "metadati: "},
+        {"IT01234567890_FPA01.xml", "IT99999999999|", "non della ditta"},
+    };
+    for (const auto &c : casi) {
+        QFile f(QDir(ESEMPI).filePath(c.file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.file;
+        QStringList visti;
+        for (const FileFattura &letto : leggifatture(f.readAll(), c.file))
+            visti.append(riassunto(letto, c.ditta));
+        EXPECT_EQ(visti.join(" / "), c.atteso) << c.file;
     }
 }
