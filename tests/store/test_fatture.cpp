@@ -154,7 +154,6 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
          "EUR, *2026-03-15 -122.00 , Società Agricola Cooperativa del Basso Valdarno e / "
          "Fattura 123/2026 del 15/03/2026"},
         {fattura("", "").replace("TD01", "TD17"), cf, "EUR"},
-        {fattura("", "").replace("EUR", "USD"), "IT01234567890|", "USD, *2026-03-15 122.00 "},
         {fattura("", ""), "IT99999999999|", "non della ditta"},
         {fattura("", "", "FatturaElettronica xmlns=\"y\"")
              .replace("<?xml version=\"1.0\"?>\n", "\xEF\xBB\xBF"),
@@ -171,7 +170,6 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
         {fattura("", "").left(400), alfa, "illeggibile: il file XML è danneggiato"},
         {"<r:NotificaScarto xmlns:r=\"z\"><IdentificativoSdI>1</IdentificativoSdI>", alfa,
          "ricevuta SDI: "},
-        {"%PDF-1.4", alfa, "illeggibile: non è una fattura elettronica."},
         {" \n", alfa, "illeggibile: non è una fattura elettronica."},
     };
     for (const auto &c : casi) {
@@ -254,9 +252,6 @@ TEST(Fatture, SampleFilesOfRealSenders)
         {"IT02182030391_32.xml", "|02182030391",
          "EUR, 2017-02-28 119.86 , CIR 2000 snc / Fattura 3 del 27/01/2017; EUR, 2017-02-28 119.86 "
          ", CIR 2000 snc / Fattura 4 del 27/01/2017"},
-        {"IT01234567890_FPR13.xml", "IT07973780013|",
-         "EUR, 2020-09-30 -15912.00 IT37F0301503200000005796587, YourCompany / Fattura FPR 16/20 "
-         "del 30/09/2020"},
         // credit note received: the supplier owes
         {"invopop-invoice-credit-note.xml", "IT09876543217|",
          "EUR, *2024-10-09 1388.40 , MªF. Services / Nota di credito CN-001 del 09/10/2024"},
@@ -269,13 +264,6 @@ TEST(Fatture, SampleFilesOfRealSenders)
         {"IT01234567890_FPR03.base64.xml.p7m", "|03533590174",
          "EUR, 2015-01-30 -32.50 , SOCIETA' ALPHA SRL / Fattura 123 del 18/12/2014; EUR, "
          "2015-01-28 -2440.00 , SOCIETA' ALPHA SRL / Fattura 456 del 20/12/2014"},
-        {"IT05979361218_ripilogoiva.xml", "IT02780790107|",
-         "EUR, 2020-11-05 204.16 IT64C0310401600000000770885, BETA GAMMA / Fattura GR20-900443E "
-         "del 06/10/2020"},
-        {"IT01234567890_x05mX.xml", "IT02780790107|", "GBP"},
-        {"IT02098391200_FPR16.xml", "IT02780790107|", "EUR"},
-        {"IT08973230967_6zZcm.xml", "IT02780790107|",
-         "EUR, *2023-08-07 -28.40 , GAV spa / Fattura IT23-94115I-790 del 07/08/2023"},
         {"IT01234567890_FPR04.zip", "|03533590174",
          "EUR, *2019-02-15 -26.10 , SOCIETA' ALPHA SRL / Fattura 123 del 15/02/2019"},
         {"IT01234567890_FSM10.xml", "IT01234567890|",
