@@ -34,7 +34,9 @@ QString partitaiva(const Soggetto &s)
 {
     if (s.codiceiva.isEmpty())
         return {};
-    if (s.codiceiva.size() > 11 && s.codiceiva.startsWith(s.paese))
+    // Letters are no part of an Italian number, nor the country's code of a foreign one.
+    if (!s.paese.isEmpty() && s.codiceiva.startsWith(s.paese) &&
+        s.codiceiva.size() > s.paese.size() + 1)
         return s.codiceiva;
     return s.paese + s.codiceiva;
 }
@@ -122,4 +124,22 @@ QList<Voce> vocifattura(const Fattura &f, Lato lato)
         voci.append(v);
     }
     return voci;
+}
+
+Contatto contattofattura(const Soggetto &s)
+{
+    Contatto c;
+    c.ragionesociale = taglioparola(s.nome, 50);
+    c.indirizzo = s.indirizzo;
+    c.citta = s.provincia.isEmpty() || s.comune.size() + 5 > 20
+                  ? s.comune
+                  : QStringLiteral("%1 (%2)").arg(s.comune, s.provincia);
+    c.cap = s.cap;
+    c.codicefiscale = s.codicefiscale;
+    const QString iva = partitaiva(s);
+    if (iva.size() == 13 && iva.startsWith(QLatin1String("IT")))
+        c.partitaiva = iva.mid(2);
+    else if (!iva.isEmpty())
+        c.note = QStringLiteral("P.IVA ") + iva;
+    return c;
 }

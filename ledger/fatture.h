@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/contatto.h"
 #include "store/fattura.h"
 
 #include <QDate>
@@ -50,3 +51,7 @@ QString descrizionefattura(const Fattura &f);
 // The text cut at a word so that it fits massimo characters (at a character when one word is
 // longer).
 QString taglioparola(const QString &testo, qsizetype massimo);
+
+// The party as the address book registers it. The book's VAT field holds an Italian number's
+// eleven digits: a foreign number, which would be cut there, goes to the notes whole.
+Contatto contattofattura(const Soggetto &s);

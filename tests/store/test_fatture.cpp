@@ -181,6 +181,28 @@ TEST(Fatture, FilesReadAsTheyStateTheirPayments)
     }
 }
 
+// A supplier as the address book keeps it: the foreign VAT number, repeating its country as
+// senders do, kept whole in the notes rather than cut in the field of eleven digits.
+TEST(Fatture, PartiesAsTheAddressBookRegistersThem)
+{
+    const Soggetto it{"Ferramenta Bianchi snc",
+                      "IT",
+                      "01234567890",
+                      "01234567890",
+                      "Via Roma 3",
+                      "56100",
+                      "Pisa",
+                      "PI",
+                      "IT"};
+    const Soggetto gb{"Alpha Society",       "GB", "GB999999999", "", "1 High St", "00000",
+                      "Newcastle upon Tyne", "",   "GB"};
+    const Contatto a = contattofattura(it), b = contattofattura(gb);
+    EXPECT_EQ(QStringList({a.citta, a.partitaiva, a.note}),
+              QStringList({"Pisa (PI)", "01234567890", ""}));
+    EXPECT_EQ(QStringList({b.citta, b.partitaiva, b.note}),
+              QStringList({"Newcastle upon Tyne", "", "P.IVA GB999999999"}));
+}
+
 // Envelopes in every form a sender uses, and archives holding invoices beside other files: each
 // file or part one entry, what is no invoice named for what it is.
 TEST(Fatture, EnvelopesAndArchivesOpenedByContent)
