@@ -115,12 +115,13 @@ QList<Voce> vocifattura(const Fattura &f, Lato lato)
         v.importo = segno * r.importo;
         v.iban = r.iban;
         v.codice = r.codice;
+        v.senzatermini = !r.scadenza.isValid() && r.giorni < 0;
         if (r.scadenza.isValid())
             v.scadenza = r.scadenza;
         else if (r.giorni >= 0)
             v.scadenza = (r.riferimento.isValid() ? r.riferimento : f.data).addDays(r.giorni);
         else
-            v.scadenza = f.data, v.senzatermini = true;
+            v.scadenza = f.data;
         voci.append(v);
     }
     return voci;
