@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <openssl/cms.h>
+#include <openssl/err.h>
 #include <openssl/objects.h>
 
 namespace {
@@ -33,6 +34,7 @@ QByteArray estrai(const QByteArray &der, QString &motivo)
     std::unique_ptr<CMS_ContentInfo, decltype(&CMS_ContentInfo_free)> cms(
         d2i_CMS_ContentInfo(nullptr, &p, long(der.size())), &CMS_ContentInfo_free);
     if (!cms) {
+        ERR_clear_error(); // the failure is told in motivo, not left for the next caller
         motivo = QStringLiteral("la busta firmata è danneggiata.");
         return {};
     }
