@@ -28,6 +28,13 @@ bool ditta(const Soggetto &s, const QString &iva, const QString &cf)
     return codice == s.codicefiscale || QLatin1String("IT") + codice == sua;
 }
 
+// What tells a party apart: its VAT number, else its codice fiscale.
+QString identita(const Soggetto &s)
+{
+    const QString iva = partitaiva(s);
+    return iva.isEmpty() ? s.codicefiscale : iva;
+}
+
 } // namespace
 
 QString partitaiva(const Soggetto &s)
@@ -143,4 +150,19 @@ Contatto contattofattura(const Soggetto &s)
     else if (!iva.isEmpty())
         c.note = QStringLiteral("P.IVA ") + iva;
     return c;
+}
+
+std::optional<Soggetto> dittacomune(const QList<Fattura> &fatture)
+{
+    if (fatture.isEmpty())
+        return std::nullopt;
+    QList<Soggetto> restano{fatture[0].cedente, fatture[0].cessionario};
+    for (const Fattura &f : fatture)
+        restano.removeIf([&](const Soggetto &s) {
+            const QString chi = identita(s);
+            return chi.isEmpty() || (chi != identita(f.cedente) && chi != identita(f.cessionario));
+        });
+    if (restano.size() != 1)
+        return std::nullopt;
+    return restano[0];
 }

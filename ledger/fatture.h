@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // What an electronic invoice means for the payments due: which side the company is, how much
 // changes hands and when, as the file states it.
@@ -55,3 +56,7 @@ QString taglioparola(const QString &testo, qsizetype massimo);
 // The party as the address book registers it. The book's VAT field holds an Italian number's
 // eleven digits: a foreign number, which would be cut there, goes to the notes whole.
 Contatto contattofattura(const Soggetto &s);
+
+// The party on one side or the other of every invoice, to propose as the company's own; none
+// when no single party is (all between the same two, or no party in all).
+std::optional<Soggetto> dittacomune(const QList<Fattura> &fatture);

@@ -201,6 +201,23 @@ TEST(Fatture, PartiesAsTheAddressBookRegistersThem)
               QStringList({"Pisa (PI)", "01234567890", ""}));
     EXPECT_EQ(QStringList({b.citta, b.partitaiva, b.note}),
               QStringList({"Newcastle upon Tyne", "", "P.IVA GB999999999"}));
+
+    // The company proposed for a set of files: the one party all of them share.
+    Soggetto c = it, d = it;
+    c.codiceiva = "09876543210", d.codiceiva.clear(), d.codicefiscale = "RSSMRA80A01H501U";
+    const auto proposta = [](const QList<std::pair<Soggetto, Soggetto>> &parti) {
+        QList<Fattura> fatture;
+        for (const auto &[cedente, cessionario] : parti) {
+            fatture.append(Fattura());
+            fatture.last().cedente = cedente, fatture.last().cessionario = cessionario;
+        }
+        const auto ditta = dittacomune(fatture);
+        return ditta ? ditta->codiceiva + ditta->codicefiscale : QStringLiteral("nessuna");
+    };
+    EXPECT_EQ(proposta({{it, d}, {c, d}, {d, gb}}), "RSSMRA80A01H501U");
+    EXPECT_EQ(proposta({{it, gb}, {c, it}}), "0123456789001234567890");
+    EXPECT_EQ(proposta({{it, d}, {d, it}}), "nessuna");
+    EXPECT_EQ(proposta({{it, d}, {c, gb}}), "nessuna");
 }
 
 // Envelopes in every form a sender uses, and archives holding invoices beside other files: each
