@@ -3,7 +3,7 @@
 # Usage: scripts/dipendenze.sh [build|test|windows]
 set -euo pipefail
 
-pacchetti=(build-essential cmake g++ pkg-config libzip-dev libfreexl-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation
+pacchetti=(build-essential cmake g++ pkg-config libzip-dev libfreexl-dev libssl-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation
            fonts-liberation2)
 if [ "${1:-build}" = test ]; then
     pacchetti+=(libgtest-dev libbenchmark-dev xvfb xauth poppler-utils e2fsprogs
@@ -14,7 +14,7 @@ fi
 if [ "${1:-build}" = windows ]; then
     pacchetti+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
                 qt6-base-dev-tools ninja-build libgtest-dev wine64 nsis zip unzip xz-utils
-                dpkg-dev xvfb xauth x11-utils imagemagick)
+                dpkg-dev perl xvfb xauth x11-utils imagemagick)
 fi
 
 mancanti=()

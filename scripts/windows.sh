@@ -5,7 +5,8 @@
 # Installs what is missing first (with sudo when not root).
 # QUADEROLA_QT_MINGW names a Qt prefix for MinGW; by default the archive in ../shared/qt6-mingw
 # is unpacked into build/qt6-mingw. GoogleTest, libzip and freexl are built once, into
-# build/windows/terzi; a second run only rebuilds what changed.
+# build/windows/terzi; a second run only rebuilds what changed. libcrypto is cached by version
+# in /var/cache/quaderola (QUADEROLA_CACHE).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 radice=$PWD
@@ -82,11 +83,32 @@ fi
 if [ ! -f "$terzi/.freexl" ]; then
     terzo freexl "$radice/cmake/freexl" -DFREEXL_SORGENTI="$(sorgente freexl)"
 fi
+# libcrypto (the signed envelope of an electronic invoice): static, from Debian's OpenSSL. Its
+# build takes long, so it is kept outside the clone by version and made again only when missing.
+openssl_mingw() {
+    local codice versione cache
+    codice=$(sorgente openssl)
+    versione=$(basename "$codice" | sed 's/^openssl-//')
+    cache=${QUADEROLA_CACHE:-/var/cache/quaderola}/openssl-$versione-mingw
+    if [ ! -f "$cache/lib64/libcrypto.a" ] && [ ! -f "$cache/lib/libcrypto.a" ]; then
+        local lavoro=$terzi/build-openssl
+        rm -rf "$lavoro" && cp -a "$codice" "$lavoro"
+        (cd "$lavoro" && ./Configure mingw64 no-shared no-asm no-tests \
+             --cross-compile-prefix=x86_64-w64-mingw32- --prefix="$cache" --libdir=lib >&2 &&
+             nice make -j2 build_libs >&2 && mkdir -p "$cache/lib" &&
+             cp libcrypto.a "$cache/lib/" && cp -r include "$cache/") >&2
+        rm -rf "$lavoro"
+        [ -f "$cache/lib/libcrypto.a" ] || { echo "libcrypto for MinGW not built" >&2; exit 1; }
+    fi
+    echo "$cache"
+}
+opensslmingw=$(openssl_mingw)
 
 cmake -S . -B "$uscita" "${comuni[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
       -DQUADEROLA_TERZI="$terzi" -DQUADEROLA_BUILD_TESTS=ON \
+      -DOPENSSL_ROOT_DIR="$opensslmingw" -DOPENSSL_USE_STATIC_LIBS=ON \
       -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64
 cmake --build "$uscita" -j2
 
