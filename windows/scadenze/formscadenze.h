@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ledger/scadenzario.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+// The payments due of the current company: one row per occurrence, by date, in the period and
+// of the kind chosen, with the totals still open, and the balance of an account projected over
+// the next 90 days by the open items, so the user sees the day the money runs short.
+class Formscadenze : public QDialog
+{
+    Q_OBJECT
+  public:
+    explicit Formscadenze(QWidget *parent = nullptr);
+
+    // The periods of `periodo`, in its order.
+    enum Periodo { scadute, prossimi30, prossimi90, aperte, anno };
+    void mostraperiodo(Periodo p);
+
+  public slots:
+    void nuova();
+    void modifica();
+    // Asks, then cancels the current row's item (of a series: that occurrence alone, or it and
+    // the following).
+    void cancella();
+
+  private:
+    void costruisci();
+    void costruiscitotali();
+    // Reads the file again and shows it.
+    void carica();
+    void riempi();
+    void prevedi();
+    bool mostrata(const Occorrenza &o) const;
+    const Occorrenza *corrente() const;
+
+    QList<Occorrenza> tutte;
+    QList<Occorrenza> mostrate; // the rows of elenco
+    QTableWidget *elenco = nullptr;
+    QComboBox *periodo = nullptr;
+    QComboBox *tipo = nullptr;
+    QComboBox *contoprevisione = nullptr;
+    QLabel *totaleincassare = nullptr;
+    QLabel *totalepagare = nullptr;
+    QLabel *saldoprevisto = nullptr;
+    QLabel *datasaldoprevisto = nullptr;
+};
