@@ -7,6 +7,8 @@
 #include "platform/date.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
+#include "store/filemese.h"
+#include "windows/registra/formregistra.h"
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/sceltaserie.h"
 
@@ -104,7 +106,8 @@ void Formscadenze::costruisci()
     };
     const Pulsante pulsanti[] = {{"nuova", "Nuova", 8400, &Formscadenze::nuova},
                                  {"modifica", "Modifica", 9600, &Formscadenze::modifica},
-                                 {"cancella", "Cancella", 10800, &Formscadenze::cancella}};
+                                 {"cancella", "Cancella", 10800, &Formscadenze::cancella},
+                                 {"registra", "Registra", 12000, &Formscadenze::registra}};
     for (const Pulsante &p : pulsanti)
         connect(pulsante(this, p.nome, p.suggerimento, p.x), &QToolButton::clicked, this,
                 p.comando);
@@ -176,6 +179,7 @@ void Formscadenze::riempi()
     elenco->setRowCount(int(mostrate.size()));
     QSignalBlocker fermo(elenco->model());
     const QDate g = oggi();
+    const QStringList conti = nomiconti(); // once: without a main window each name reads a file
     for (int i = 0; i < mostrate.size(); ++i) {
         const Scadenza &s = mostrate[i].scadenza;
         const QString importo = fixed(s.importo);
@@ -188,7 +192,7 @@ void Formscadenze::riempi()
         elenco->setItem(i, 3, cella(s.descrizione2));
         elenco->setItem(i, 4, cella(s.segno == 0 ? importo : QString(), Qt::AlignRight));
         elenco->setItem(i, 5, cella(s.segno == 1 ? importo : QString(), Qt::AlignRight));
-        elenco->setItem(i, 6, cella(s.conto ? nomeconto(s.conto) : QString()));
+        elenco->setItem(i, 6, cella(conti.value(s.conto - 2)));
         auto *stato = cella(statoscadenza(mostrate[i], g));
         if (mostrate[i].aperta() && s.data < g)
             stato->setForeground(QColor(255, 0, 0));
@@ -268,4 +272,51 @@ void Formscadenze::cancella()
     if (const Esito esito = aggiungievento(st.percorso, st.dittacorrente, e); !esito)
         avviso(this, esito.messaggio());
     carica();
+}
+
+void Formscadenze::registra()
+{
+    QList<Occorrenza> scelte;
+    for (int i = 0; i < mostrate.size(); ++i)
+        if (elenco->item(i, 0)->checkState() == Qt::Checked && mostrate[i].aperta())
+            scelte.append(mostrate[i]);
+    for (const Occorrenza &o : std::as_const(scelte))
+        if (!salda(o))
+            break;
+    carica();
+}
+
+bool Formscadenze::salda(const Occorrenza &o)
+{
+    const Scadenza &s = o.scadenza;
+    Stato &st = stato();
+    st.movimentocorrente = MovimentoCorrente(); // a new movement
+    Formregistra f(this);
+    // An estimate's amount is the user's to type: the bill says what it really is.
+    f.proponi({0, s.descrizione1, s.descrizione2, s.segno, s.importo, s.conto, st.dittacorrente,
+               s.contatto},
+              !s.stima);
+    f.scrivicon([&](const QString &file, int mese, const Movimento &m) {
+        const auto valida = [&](const Conferma &c) { // the month files read again, under the lock
+            return Movimentisaldo(st.percorso, st.dittacorrente)(c).has_value();
+        };
+        const auto scrivi = [&](Conferma &c) {
+            c = {annoquattrocifre(st.annogestione.toInt()),
+                 qint16(mese),
+                 0,
+                 m.giorno,
+                 m.segno,
+                 m.importo};
+            return aggiungimovimento(file, m, &c.numero);
+        };
+        bool gia = false;
+        Esito e =
+            saldascadenza(st.percorso, st.dittacorrente, o.voce, o.indice, {}, valida, gia, scrivi);
+        if (e && gia) {
+            e.ok = false;
+            e.avviso = QStringLiteral("La scadenza è già stata registrata da un'altra postazione.");
+        }
+        return e;
+    });
+    return f.exec() == QDialog::Accepted;
 }

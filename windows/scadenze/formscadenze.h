@@ -27,6 +27,9 @@ class Formscadenze : public QDialog
     // Asks, then cancels the current row's item (of a series: that occurrence alone, or it and
     // the following).
     void cancella();
+    // Books a movement for each checked open row through the entry window, each settling its
+    // item in the same decision; an item settled meanwhile elsewhere is not booked again.
+    void registra();
 
   private:
     void costruisci();
@@ -37,6 +40,8 @@ class Formscadenze : public QDialog
     void prevedi();
     bool mostrata(const Occorrenza &o) const;
     const Occorrenza *corrente() const;
+    // False when the user gave the entry window up.
+    bool salda(const Occorrenza &o);
 
     QList<Occorrenza> tutte;
     QList<Occorrenza> mostrate; // the rows of elenco

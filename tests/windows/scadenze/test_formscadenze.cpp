@@ -1,15 +1,18 @@
 #include "app/formprincipale.h"
 #include "ledger/scadenzario.h"
 #include "platform/date.h"
+#include "store/filemese.h"
 #include "support/finestre.h"
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/formscadenze.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -113,5 +116,62 @@ TEST(Formscadenze, PastDueAtStartUpAndTheDayTheMoneyRunsShort)
     const QString d = datadmy(g.addDays(-3)), e = datadmy(g.addDays(-2));
     EXPECT_EQ(vista, QStringList({d + ",Voce,,40,00,scaduta", e + ",Voce,60,00,,scaduta", "-190,00",
                                   g.addDays(10).toString("dd/MM/yyyy"), "#ff0000"}));
+    EXPECT_EQ(scartarisposte(), 0);
+}
+
+// The checked rows booked through the entry window, filled from each item: an estimate's amount
+// left to type and the movement booked at the amount typed, with the item's descriptions; an
+// item another workstation settled after the list was read is not booked again, and the entry
+// window says so.
+TEST(Formscadenze, SettledThroughTheEntryWindowOnceOnly)
+{
+    nuovoarchivio({"Alfa"});
+    sorvegliamodali();
+    Stato &s = stato();
+    const QDate g = oggi();
+    s.dittacorrente = 1, s.annogestione = annoyy(g);
+    EXPECT_TRUE(creascadenza("c:", 1, {g, 1, 90 * euro, "Enel", "Bolletta", 0, 2, 0, 0, true}));
+    EXPECT_TRUE(creascadenza("c:", 1, {g, 0, 50 * euro, "Rossi", "Fattura 7", 0, 2, 0, 0, false}));
+    Formscadenze f;
+    auto *elenco = f.findChild<QTableWidget *>("elenco");
+    for (int r : {0, 1})
+        elenco->item(r, 0)->setCheckState(Qt::Checked);
+
+    const QString mese = percorsomese("c:", g.month(), annoyy(g));
+    qint32 altrove = 0; // the other workstation books item 2 now
+    ASSERT_TRUE(aggiungimovimento(mese, mov(qint16(g.day()), 0, 50 * euro, "Rossi"), &altrove));
+    bool gia = false;
+    ASSERT_TRUE(saldascadenza(
+        "c:", 1, 2, 0, {g.year(), qint16(g.month()), altrove, qint16(g.day()), 0, 50 * euro},
+        [](const Conferma &) { return false; }, gia));
+    QString proposto, rifiuto;
+    quandomodale([&](QWidget *w) {
+        proposto = testo(w, "testimporto");
+        w->findChild<QLineEdit *>("testimporto")->setText("87,30");
+        clicca(w, "registra");
+    });
+    quandomodale([&](QWidget *w) {
+        // The refusal's box is answered from its own event loop, before the window closes.
+        QTimer::singleShot(0, w, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            rifiuto = box->text();
+            box->accept();
+        });
+        clicca(w, "registra");
+        clicca(w, "annulla");
+    });
+    clicca(&f, "registra");
+    EXPECT_EQ(proposto, "");
+    EXPECT_EQ(rifiuto, "La scadenza è già stata registrata da un'altra postazione.");
+    QList<Movimento> movimenti;
+    ASSERT_TRUE(leggimovimenti(mese, movimenti));
+    ASSERT_EQ(movimenti.size(), 2);
+    EXPECT_EQ(movimenti[1].descrizione1 + "|" + movimenti[1].descrizione2, "Enel|Bolletta");
+    EXPECT_EQ(movimenti[1].importo, 87.3 * euro);
+    f.mostraperiodo(Formscadenze::anno);
+    const QString il = g.toString("dd/MM/yyyy");
+    EXPECT_EQ(righe(&f), QStringList({datadmy(g) + ",Enel,,90,00,pagata il " + il,
+                                      datadmy(g) + ",Rossi,50,00,,incassata il " + il}));
     EXPECT_EQ(scartarisposte(), 0);
 }
