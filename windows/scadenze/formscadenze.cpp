@@ -10,8 +10,10 @@
 #include "store/filemese.h"
 #include "windows/registra/formregistra.h"
 #include "windows/scadenze/formscadenza.h"
+#include "windows/scadenze/graficoprevisione.h"
 #include "windows/scadenze/sceltaserie.h"
 
+#include <QChartView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,7 +49,7 @@ QToolButton *pulsante(QWidget *padre, const char *nome, const char *testo, int x
     auto *b = new QToolButton(padre);
     b->setObjectName(QString::fromLatin1(nome));
     b->setText(QString::fromUtf8(testo));
-    b->setGeometry(area(x, 7500, 1100, 735));
+    b->setGeometry(area(x, 9300, 1100, 735));
     return b;
 }
 
@@ -71,7 +73,7 @@ Formscadenze::Formscadenze(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Formscadenze"));
     setWindowTitle(QStringLiteral("Scadenze"));
-    setFixedSize(tw(13200), tw(8400));
+    setFixedSize(tw(13200), tw(10200));
     sfondo(this, QColor(192, 192, 192));
     costruisci();
     carica();
@@ -114,7 +116,7 @@ void Formscadenze::costruisci()
     // No electronic invoices are read yet.
     pulsante(this, "fatture", "Fatture", 7200)->setEnabled(false);
     auto *annulla =
-        pulsanteimmagine(this, "annulla", area(120, 7500, 855, 735), QStringLiteral("Chiudi"));
+        pulsanteimmagine(this, "annulla", area(120, 9300, 855, 735), QStringLiteral("Chiudi"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
     connect(periodo, &QComboBox::currentIndexChanged, this, &Formscadenze::riempi);
     connect(tipo, &QComboBox::currentIndexChanged, this, &Formscadenze::riempi);
@@ -131,6 +133,8 @@ void Formscadenze::costruiscitotali()
     saldoprevisto =
         etichettaimporto(this, "saldoprevisto", "Saldo più basso (90 giorni)", 6720, 6060, 2400);
     datasaldoprevisto = etichettaimporto(this, "datasaldoprevisto", "il giorno", 9240, 6060, 1500);
+    grafico = graficoprevisione(this);
+    grafico->setGeometry(area(120, 6840, 12960, 2340));
 }
 
 void Formscadenze::carica()
@@ -211,6 +215,7 @@ void Formscadenze::prevedi()
     const Previsione p = previsione(tutte, conto == 1 ? 0 : conto, saldooggi(conto), oggi());
     mostrasaldo(saldoprevisto, p.minimo);
     datasaldoprevisto->setText(p.giornominimo.toString(QStringLiteral("dd/MM/yyyy")));
+    mostraprevisione(grafico, p);
 }
 
 const Occorrenza *Formscadenze::corrente() const

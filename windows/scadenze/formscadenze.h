@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
+class QChartView;
 class QComboBox;
 class QLabel;
 class QTableWidget;
 
 // The payments due of the current company: one row per occurrence, by date, in the period and
 // of the kind chosen, with the totals still open, and the balance of an account projected over
-// the next 90 days by the open items, so the user sees the day the money runs short.
+// the next 90 days by the open items, in figures and as a chart, so the user sees the day the
+// money runs short.
 class Formscadenze : public QDialog
 {
     Q_OBJECT
@@ -53,4 +55,5 @@ class Formscadenze : public QDialog
     QLabel *totalepagare = nullptr;
     QLabel *saldoprevisto = nullptr;
     QLabel *datasaldoprevisto = nullptr;
+    QChartView *grafico = nullptr;
 };

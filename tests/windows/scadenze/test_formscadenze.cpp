@@ -6,8 +6,10 @@
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/formscadenze.h"
 
+#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -110,12 +112,19 @@ TEST(Formscadenze, PastDueAtStartUpAndTheDayTheMoneyRunsShort)
                      ->palette()
                      .color(QPalette::WindowText)
                      .name();
+        const auto *linea = static_cast<QLineSeries *>(
+            w->findChild<QChartView *>("grafico")->chart()->series().first());
+        const QList<QPointF> punti = linea->points();
+        vista << QString::number(punti.size())
+              << QString::number(std::min_element(punti.begin(), punti.end(), [](auto a, auto b) {
+                                     return a.y() < b.y();
+                                 })->y());
         clicca(w, "annulla");
     });
     QTest::mouseClick(p.findChild<QLabel *>("avvisoscadenze"), Qt::LeftButton);
     const QString d = datadmy(g.addDays(-3)), e = datadmy(g.addDays(-2));
     EXPECT_EQ(vista, QStringList({d + ",Voce,,40,00,scaduta", e + ",Voce,60,00,,scaduta", "-190,00",
-                                  g.addDays(10).toString("dd/MM/yyyy"), "#ff0000"}));
+                                  g.addDays(10).toString("dd/MM/yyyy"), "#ff0000", "91", "-190"}));
     EXPECT_EQ(scartarisposte(), 0);
 }
 
