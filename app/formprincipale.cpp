@@ -150,7 +150,7 @@ void Formprincipale::costruiscipulsanti()
     int i = 0;
     for (const Pulsante &p : pulsanti) {
         // nine above the toolbar
-        auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1105 * i, 1335, 1020));
+        auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1055 * i, 1335, 975));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
         connect(b, &QToolButton::clicked, this, p.comando);
         ++i;

@@ -23,7 +23,7 @@
 
 namespace {
 
-const int larghezze[] = {300, 1100, 2700, 2400, 1300, 1300, 1300, 2000}; // twips
+const int larghezze[] = {300, 1100, 2700, 2400, 1450, 1450, 1300, 2000}; // twips
 
 QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
 {
