@@ -1,6 +1,8 @@
 #include "ledger/scadenzario.h"
 
+#include "platform/soldi.h"
 #include "store/filemese.h"
+#include "store/foglio.h"
 #include "store/movimento.h"
 
 #include <QSet>
@@ -181,4 +183,28 @@ Previsione previsione(const QList<Occorrenza> &elenco, qint16 conto, qint64 sald
             p.minimo = saldo, p.giornominimo = oggi.addDays(d);
     }
     return p;
+}
+
+QByteArray csvscadenze(const QList<Occorrenza> &elenco, const QDate &oggi, const QStringList &conti)
+{
+    FoglioCsv f;
+    for (const char *titolo : {"Scadenza", "Descrizione", "Descrizione 2", "Da incassare",
+                               "Da pagare", "Conto", "Stato"})
+        f.testo(QLatin1String(titolo));
+    f.acapo();
+    for (const Occorrenza &o : elenco) {
+        const Scadenza &s = o.scadenza;
+        f.testo(s.data.toString(QStringLiteral("dd/MM/yyyy")));
+        f.testo(s.descrizione1).testo(s.descrizione2);
+        f.numero(s.segno == 0 ? fixedvirgola(s.importo) : QString());
+        f.numero(s.segno == 1 ? fixedvirgola(s.importo) : QString());
+        f.testo(conti.value(s.conto)).testo(statoscadenza(o, oggi));
+        f.acapo();
+    }
+    const Totali t = totali(elenco);
+    f.testo(QStringLiteral("Totali")).testo(QString()).testo(QString());
+    f.numero(fixedvirgola(t.incassare)).numero(fixedvirgola(t.pagare));
+    f.testo(QString()).testo(QString());
+    f.acapo();
+    return f.dati();
 }

@@ -3,10 +3,12 @@
 #include "store/esito.h"
 #include "store/scadenze.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -76,3 +78,10 @@ struct Previsione {
 };
 Previsione previsione(const QList<Occorrenza> &elenco, qint16 conto, qint64 saldo,
                       const QDate &oggi, int giorni = 90);
+
+// The occurrences listed as a spreadsheet file: Scadenza;Descrizione;Descrizione 2;
+// Da incassare;Da pagare;Conto;Stato, one line each in the order given, then the "Totali" of
+// the open ones; dates DD/MM/YYYY, amounts with a comma. conti: the account captions by account
+// index (0 none, 2 CASSA, ...).
+QByteArray csvscadenze(const QList<Occorrenza> &elenco, const QDate &oggi,
+                       const QStringList &conti);

@@ -8,6 +8,7 @@
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
 #include "store/filemese.h"
+#include "store/salvafile.h"
 #include "windows/registra/formregistra.h"
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/graficoprevisione.h"
@@ -15,6 +16,7 @@
 
 #include <QChartView>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -109,7 +111,8 @@ void Formscadenze::costruisci()
     const Pulsante pulsanti[] = {{"nuova", "Nuova", 8400, &Formscadenze::nuova},
                                  {"modifica", "Modifica", 9600, &Formscadenze::modifica},
                                  {"cancella", "Cancella", 10800, &Formscadenze::cancella},
-                                 {"registra", "Registra", 12000, &Formscadenze::registra}};
+                                 {"registra", "Registra", 12000, &Formscadenze::registra},
+                                 {"esporta", "Esporta", 6000, &Formscadenze::esporta}};
     for (const Pulsante &p : pulsanti)
         connect(pulsante(this, p.nome, p.suggerimento, p.x), &QToolButton::clicked, this,
                 p.comando);
@@ -324,4 +327,17 @@ bool Formscadenze::salda(const Occorrenza &o)
         return e;
     });
     return f.exec() == QDialog::Accepted;
+}
+
+void Formscadenze::esporta()
+{
+    const QString file = salvacome(this, QStringLiteral("File CSV"), QStringLiteral("scadenze"),
+                                   QStringLiteral("csv"));
+    if (file.isEmpty())
+        return;
+    const QStringList conti = QStringList{QString(), QString()} + nomiconti();
+    if (const Esito e =
+            salvafile(QDir::toNativeSeparators(file), csvscadenze(mostrate, oggi(), conti));
+        !e)
+        avviso(this, e.messaggio());
 }

@@ -32,6 +32,8 @@ class Formscadenze : public QDialog
     // Books a movement for each checked open row through the entry window, each settling its
     // item in the same decision; an item settled meanwhile elsewhere is not booked again.
     void registra();
+    // Writes the list shown as a spreadsheet file the user names.
+    void esporta();
 
   private:
     void costruisci();

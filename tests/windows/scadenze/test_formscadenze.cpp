@@ -54,7 +54,8 @@ void quandoscelta(const char *pulsante)
 } // namespace
 
 // A monthly series typed from 31 January over a leap February, then cancelled from its
-// second occurrence on; a typing slip refused with the entry window's message.
+// second occurrence on, then written to a spreadsheet file as listed; a typing slip refused
+// with the entry window's message.
 TEST(Formscadenze, ASeriesTypedInAndCancelledFromOneOccurrenceOn)
 {
     nuovoarchivio({"Alfa"});
@@ -83,6 +84,16 @@ TEST(Formscadenze, ASeriesTypedInAndCancelledFromOneOccurrenceOn)
     EXPECT_EQ(righe(&f), QStringList({"31/01/28,Affitto,,1250,00,aperta",
                                       "29/02/28,Affitto,,1250,00,annullata"}));
     EXPECT_EQ(testo(&f, "totalepagare"), "1250,00");
+
+    const QString foglio = QDir::homePath() + "/scadenze.csv";
+    scegli(foglio);
+    clicca(&f, "esporta");
+    EXPECT_EQ(leggibyte(foglio),
+              "\xEF\xBB\xBF"
+              "Scadenza;Descrizione;Descrizione 2;Da incassare;Da pagare;Conto;Stato\r\n"
+              "31/01/2028;Affitto;Sede;;1250,00;;aperta\r\n"
+              "29/02/2028;Affitto;Sede;;1250,00;;annullata\r\n"
+              "Totali;;;0,00;1250,00;;\r\n");
     EXPECT_EQ(scartarisposte(), 0);
 }
 
