@@ -8,6 +8,7 @@
 #include <QSet>
 #include <algorithm>
 #include <climits>
+#include <tuple>
 
 namespace {
 
