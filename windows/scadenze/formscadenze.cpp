@@ -171,7 +171,8 @@ bool Formscadenze::mostrata(const Occorrenza &o) const
     case prossimi90:
         return d >= oggi() && d <= oggi().addDays(periodo->currentIndex() == prossimi30 ? 30 : 90);
     case aperte:
-        return o.aperta() && d <= oggi().addYears(1);
+        // A series without an end, up to a year ahead; every other item however far.
+        return o.aperta() && (!o.serie || o.scadenza.volte > 0 || d <= oggi().addYears(1));
     default:
         return d.year() == annoquattrocifre(stato().annogestione.toInt());
     }
