@@ -1,10 +1,12 @@
 #include "windows/scadenze/formscadenza.h"
 
 #include "app/nomiconti.h"
+#include "app/stato.h"
 #include "ledger/importo.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
+#include "windows/rubrica/formproduttore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,6 +54,7 @@ Formscadenza::Formscadenza(const Scadenza &s, bool nuova, QWidget *parent)
         if (ripetizioni[i].second == s.ripetizione)
             ripetizione->setCurrentIndex(i);
     volte->setValue(s.volte);
+    descrizione1->setReadOnly(s.contatto != 0);
     stima->setChecked(s.stima);
     ripetizione->setEnabled(nuova);
     volte->setEnabled(nuova);
@@ -63,6 +66,12 @@ void Formscadenza::costruisci()
     data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     data->setCalendarPopup(true);
     descrizione1 = campo<QLineEdit>(this, "descrizione1", "Descrizione", 540);
+    descrizione1->resize(tw(3780), descrizione1->height());
+    auto *rubrica = new QToolButton(this);
+    rubrica->setObjectName(QStringLiteral("cerca"));
+    rubrica->setText(QStringLiteral("Rubrica"));
+    rubrica->setGeometry(area(5820, 540, 660, 330));
+    connect(rubrica, &QToolButton::clicked, this, &Formscadenza::cerca);
     descrizione2 = campo<QLineEdit>(this, "descrizione2", "Descrizione 2", 960);
     for (QLineEdit *d : {descrizione1, descrizione2})
         d->setMaxLength(50);
@@ -129,4 +138,23 @@ void Formscadenza::registra()
     s.stima = stima->isChecked();
     risultato = s;
     accept();
+}
+
+void Formscadenza::cerca()
+{
+    Stato &s = stato();
+    s.sceltacontatto = -1;
+    s.numerocontattoscelto = 0;
+    {
+        Formproduttore rubrica(this);
+        rubrica.exec();
+    }
+    // The address book never hands back a contact the 16-bit field cannot hold.
+    const bool scelto = s.numerocontattoscelto > 0 && s.numerocontattoscelto <= 32767;
+    risultato.contatto = scelto ? qint16(s.numerocontattoscelto) : 0;
+    descrizione1->setText(scelto ? s.contattoscelto.trimmed() : QString());
+    descrizione1->setReadOnly(scelto);
+    s.sceltacontatto = 0;
+    s.numerocontattoscelto = 0;
+    s.contattoscelto.clear();
 }

@@ -11,7 +11,8 @@ class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
-// A payment due typed or changed: its date, descriptions, amount, sign, account and, for a new
+// A payment due typed or changed: its date, descriptions (the first maybe a contact picked from
+// the address book, which locks it to the contact's name), amount, sign, account and, for a new
 // item, its repetition. The window only checks the input, as the entry window does; the caller
 // writes what scadenza() returns once it is accepted.
 class Formscadenza : public QDialog
@@ -26,6 +27,8 @@ class Formscadenza : public QDialog
   public slots:
     // Checks the input and closes; on a refusal the window stays open.
     void registra();
+    // Opens the address book to pick the contact of the first description.
+    void cerca();
 
   private:
     void costruisci();

@@ -2,7 +2,9 @@
 #include "ledger/scadenzario.h"
 #include "platform/date.h"
 #include "store/filemese.h"
+#include "store/rubrica.h"
 #include "support/finestre.h"
+#include "windows/rubrica/formproduttore.h"
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/formscadenze.h"
 
@@ -37,7 +39,8 @@ void scrivi(QWidget *w, const QString &d1, const QString &importo, const QDate &
             int ripetizione = 0, int volte = 0)
 {
     w->findChild<QDateEdit *>("data")->setDate(data);
-    w->findChild<QLineEdit *>("descrizione1")->setText(d1);
+    if (auto *d = w->findChild<QLineEdit *>("descrizione1"); !d->isReadOnly()) // as a user can
+        d->setText(d1);
     w->findChild<QLineEdit *>("descrizione2")->setText("Sede");
     w->findChild<QLineEdit *>("testimporto")->setText(importo);
     w->findChild<QListWidget *>("segno")->setCurrentRow(1);
@@ -64,8 +67,21 @@ TEST(Formscadenze, ASeriesTypedInAndCancelledFromOneOccurrenceOn)
     s.dittacorrente = 1, s.annogestione = "28";
     Formscadenze f;
     f.mostraperiodo(Formscadenze::anno);
+    Contatto verdi;
+    verdi.ragionesociale = "Immobiliare Verdi";
+    ASSERT_TRUE(aggiungicontatto("c:", verdi));
     {
         Formscadenza vuota({}, true);
+        quandomodale([](QWidget *w) {
+            qobject_cast<Formproduttore *>(w)->carica(1);
+            clicca(w, "annulla");
+        });
+        clicca(&vuota, "cerca");
+        EXPECT_TRUE(vuota.findChild<QLineEdit *>("descrizione1")->isReadOnly());
+        scrivi(&vuota, "", "10", QDate(2028, 1, 31)); // the box locked: the contact's name stays
+        EXPECT_EQ(vuota.scadenza().descrizione1 + QString::number(vuota.scadenza().contatto),
+                  "Immobiliare Verdi1");
+        vuota.findChild<QLineEdit *>("descrizione1")->setReadOnly(false);
         EXPECT_EQ(messaggio([&] { scrivi(&vuota, "", "10", QDate(2028, 1, 31)); }),
                   "Manca la Prima Descrizione!");
         EXPECT_EQ(messaggio([&] { scrivi(&vuota, "Affitto", "1.2.3", QDate(2028, 1, 31)); }),
