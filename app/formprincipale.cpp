@@ -145,8 +145,8 @@ void Formprincipale::costruiscipulsanti()
         {"importa", "Importa estratto conto", &Formprincipale::importa},
         {"scadenze", "Scadenze", &Formprincipale::scadenze},
     };
-    const char *icone[] = {"impostazioni", "backup", "rubrica", "nuovo",
-                           "cerca",        "saldi",  "stampa",  "importa", "scadenze"};
+    const char *icone[] = {"impostazioni", "backup", "rubrica", "nuovo",   "cerca",
+                           "saldi",        "stampa", "importa", "scadenze"};
     int i = 0;
     for (const Pulsante &p : pulsanti) {
         // nine above the toolbar
