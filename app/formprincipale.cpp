@@ -81,6 +81,7 @@ Formprincipale::Formprincipale(QWidget *parent) : QWidget(parent)
     barra(this, QStringLiteral("Shape2"), area(2280, 8400, 9375, 135), QColor(47, 93, 138));
     barra(this, QStringLiteral("Shape3"), area(11640, 480, 135, 8055), QColor(47, 93, 138));
     costruiscistato();
+    costruisciavvisoscadenze();
     costruiscipulsanti();
     costruiscirighe();
     costruiscitotali();
@@ -150,13 +151,14 @@ void Formprincipale::costruiscipulsanti()
         {"vedisaldi", "Saldi", &Formprincipale::vedisaldi},
         {"stampa", "Stampa", &Formprincipale::stampa},
         {"importa", "Importa estratto conto", &Formprincipale::importa},
+        {"scadenze", "Scadenze", &Formprincipale::scadenze},
     };
-    const char *icone[] = {"impostazioni", "backup", "rubrica", "nuovo",
-                           "cerca",        "saldi",  "stampa",  "importa"};
+    const char *icone[] = {"impostazioni", "backup", "rubrica", "nuovo",   "cerca",
+                           "saldi",        "stampa", "importa", "scadenze"};
     int i = 0;
     for (const Pulsante &p : pulsanti) {
-        // eight above the toolbar
-        auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1185 * i, 1335, 1095));
+        // nine above the toolbar
+        auto *b = pulsanteimmagine(this, p.nome, icone[i], area(120, 480 + 1055 * i, 1335, 975));
         b->setToolTip(QString::fromUtf8(p.suggerimento));
         connect(b, &QToolButton::clicked, esitoimport, &QLabel::hide);
         connect(b, &QToolButton::clicked, this, p.comando);
@@ -374,4 +376,5 @@ void Formprincipale::aggiornastato()
 {
     pannelloditta->setText(QStringLiteral("Ditta ") + stato().nomeditta);
     pannelloanno->setText(QStringLiteral("Gestione: ") + annointero(stato().annogestione));
+    aggiornaavvisoscadenze();
 }

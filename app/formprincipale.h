@@ -3,6 +3,7 @@
 #include "ledger/elabora.h"
 #include "platform/sentinella.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -21,7 +22,7 @@ class QToolBar;
 class Formbackup;
 class Formpercorso;
 
-// The main window: status bar, the eight picture buttons, the sixteen ledger rows with their
+// The main window: status bar, the nine picture buttons, the sixteen ledger rows with their
 // totals and scroll bar, the period buttons and the account toolbar. Constructing it runs the
 // start-up.
 class Formprincipale : public QWidget
@@ -72,6 +73,9 @@ class Formprincipale : public QWidget
     void impostazioni();
     void rubrica();
     void importa();
+    // The payments due, opened on the period given (Formscadenze::Periodo).
+    void scadenze();
+    void apriscadenze(int periodo);
 
   protected:
     void closeEvent(QCloseEvent *evento) override;
@@ -128,6 +132,12 @@ class Formprincipale : public QWidget
         qint32 numero = 0;
         QByteArray record;
     } cancellato;
+    // Payments due: the status-bar notice of those past due and due today, kept current when
+    // the date changes.
+    void costruisciavvisoscadenze();
+    void aggiornaavvisoscadenze();
+    PannelloStato *avvisoscadenze = nullptr;
+    QDate giornoavviso;
     QPointer<Formbackup> finestrabackup;
     QPointer<Formpercorso> finestrapercorso;
     int rotellaaccumulata = 0; // wheel turn not yet worth a whole notch

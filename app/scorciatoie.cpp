@@ -18,6 +18,7 @@ const Scorciatoia scorciatoie[] = {
     {"cerca", "Ctrl+F"},          // search
     {"stampa", "Ctrl+P"},         // print
     {"importa", "Ctrl+I"},        // import a bank statement
+    {"scadenze", "Ctrl+D"},       // the payments due (their due dates)
     {"cancellamovimento", "Del"}, // delete the selected movement, after its question
     {"ricarica", "F5"},           // load the period again
     {"guida", "F1"},              // the guide; in the other windows F1 reaches it by itself

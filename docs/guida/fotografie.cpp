@@ -7,8 +7,10 @@
 #include "app/formprincipale.h"
 #include "app/stato.h"
 #include "platform/caratteri.h"
+#include "platform/date.h"
 #include "platform/percorsi.h"
 #include "store/estratto.h"
+#include "store/scadenze.h"
 #include "windows/backup/formbackup.h"
 #include "windows/cerca/forcerca.h"
 #include "windows/ditta/formditta.h"
@@ -18,6 +20,7 @@
 #include "windows/riconcilia/formriconcilia.h"
 #include "windows/rubrica/formproduttore.h"
 #include "windows/saldi/formsaldi.h"
+#include "windows/scadenze/formscadenze.h"
 #include "windows/stampa/formstampante.h"
 
 #include <QAction>
@@ -173,6 +176,27 @@ QImage rete(Formprincipale &p)
     return foto(f);
 }
 
+// A few payments due of the sample company: a supplier's bill past due, the rent every month,
+// an estimated electricity bill every two months and a customer's invoice to collect. It
+// writes to the sample archive, so it is taken after the pictures of the main window.
+QImage scadenze(Formprincipale &p)
+{
+    const Stato &s = stato();
+    const QDate g = oggi();
+    const Scadenza voci[] = {
+        {g.addDays(-4), 1, 1220000, "Ferramenta Bianchi", "Fattura 118", 0, 2, 0, 0, false},
+        {g.addDays(6), 1, 8500000, "Immobiliare Verdi", "Affitto negozio", 0, 2, 1, 0, false},
+        {g.addDays(12), 1, 1800000, "Enel Energia", "Bolletta luce", 0, 2, 2, 0, true},
+        {g.addDays(20), 0, 36600000, "Rossi Srl", "Fattura 42", 0, 2, 0, 0, false},
+    };
+    for (const Scadenza &v : voci)
+        if (!creascadenza(s.percorso, s.dittacorrente, v))
+            throw std::runtime_error("scadenze non scritte");
+    Formscadenze f(&p);
+    f.mostraperiodo(Formscadenze::prossimi90);
+    return foto(f);
+}
+
 struct Fotografia {
     const char *nome;
     QImage (*scatta)(Formprincipale &);
@@ -191,6 +215,7 @@ const Fotografia fotografie[] = {
     {"importa.png", importa},
     {"backup.png", backup},
     {"rete.png", rete},
+    {"scadenze.png", scadenze},
     {"riconcilia.png", riconcilia}, // last: it imports the statement
 };
 

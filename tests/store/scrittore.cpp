@@ -9,6 +9,10 @@
 //                               keeps rule NOME & i of company 1 and drops NOME & i - 1, QUANTI
 //                               times, and ends with 3 when it finds its own rule lost; it
 //                               starts on a line from its input;
+//   scrittore scadenze RADICE QUANTI
+//                               settles payments due 1 to QUANTI of company 1, each by a
+//                               movement of 1,00 appended to mov0126 under the same decision;
+//                               it starts on a line from its input;
 //   scrittore RADICE QUANTI     carries CASSA of company 1 from 2026 into January 2027 QUANTI
 //                               times, 70,00 and 0 in turn (each zero deletes the carry), and
 //                               ends with 3 when it finds two carries standing after its own;
@@ -16,6 +20,7 @@
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
 #include "ledger/riporto.h"
+#include "ledger/scadenzario.h"
 #include "store/ditte.h"
 #include "store/filemese.h"
 #include "store/quadrature.h"
@@ -54,6 +59,25 @@ int tieneregole(const QString &radice, const QString &nome, int quanti)
     return 0;
 }
 
+int saldascadenze(const QString &radice, int quanti)
+{
+    std::getchar(); // both workstations start together
+    const QString gennaio = percorsomese(radice, 1, "26");
+    for (qint32 voce = 1; voce <= quanti; ++voce) {
+        bool gia = false;
+        const auto valida = [&](const Conferma &c) {
+            return Movimentisaldo(radice, 1)(c).has_value(); // read again under the lock
+        };
+        const auto registra = [&](Conferma &c) {
+            c = {2026, 1, 0, 5, 1, 10000};
+            return aggiungimovimento(gennaio, {5, "Voce", "", 1, 10000, 2, 1, 0}, &c.numero);
+        };
+        if (!saldascadenza(radice, 1, voce, 0, {}, valida, gia, registra))
+            return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -61,6 +85,8 @@ int main(int argc, char **argv)
     if (argc == 5 && argv[1] == std::string_view("regole"))
         return tieneregole(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                            std::atoi(argv[4]));
+    if (argc == 4 && QByteArray(argv[1]) == "scadenze")
+        return saldascadenze(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     if (argc == 5)
         return tienestratti(QString::fromLocal8Bit(argv[2]), qint16(std::atoi(argv[3])),
                             std::atoi(argv[4]));

@@ -24,6 +24,8 @@ const Pagina pagine[] = {
     {"Formriconcilia", "riconciliazione.md"},
     {"Formimporta", "estratto-conto.md"},
     {"Formregole", "estratto-conto.md"},
+    {"Formscadenze", "scadenze.md"},
+    {"Formscadenza", "scadenze.md"},
     {"Importa estratto conto", "estratto-conto.md"}, // the choice of the statement's file
     {"Formbackup", "backup.md"},
     {"Formpercorso", "rete.md"},

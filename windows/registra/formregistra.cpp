@@ -308,8 +308,10 @@ void Formregistra::registra()
     const QString radice = numero != 0 && s.filtrotabella ? s.filtrotabella->percorso : s.percorso;
     const QString file = percorsomese(radice, cale->selectedDate().month(), s.annogestione);
     const Movimento m = movimento(importo);
-    const Esito esito =
-        numero == 0 ? aggiungimovimento(file, m) : riscrivimovimento(file, numero, m);
+    const int mese = cale->selectedDate().month();
+    const Esito esito = numero != 0 ? riscrivimovimento(file, numero, m)
+                        : scrittura ? scrittura(file, mese, m)
+                                    : aggiungimovimento(file, m);
     if (!esito) {
         // Everything typed stays in the window, so the user can try again.
         avviso(this, esito.messaggio());
@@ -317,6 +319,19 @@ void Formregistra::registra()
     }
     azzerascelta();
     accept();
+}
+
+void Formregistra::proponi(const Movimento &m, bool importo)
+{
+    Text1[0]->setText(m.descrizione1);
+    Text1[1]->setText(m.descrizione2);
+    List1->setCurrentRow(m.segno == movimento::uscita ? 1 : 0);
+    if (m.conto >= 2 && m.conto - 2 < List2->count())
+        List2->setCurrentRow(m.conto - 2);
+    testimporto->setText(importo ? fixedpunto(m.importo) : QString());
+    stato().contattoscelto = m.contatto ? m.descrizione1 : QString();
+    stato().numerocontattoscelto = m.contatto;
+    bloccadescrizione(m.contatto != 0);
 }
 
 void Formregistra::annulla()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/esito.h"
+
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QCalendarWidget;
 class QCompleter;
@@ -19,6 +22,14 @@ class Formregistra : public QDialog
     Q_OBJECT
   public:
     explicit Formregistra(QWidget *parent = nullptr);
+
+    // A new movement proposed from elsewhere (a payment due): its descriptions, contact, sign,
+    // account and, unless importo is false, its amount, on today's date.
+    void proponi(const Movimento &m, bool importo);
+    // Writes the new movement through scrivi (its month file, month and record) in place of
+    // the plain append, so the caller decides under its own lock what else goes with it.
+    using Scrittura = std::function<Esito(const QString &file, int mese, const Movimento &m)>;
+    void scrivicon(Scrittura s) { scrittura = std::move(s); }
 
   public slots:
     // Opens the address book to pick the contact of the first description.
@@ -49,4 +60,5 @@ class Formregistra : public QDialog
     QListWidget *List1 = nullptr;
     QListWidget *List2 = nullptr;
     QLineEdit *testimporto = nullptr;
+    Scrittura scrittura; // empty: the plain append
 };
