@@ -37,6 +37,7 @@ void Formprincipale::importa()
     // Where the rows went: the account and the month of the last one, in its year.
     esitoimport->setText(esito.frasi.join(QLatin1Char(' ')));
     esitoimport->show();
+    disponiavvisi();
     Stato &s = stato();
     if (const QString anno = annoyy(esito.ultima); anno != s.annogestione) {
         s.annogestione = anno;

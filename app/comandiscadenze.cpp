@@ -10,6 +10,7 @@
 #include "windows/scadenze/formscadenze.h"
 
 #include <QTimer>
+#include <algorithm>
 
 void Formprincipale::costruisciavvisoscadenze()
 {
@@ -52,6 +53,24 @@ void Formprincipale::aggiornaavvisoscadenze()
         parti << QStringLiteral("%1 oggi").arg(dioggi);
     avvisoscadenze->setText(parti.join(QStringLiteral(", ")));
     avvisoscadenze->setVisible(!parti.isEmpty()); // an empty one takes no click of the bar
+    disponiavvisi();
+}
+
+void Formprincipale::disponiavvisi()
+{
+    // The notice of payments due as wide as its text, at the right end of the year's panel, so
+    // the rest of the panel still changes the year; the import's notice ends where it begins.
+    const int destra = tw(11040) + tw(3600);
+    avvisoscadenze->ensurePolished();
+    const int larghezza =
+        std::min(tw(3600),
+                 avvisoscadenze->fontMetrics().horizontalAdvance(avvisoscadenze->text()) + tw(120));
+    avvisoscadenze->setGeometry(destra - larghezza, tw(30), larghezza, tw(315));
+    const int fine = !avvisoscadenze->isHidden() ? avvisoscadenze->x() - tw(60)
+                                                 : esitoimport->parentWidget()->width() - 4;
+    QRect g = esitoimport->geometry();
+    g.setRight(std::max(g.left(), fine));
+    esitoimport->setGeometry(g);
 }
 
 void Formprincipale::scadenze()

@@ -136,6 +136,8 @@ class Formprincipale : public QWidget
     // the date changes.
     void costruisciavvisoscadenze();
     void aggiornaavvisoscadenze();
+    // Lays out the payments-due and the import notices of the status bar side by side.
+    void disponiavvisi();
     PannelloStato *avvisoscadenze = nullptr;
     QDate giornoavviso;
     QPointer<Formbackup> finestrabackup;
