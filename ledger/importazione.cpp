@@ -50,6 +50,8 @@ Nomicontatti::Nomicontatti(const QList<Contatto> &rubrica)
 
 qint16 Nomicontatti::numero(const QString &nome) const
 {
+    if (numeri.isEmpty())
+        return 0; // no name to fold for a company without an address book
     return numeri.value(chiave(nome), 0);
 }
 
