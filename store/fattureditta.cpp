@@ -2,6 +2,7 @@
 
 #include "platform/percorsi.h"
 #include "store/filemese.h"
+#include "store/filerecord.h"
 
 #include <QFile>
 
@@ -41,6 +42,21 @@ Esito aggiungirighe(const QString &file, qint16 ditta, const QStringList &valori
     return Esito::riuscito();
 }
 
+constexpr qsizetype lunghezzachiave = 128;
+
+// The keys of the company among whole records.
+QSet<QString> chiavidi(const QByteArray &dati, qint16 ditta)
+{
+    QSet<QString> chiavi;
+    const QString prefisso = QString::number(ditta) + QLatin1Char(';');
+    for (qsizetype i = 0; i + lunghezzachiave <= dati.size(); i += lunghezzachiave) {
+        const QString r = QString::fromUtf8(dati.mid(i, lunghezzachiave)).trimmed();
+        if (r.startsWith(prefisso))
+            chiavi.insert(r.mid(prefisso.size()));
+    }
+    return chiavi;
+}
+
 } // namespace
 
 Esito leggiidentita(const QString &percorso, qint16 ditta, QString &codice)
@@ -58,13 +74,28 @@ Esito scriviidentita(const QString &percorso, qint16 ditta, const QString &codic
 
 Esito leggichiavi(const QString &percorso, qint16 ditta, QSet<QString> &chiavi)
 {
-    QStringList valori;
-    const Esito e = leggirighe(nativo(percorso, "fatturelette"), ditta, valori);
-    chiavi = QSet<QString>(valori.begin(), valori.end());
-    return e;
+    const FileRecord file(cartelladati(percorso) + QStringLiteral("\\fatturelette"),
+                          lunghezzachiave, Mancante::Vuoto);
+    return file.leggiablocchi([&](const char *dati, qsizetype quanti) {
+        chiavi.unite(chiavidi(QByteArray(dati, quanti * lunghezzachiave), ditta));
+    });
 }
 
-Esito aggiungichiavi(const QString &percorso, qint16 ditta, const QStringList &chiavi)
+Esito prenotachiavi(const QString &percorso, qint16 ditta, const QStringList &chiavi,
+                    QStringList &nuove)
 {
-    return aggiungirighe(nativo(percorso, "fatturelette"), ditta, chiavi);
+    const FileRecord file(cartelladati(percorso) + QStringLiteral("\\fatturelette"),
+                          lunghezzachiave);
+    return file.aggiorna([&](const QByteArray &dati, Modifiche &m) {
+        nuove.clear();
+        const QSet<QString> lette = chiavidi(dati, ditta);
+        for (const QString &c : chiavi) {
+            if (lette.contains(c) || nuove.contains(c))
+                continue;
+            QByteArray riga = (QString::number(ditta) + QLatin1Char(';') + c).toUtf8();
+            riga = riga.left(lunghezzachiave - 1).leftJustified(lunghezzachiave - 1, ' ') + '\n';
+            m.aggiunti.append(riga);
+            nuove.append(c);
+        }
+    });
 }

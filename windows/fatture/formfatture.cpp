@@ -246,19 +246,24 @@ qint16 Formfatture::contatto(const Soggetto &s, QList<Contatto> &rubrica)
 void Formfatture::registra()
 {
     const Stato &s = stato();
-    QSet<QString> lette;
+    QStringList scelte, nuove;
+    for (int i = 0; i < righe.size(); ++i)
+        if (righe[i].importabile && griglia->item(i, 0)->checkState() == Qt::Checked &&
+            !scelte.contains(righe[i].chiave))
+            scelte.append(righe[i].chiave);
     QList<Contatto> rubrica;
-    for (const Esito &e :
-         {leggichiavi(s.percorso, s.dittacorrente, lette), leggicontatti(s.percorso, rubrica)})
+    // The keys are taken first, under the lock: an invoice another workstation is importing
+    // now is left to it.
+    for (const Esito &e : {leggicontatti(s.percorso, rubrica),
+                           prenotachiavi(s.percorso, s.dittacorrente, scelte, nuove)})
         if (!e) {
             avviso(this, e.messaggio());
             return;
         }
-    QStringList nuove;
     for (int i = 0; i < righe.size(); ++i) {
         const Riga &r = righe[i];
         if (!r.importabile || griglia->item(i, 0)->checkState() != Qt::Checked ||
-            lette.contains(r.chiave)) // imported meanwhile elsewhere
+            !nuove.contains(r.chiave))
             continue;
         Scadenza sc;
         sc.data = r.voce.scadenza;
@@ -271,10 +276,6 @@ void Formfatture::registra()
             avviso(this, e.messaggio());
             break;
         }
-        if (!nuove.contains(r.chiave))
-            nuove.append(r.chiave);
     }
-    if (const Esito e = aggiungichiavi(s.percorso, s.dittacorrente, nuove); !e)
-        avviso(this, e.messaggio());
     accept();
 }

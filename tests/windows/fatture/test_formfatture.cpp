@@ -63,7 +63,8 @@ QStringList griglia(const QWidget *f)
 } // namespace
 
 // Three instalments received from a party the address book has, an invoice sent to a party
-// it has not; then the first again beside a file of another company and a damaged one.
+// it has not, the first also from a second window at once; then the first again beside a file
+// of another company and a damaged one.
 TEST(Formfatture, InvoicesBecomeItemsOnceAndTheirPartiesContacts)
 {
     nuovoarchivio({"Beta"});
@@ -100,7 +101,9 @@ TEST(Formfatture, InvoicesBecomeItemsOnceAndTheirPartiesContacts)
                 .join("\n")
                 .toStdString());
         EXPECT_EQ(testo(&f, "riepilogo"), "2 fatture, 4 scadenze, 0 già presenti");
+        Formfatture insieme({cartella + "enel.xml"}); // as on another workstation at once
         clicca(&f, "registra");
+        clicca(&insieme, "registra");
     }
     Formfatture f({cartella + "enel.xml", cartella + "altra.xml", cartella + "rotta.xml"});
     const QString presente = "-,123 del 15/03/2026,Enel Energia spa,%1,,%2,già presente,enel.xml";
