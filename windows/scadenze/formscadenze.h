@@ -34,6 +34,8 @@ class Formscadenze : public QDialog
     void registra();
     // Writes the list shown as a spreadsheet file the user names.
     void esporta();
+    // Reads the electronic invoices the user picks and imports their items.
+    void fatture();
 
   private:
     void costruisci();
