@@ -119,6 +119,8 @@ void Formscadenze::costruisci()
     for (const Pulsante &p : pulsanti)
         connect(pulsante(this, p.nome, p.suggerimento, p.x), &QToolButton::clicked, this,
                 p.comando);
+    findChild<QToolButton *>(QStringLiteral("fatture"))
+        ->setToolTip(QStringLiteral("Importa fatture elettroniche"));
     auto *annulla =
         pulsanteimmagine(this, "annulla", area(120, 9300, 855, 735), QStringLiteral("Chiudi"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
