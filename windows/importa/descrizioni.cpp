@@ -168,8 +168,9 @@ void Formimporta::mostraregole()
     descrivirighe(false);
     const QSignalBlocker fermo(griglia);
     for (int i = 0; i < movimenti.size(); ++i) {
-        griglia->item(i, colonna1)->setText(movimenti[i].descrizione1);
-        griglia->item(i, colonna2)->setText(movimenti[i].descrizione2);
+        const Movimento m = daimportare(i); // a payment due's descriptions stay
+        griglia->item(i, colonna1)->setText(m.descrizione1);
+        griglia->item(i, colonna2)->setText(m.descrizione2);
         mostraprovenienza(i);
     }
 }
