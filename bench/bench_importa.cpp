@@ -69,7 +69,7 @@ QList<Occorrenza> aperte(const Estratto &e)
         s.stima = i % 10 == 0;
         if (i % 2 == 1 && !s.stima)
             s.importo += 100 * 10000;
-        o.append({i + 1, 0, false, s});
+        o.append({i + 1, 0, false, s, false, {}});
     }
     return o;
 }
@@ -113,9 +113,10 @@ void importa(benchmark::State &stato)
             nuove.reserve(e.righe.size());
             for (qsizetype i = 0; i < e.righe.size(); ++i) {
                 const RigaEstratto &r = e.righe[i];
-                nuove.append({abbinati[i].stato == StatoRiga::nuovo ? r.data : QDate(),
-                              controlli[i].valore,
-                              QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ')});
+                const bool cerca = abbinati[i].stato == StatoRiga::nuovo;
+                nuove.append({cerca ? r.data : QDate(), controlli[i].valore,
+                              cerca ? QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ')
+                                    : QString()});
             }
             benchmark::DoNotOptimize(abbinascadenze(scadenze, 2, nuove));
         }

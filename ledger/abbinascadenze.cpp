@@ -36,7 +36,8 @@ bool vicino(qint64 riga, qint64 stima)
 QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
                                 const QList<RigaScadenza> &righe)
 {
-    // Exact amounts by value, so that a row looks only at its own; estimates are few.
+    // Exact amounts by value, so that a row looks only at its own; estimates by date, so that
+    // a row compares its text only with those due around it.
     QHash<qint64, QList<qsizetype>> esatte;
     QList<qsizetype> stime;
     for (qsizetype v = 0; v < elenco.size(); ++v) {
@@ -48,6 +49,9 @@ QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
         else
             esatte[valore(o.scadenza)].append(v);
     }
+    std::stable_sort(stime.begin(), stime.end(), [&](qsizetype a, qsizetype b) {
+        return elenco[a].scadenza.data < elenco[b].scadenza.data;
+    });
     QList<Candidato> candidati;
     for (qsizetype r = 0; r < righe.size(); ++r) {
         const RigaScadenza &riga = righe[r];
@@ -60,7 +64,12 @@ QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
         };
         for (qsizetype v : esatte.value(riga.valore))
             prova(v, false);
-        for (qsizetype v : std::as_const(stime)) {
+        const auto dopo = [&](qsizetype v, const QDate &d) { return elenco[v].scadenza.data < d; };
+        for (auto k = std::lower_bound(stime.cbegin(), stime.cend(),
+                                       riga.data.addDays(-giornimassimi), dopo);
+             k != stime.cend() && elenco[*k].scadenza.data <= riga.data.addDays(giornimassimi);
+             ++k) {
+            const qsizetype v = *k;
             const Scadenza &s = elenco[v].scadenza;
             const QString nome = s.descrizione1.simplified();
             if (vicino(riga.valore, valore(s)) && !nome.isEmpty() &&

@@ -33,8 +33,9 @@ void Formimporta::abbinascadenzerighe()
     for (qsizetype i = 0; i < abbinamenti.size(); ++i) {
         const RigaEstratto &r = estratto.righe[i];
         const bool cerca = abbinamenti[i].stato == StatoRiga::nuovo && r.valuta.isEmpty();
-        righe.append({cerca ? controlli[i].data : QDate(), controlli[i].valore,
-                      QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ')});
+        righe.append(
+            {cerca ? controlli[i].data : QDate(), controlli[i].valore,
+             cerca ? QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ') : QString()});
     }
     scadenzerighe = aperte.isEmpty() || conto() == 0 ? QList<qsizetype>(righe.size(), -1)
                                                      : abbinascadenze(aperte, conto(), righe);
