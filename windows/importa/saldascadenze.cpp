@@ -90,8 +90,11 @@ void Formimporta::saldascadenze(const QList<Abbinamento> &registrati, QStringLis
         gia += saldata;
         o.movimento = c; // settled, by this row or another: no other bank account settles it
     }
-    if (gia > 0)
+    if (gia == 1)
+        avvisi.append(QStringLiteral("1 scadenza era già stata registrata da un'altra postazione: "
+                                     "il movimento importato non la salda."));
+    else if (gia > 1)
         avvisi.append(QStringLiteral("%1 scadenze erano già state registrate da un'altra "
-                                     "postazione: il movimento importato non le salda.")
+                                     "postazione: i movimenti importati non le saldano.")
                           .arg(gia));
 }
