@@ -128,6 +128,9 @@ void Formimporta::descrizionecambiata(QTableWidgetItem *cella)
     } else {
         m.descrizione2 = testo;
     }
+    // Emptied on a row that settles a payment due, the cell takes the item's back.
+    const Movimento daimporto = daimportare(i);
+    testo = prima ? daimporto.descrizione1 : daimporto.descrizione2;
     if (cella->text() != testo) {
         const QSignalBlocker fermo(griglia);
         cella->setText(testo);

@@ -64,8 +64,10 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
               "Affitto|Marzo|scadenza,Enel|Bolletta|scadenza,TIM|Addebito diretto SEPA|nuovo,"
               "GAS|Addebito diretto SEPA|nuovo,RATA LEASING|Estratto conto|nuovo,"
               "ROSSI|Bonifico|nuovo,PAGAMENTO POS|Estratto conto|nuovo,Bianchi|Fattura 9|scadenza");
-    EXPECT_EQ(f.findChild<QTableWidget *>("griglia")->item(0, 2)->toolTip(),
-              "BONIFICO A IMMOBILIARE");
+    QTableWidgetItem *affitto = f.findChild<QTableWidget *>("griglia")->item(0, 2);
+    EXPECT_EQ(affitto->toolTip(), "BONIFICO A IMMOBILIARE");
+    affitto->setText(""); // emptied by the user: the item's description back
+    EXPECT_EQ(affitto->text(), "Affitto");
     clicca(&f, "registra");
 
     QList<Movimento> scritti;
