@@ -91,10 +91,10 @@ void Formimporta::saldascadenze(const QList<Abbinamento> &registrati, QStringLis
         o.movimento = c; // settled, by this row or another: no other bank account settles it
     }
     if (gia == 1)
-        avvisi.append(QStringLiteral("1 scadenza era già stata registrata da un'altra postazione: "
-                                     "il movimento importato non la salda."));
+        avvisi.append(QStringLiteral("1 scadenza era già stata saldata da un'altra postazione e "
+                                     "non è stata saldata di nuovo."));
     else if (gia > 1)
-        avvisi.append(QStringLiteral("%1 scadenze erano già state registrate da un'altra "
-                                     "postazione: i movimenti importati non le saldano.")
+        avvisi.append(QStringLiteral("%1 scadenze erano già state saldate da un'altra postazione "
+                                     "e non sono state saldate di nuovo.")
                           .arg(gia));
 }

@@ -85,3 +85,31 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
               "Rossi|scaduta,Affitto|pagata il 12/03/2026,Enel|pagata il 16/03/2026,"
               "Telecom|scaduta,Gas|scaduta,Leasing|scaduta,Bianchi|pagata il 25/03/2026");
 }
+
+// An item another workstation settled from another account after the window read it: the row
+// is still booked, the item not settled a second time, and the window says so.
+TEST(Saldascadenze, AnItemSettledElsewhereMeanwhileIsNotSettledTwice)
+{
+    nuovoarchivio({"Alfa"});
+    Stato &s = stato();
+    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 2;
+    qint32 voce = 0, altrove = 0;
+    ASSERT_TRUE(
+        creascadenza("c:", 1, {QDate(2026, 3, 10), 1, 100 * euro, "Affitto", "", 0, 2}, &voce));
+    Formimporta f(Estratto{{{QDate(2026, 3, 10), -100 * euro, "BONIFICO", ""}}, {}, {}, {}, {}});
+    ASSERT_TRUE(aggiungimovimento(percorsomese("c:", 3, "26"), mov(10, 1, 100 * euro, "Mov", 3),
+                                  &altrove)); // paid from another account
+    bool gia = false;
+    ASSERT_TRUE(saldascadenza(
+        "c:", 1, voce, 0, {2026, 3, altrove, 10, 1, 100 * euro},
+        [](const Conferma &) { return false; }, gia));
+    EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }).toStdString(),
+              "1 scadenza era già stata saldata da un'altra postazione e non è stata saldata di "
+              "nuovo.");
+    QList<Movimento> scritti;
+    ASSERT_TRUE(leggimovimenti(percorsomese("c:", 3, "26"), scritti));
+    EXPECT_EQ(scritti.size(), 2);
+    QList<EventoScadenza> eventi;
+    ASSERT_TRUE(leggiscadenze("c:", 1, eventi));
+    EXPECT_EQ(eventi.size(), 2); // created, settled once
+}
