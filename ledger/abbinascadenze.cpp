@@ -1,6 +1,7 @@
 #include "ledger/abbinascadenze.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -8,6 +9,7 @@ namespace {
 constexpr qint64 giornimassimi = 10;
 
 struct Candidato {
+    bool taciuta; // the row's text does not name the item's invoice
     qint64 giorni;
     bool stimato; // an estimate's amount is not the row's
     qsizetype riga;
@@ -15,10 +17,34 @@ struct Candidato {
 
     bool operator<(const Candidato &c) const
     {
-        return std::tie(giorni, stimato, riga, voce) <
-               std::tie(c.giorni, c.stimato, c.riga, c.voce);
+        return std::tie(taciuta, giorni, stimato, riga, voce) <
+               std::tie(c.taciuta, c.giorni, c.stimato, c.riga, c.voce);
     }
 };
+
+// The number of the invoice an item made from one names ("Fattura 123/2026 del 15/03/2026").
+QString numerofattura(const Scadenza &s)
+{
+    static const QRegularExpression forma(
+        QStringLiteral(R"(^(?:Fattura|Nota di credito) (\S+) del \d)"));
+    const QRegularExpressionMatch m = forma.match(s.descrizione2);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The number as a word of the text of its own, so that invoice 12 is not named by "123".
+bool nomina(const QString &testo, const QString &numero)
+{
+    if (numero.isEmpty())
+        return false;
+    for (qsizetype i = testo.indexOf(numero, 0, Qt::CaseInsensitive); i >= 0;
+         i = testo.indexOf(numero, i + 1, Qt::CaseInsensitive)) {
+        const qsizetype fine = i + numero.size();
+        if ((i == 0 || !testo[i - 1].isLetterOrNumber()) &&
+            (fine == testo.size() || !testo[fine].isLetterOrNumber()))
+            return true;
+    }
+    return false;
+}
 
 qint64 valore(const Scadenza &s)
 {
@@ -40,10 +66,12 @@ QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
     // a row compares its text only with those due around it.
     QHash<qint64, QList<qsizetype>> esatte;
     QList<qsizetype> stime;
+    QList<QString> numeri(elenco.size());
     for (qsizetype v = 0; v < elenco.size(); ++v) {
         const Occorrenza &o = elenco[v];
         if (!o.aperta() || (o.scadenza.conto != 0 && o.scadenza.conto != conto))
             continue;
+        numeri[v] = numerofattura(o.scadenza);
         if (o.scadenza.stima)
             stime.append(v);
         else
@@ -60,7 +88,7 @@ QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
         auto prova = [&](qsizetype v, bool stimato) {
             const qint64 giorni = qAbs(riga.data.daysTo(elenco[v].scadenza.data));
             if (giorni <= giornimassimi)
-                candidati.append({giorni, stimato, r, v});
+                candidati.append({!nomina(riga.testo, numeri[v]), giorni, stimato, r, v});
         };
         for (qsizetype v : esatte.value(riga.valore))
             prova(v, false);

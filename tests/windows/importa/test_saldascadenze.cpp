@@ -25,9 +25,10 @@ std::string righe(const QWidget &f, const char *nome, std::initializer_list<int>
 } // namespace
 
 // New statement rows paired with the open payments due of the account chosen, or of none, as
-// one assignment nearest first: the same amount within 10 days, an estimate within 20 % when
-// the bank's text names it. Imported, a row is booked with its item's descriptions and settles
-// it; a row paired with nothing keeps the bank's text.
+// one assignment nearest first, the item whose invoice the bank's text names before a nearer
+// one: the same amount within 10 days, an estimate within 20 % when the bank's text names it.
+// Imported, a row is booked with its item's descriptions and settles it; a row paired with nothing
+// keeps the bank's text.
 TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
 {
     nuovoarchivio({"Alfa"});
@@ -51,6 +52,8 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
          {QDate(2026, 3, 12), 200 * euro, "BONIFICO DA ROSSI", ""}},
         {{QDate(2026, 3, 24), 1, 40 * euro, "Bianchi", "Fattura 9", 0, 2},
          {QDate(2026, 3, 14), -40 * euro, "PAGAMENTO POS", ""}},
+        {{QDate(2026, 3, 8), 1, 300 * euro, "Alfa srl", "Fattura 18/2026 del 01/03/2026", 0, 2},
+         {QDate(2026, 3, 5), -300 * euro, "BONIFICO SALDO FT 18/2026", ""}},
     };
     QList<RigaEstratto> estratto;
     for (const auto &c : casi) {
@@ -58,12 +61,17 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
         estratto.append(c.riga);
     }
     estratto.append({QDate(2026, 3, 25), -40 * euro, "PAGAMENTO POS", ""}); // nearer to Bianchi
+    // Nearer to the row above, but the row names the other invoice.
+    ASSERT_TRUE(creascadenza(
+        "c:", 1,
+        {QDate(2026, 3, 5), 1, 300 * euro, "Alfa srl", "Fattura 17/2026 del 01/03/2026", 0, 2}));
     Formimporta f(Estratto{estratto, {}, {}, {}, {}});
     // The bank's texts are those of the rows paired with nothing.
     EXPECT_EQ(righe(f, "griglia", {2, 3, 6}),
               "Affitto|Marzo|scadenza,Enel|Bolletta|scadenza,TIM|Addebito diretto SEPA|nuovo,"
               "GAS|Addebito diretto SEPA|nuovo,RATA LEASING|Estratto conto|nuovo,"
-              "ROSSI|Bonifico|nuovo,PAGAMENTO POS|Estratto conto|nuovo,Bianchi|Fattura 9|scadenza");
+              "ROSSI|Bonifico|nuovo,PAGAMENTO POS|Estratto conto|nuovo,"
+              "Alfa srl|Fattura 18/2026 del 01/03/2026|scadenza,Bianchi|Fattura 9|scadenza");
     QTableWidgetItem *affitto = f.findChild<QTableWidget *>("griglia")->item(0, 2);
     EXPECT_EQ(affitto->toolTip(), "BONIFICO A IMMOBILIARE");
     affitto->setText(""); // emptied by the user: the item's description back
@@ -78,11 +86,13 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
     EXPECT_EQ(libro.join(',').toStdString(),
               "Affitto|Marzo|100,Enel|Bolletta|105,TIM|Addebito diretto SEPA|55,"
               "GAS|Addebito diretto SEPA|61,RATA LEASING|Estratto conto|70,ROSSI|Bonifico|200,"
-              "PAGAMENTO POS|Estratto conto|40,Bianchi|Fattura 9|40");
+              "PAGAMENTO POS|Estratto conto|40,Alfa srl|Fattura 18/2026 del 01/03/2026|300,"
+              "Bianchi|Fattura 9|40");
     Formscadenze elenco;
     elenco.mostraperiodo(Formscadenze::anno);
     EXPECT_EQ(righe(elenco, "elenco", {2, 7}),
-              "Rossi|scaduta,Affitto|pagata il 12/03/2026,Enel|pagata il 16/03/2026,"
+              "Rossi|scaduta,Alfa srl|scaduta,Alfa srl|pagata il 05/03/2026,Affitto|pagata il "
+              "12/03/2026,Enel|pagata il 16/03/2026,"
               "Telecom|scaduta,Gas|scaduta,Leasing|scaduta,Bianchi|pagata il 25/03/2026");
 }
 
