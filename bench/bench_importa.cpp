@@ -1,7 +1,8 @@
 // A bank statement of 10,000 movements read from its CSV bytes and checked against the year of
 // the 120,000-record archive, as the import window does before it shows, with or without 500
-// rules learned for its counterparties.
+// rules learned for its counterparties, or with 1,000 open payments due for its new rows to settle.
 #include "archivio.h"
+#include "ledger/abbinascadenze.h"
 #include "ledger/doppioni.h"
 #include "ledger/importazione.h"
 #include "store/estratto.h"
@@ -50,8 +51,32 @@ QList<Regola> regole()
     return r;
 }
 
+// 1,000 open payments due of CASSA through the year: one in ten an estimate naming a
+// counterparty, half of the rest at a row's amount.
+QList<Occorrenza> aperte(const Estratto &e)
+{
+    QList<Occorrenza> o;
+    QRandomGenerator caso(11);
+    for (int i = 0; i < 1000; ++i) {
+        const RigaEstratto &r = e.righe[caso.bounded(int(e.righe.size()))];
+        Scadenza s{r.data.addDays(caso.bounded(21) - 10),
+                   qint16(r.importo < 0),
+                   qAbs(r.importo),
+                   "Fornitore " + QString::number(i),
+                   "",
+                   0,
+                   2};
+        s.stima = i % 10 == 0;
+        if (i % 2 == 1 && !s.stima)
+            s.importo += 100 * 10000;
+        o.append({i + 1, 0, false, s, false, {}});
+    }
+    return o;
+}
+
 // What the import window does before it shows; parte 1 reads the statement alone, 2 checks it
-// alone (each row's texts cleaned), 3 does both; 4 adds the rules to the check.
+// alone (each row's texts cleaned), 3 does both; 4 adds the rules to the check, 8 the pairing
+// of the rows with the open payments due.
 void importa(benchmark::State &stato)
 {
     const QString radice = archiviobench();
@@ -65,6 +90,7 @@ void importa(benchmark::State &stato)
     QList<Estratto> conti;
     if (!leggiestrattodati(csv, "estratto.csv", conti) || conti.first().righe.size() != righe)
         return stato.SkipWithError("statement not read");
+    const QList<Occorrenza> scadenze = aperte(conti.first());
     for (auto _ : stato) {
         if (parte & 1 && !leggiestrattodati(csv, "estratto.csv", conti))
             return stato.SkipWithError("statement not read");
@@ -81,7 +107,20 @@ void importa(benchmark::State &stato)
         if (!leggiannoditta(radice, "26", 1, anno) ||
             !leggiattorno(radice, 1, date, ultimadata(e), anno))
             return stato.SkipWithError("read failed");
-        benchmark::DoNotOptimize(abbinarighe(anno, 2, controlli));
+        const QList<Abbinamento> abbinati = abbinarighe(anno, 2, controlli);
+        if (parte & 8) {
+            QList<RigaScadenza> nuove;
+            nuove.reserve(e.righe.size());
+            for (qsizetype i = 0; i < e.righe.size(); ++i) {
+                const RigaEstratto &r = e.righe[i];
+                const bool cerca = abbinati[i].stato == StatoRiga::nuovo;
+                nuove.append({cerca ? r.data : QDate(), controlli[i].valore,
+                              cerca ? QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ')
+                                    : QString()});
+            }
+            benchmark::DoNotOptimize(abbinascadenze(scadenze, 2, nuove));
+        }
+        benchmark::DoNotOptimize(abbinati);
         benchmark::DoNotOptimize(saldofino(anno, 2, ultimadata(e)));
     }
 }
@@ -99,6 +138,7 @@ BENCHMARK(importa)
     ->Arg(2)
     ->Arg(3)
     ->Arg(6)
+    ->Arg(11)
     ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("min", minimo);
 BENCHMARK_MAIN();

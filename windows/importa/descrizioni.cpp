@@ -128,6 +128,9 @@ void Formimporta::descrizionecambiata(QTableWidgetItem *cella)
     } else {
         m.descrizione2 = testo;
     }
+    // Emptied on a row that settles a payment due, the cell takes the item's back.
+    const Movimento daimporto = daimportare(i);
+    testo = prima ? daimporto.descrizione1 : daimporto.descrizione2;
     if (cella->text() != testo) {
         const QSignalBlocker fermo(griglia);
         cella->setText(testo);
@@ -168,8 +171,9 @@ void Formimporta::mostraregole()
     descrivirighe(false);
     const QSignalBlocker fermo(griglia);
     for (int i = 0; i < movimenti.size(); ++i) {
-        griglia->item(i, colonna1)->setText(movimenti[i].descrizione1);
-        griglia->item(i, colonna2)->setText(movimenti[i].descrizione2);
+        const Movimento m = daimportare(i); // a payment due's descriptions stay
+        griglia->item(i, colonna1)->setText(m.descrizione1);
+        griglia->item(i, colonna2)->setText(m.descrizione2);
         mostraprovenienza(i);
     }
 }

@@ -50,6 +50,8 @@ Formimporta::Formimporta(const QList<Estratto> &c, QWidget *parent)
     nomi = Nomicontatti(rubrica);
     if (letto)
         letto = leggianno();
+    if (letto)
+        leggiscadenzeaperte();
     riempi();
     // Without the year's movements no duplicate can be told: offer nothing to import.
     if (!letto) {

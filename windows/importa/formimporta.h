@@ -3,6 +3,7 @@
 #include "ledger/doppioni.h"
 #include "ledger/importazione.h"
 #include "ledger/registrazione.h"
+#include "ledger/scadenzario.h"
 #include "store/banche.h"
 #include "store/estratto.h"
 #include "store/movimento.h"
@@ -154,4 +155,14 @@ class Formimporta : public QDialog
     QCheckBox *saldoapertura = nullptr;
 
     QTableWidget *escluse = nullptr;
+
+    // The open payments due the new rows settle (saldascadenze.cpp): read once, paired with
+    // the rows for the account chosen, each paired row's movement given its item's
+    // descriptions, the items settled by the movements written.
+    void leggiscadenzeaperte();
+    void abbinascadenzerighe();
+    Movimento daimportare(qsizetype i) const;
+    void saldascadenze(const QList<Abbinamento> &registrati, QStringList &avvisi);
+    QList<Occorrenza> aperte;
+    QList<qsizetype> scadenzerighe; // of each row, the index in aperte; -1 none
 };

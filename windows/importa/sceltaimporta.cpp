@@ -68,6 +68,7 @@ void Formimporta::aggiornastati()
     for (qsizetype i = 0; i < abbinamenti.size(); ++i)
         abbinamenti[i].stato = statoestratto(estratto.righe[i], abbinamenti[i].stato);
     nonnuovi(confermate);
+    abbinascadenzerighe();
     {
         const QSignalBlocker fermo(griglia);
         for (int i = 0; i < abbinamenti.size(); ++i) {
@@ -80,7 +81,8 @@ void Formimporta::aggiornastati()
                                                Qt::ItemIsUserCheckable
                                          : Qt::ItemIsSelectable);
             scelta->setCheckState(stato == StatoRiga::nuovo ? Qt::Checked : Qt::Unchecked);
-            griglia->item(i, 6)->setText(nomestato(stato));
+            griglia->item(i, 6)->setText(scadenzerighe[i] >= 0 ? QStringLiteral("scadenza")
+                                                               : nomestato(stato));
             griglia->item(i, 6)->setToolTip(forse(abbinamenti[i]));
         }
     }
@@ -126,7 +128,7 @@ void Formimporta::registra()
     const QList<qsizetype> scelte = righescelte();
     QList<DaScrivere> righe;
     for (qsizetype i : scelte) {
-        righe.append({movimenti[i], controlli[i].data.month(), controlli[i].data.year()});
+        righe.append({daimportare(i), controlli[i].data.month(), controlli[i].data.year()});
         righe.last().movimento.conto = conto();
     }
     const std::optional<DaScrivere> iniziale = apertura();
@@ -149,6 +151,7 @@ void Formimporta::registra()
     QList<Abbinamento> registrati(movimenti.size());
     for (qsizetype k = 0; k < scelte.size(); ++k)
         registrati[scelte[k]] = r.movimenti.value(k);
+    saldascadenze(registrati, avvisi);
     QList<Conferma> conferme = confermate(registrati);
     // The opening balance is the bank's own: never a movement left to explain.
     if (const Abbinamento a = r.movimenti.value(scelte.size()); iniziale && a.numero != 0)

@@ -9,6 +9,7 @@
 #include "platform/soldi.h"
 #include "store/filemese.h"
 #include "store/salvafile.h"
+#include "windows/fatture/formfatture.h"
 #include "windows/registra/formregistra.h"
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/graficoprevisione.h"
@@ -19,6 +20,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -115,12 +117,13 @@ void Formscadenze::costruisci()
                                  {"cancella", "Cancella", 10800, &Formscadenze::cancella},
                                  {"registra", "Registra", 12000, &Formscadenze::registra},
                                  {"esporta", "Esporta", 6000, &Formscadenze::esporta},
+                                 {"fatture", "Fatture", 7200, &Formscadenze::fatture},
                                  {"stampa", "Stampa", 4800, &Formscadenze::stampa}};
     for (const Pulsante &p : pulsanti)
         connect(pulsante(this, p.nome, p.suggerimento, p.x), &QToolButton::clicked, this,
                 p.comando);
-    // No electronic invoices are read yet.
-    pulsante(this, "fatture", "Fatture", 7200)->setEnabled(false);
+    findChild<QToolButton *>(QStringLiteral("fatture"))
+        ->setToolTip(QStringLiteral("Importa fatture elettroniche"));
     auto *annulla =
         pulsanteimmagine(this, "annulla", area(120, 9300, 855, 735), QStringLiteral("Chiudi"));
     connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
@@ -368,4 +371,17 @@ void Formscadenze::stampa()
                      [this] { esporta(); }},
                     this);
     f.exec();
+}
+
+void Formscadenze::fatture()
+{
+    const QStringList file = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Importa fatture elettroniche"), QString(),
+        QStringLiteral(
+            "Fatture elettroniche (*.xml *.p7m *.zip *.XML *.P7M *.ZIP);;Tutti i file (*)"));
+    if (file.isEmpty())
+        return;
+    Formfatture f(file, this);
+    if (f.exec() == QDialog::Accepted)
+        carica();
 }

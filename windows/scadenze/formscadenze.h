@@ -36,6 +36,8 @@ class Formscadenze : public QDialog
     void esporta();
     // The print window on the list shown, its totals and the lowest balance ahead.
     void stampa();
+    // Reads the electronic invoices the user picks and imports their items.
+    void fatture();
 
   private:
     void costruisci();

@@ -1,0 +1,281 @@
+#include "windows/fatture/formfatture.h"
+
+#include "app/stato.h"
+#include "platform/aspetto.h"
+#include "platform/dialoghi.h"
+#include "platform/soldi.h"
+#include "store/fattureditta.h"
+#include "store/rubrica.h"
+#include "store/scadenze.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+const int larghezze[] = {300, 2600, 3300, 1200, 1450, 1450, 1800}; // twips
+
+QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
+{
+    auto *c = new QTableWidgetItem(testo);
+    if (allineamento != Qt::AlignLeft)
+        c->setTextAlignment(allineamento | Qt::AlignVCenter);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return c;
+}
+
+QPushButton *pulsante(QWidget *padre, const char *nome, const char *testo, int x)
+{
+    auto *b = new QPushButton(QString::fromUtf8(testo), padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setGeometry(area(x, 6300, 1800, 450));
+    return b;
+}
+
+// The party's VAT number with its country, else its codice fiscale.
+QString codice(const Soggetto &s)
+{
+    const QString iva = partitaiva(s);
+    return iva.isEmpty() ? s.codicefiscale : iva;
+}
+
+} // namespace
+
+Formfatture::Formfatture(const QStringList &file, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Formfatture"));
+    setWindowTitle(QStringLiteral("Importa fatture elettroniche"));
+    setFixedSize(tw(12600), tw(7000));
+    sfondo(this, QColor(192, 192, 192));
+    costruisci();
+    leggi(file);
+    const Stato &s = stato();
+    if (const Esito e = leggiidentita(s.percorso, s.dittacorrente, codiceditta); !e)
+        avviso(this, e.messaggio());
+    if (codiceditta.isEmpty() && !file.isEmpty())
+        chiediditta();
+    else
+        classifica();
+}
+
+void Formfatture::costruisci()
+{
+    griglia = new QTableWidget(0, 7, this);
+    griglia->setObjectName(QStringLiteral("fatture"));
+    griglia->setGeometry(area(120, 120, 12360, 5500));
+    griglia->setHorizontalHeaderLabels(
+        {"", "Fattura", "Controparte", "Scadenza", "DA INCASSARE", "DA PAGARE", "Stato"});
+    for (int c = 0; c < 7; ++c)
+        griglia->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
+    griglia->verticalHeader()->hide();
+    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
+    griglia->setWordWrap(false);
+    riepilogo = new QLabel(this);
+    riepilogo->setObjectName(QStringLiteral("riepilogo"));
+    riepilogo->setGeometry(area(120, 5760, 12360, 330));
+    connect(pulsante(this, "ditta", "Ditta...", 120), &QPushButton::clicked, this,
+            &Formfatture::chiediditta);
+    connect(pulsante(this, "registra", "Registra", 8760), &QPushButton::clicked, this,
+            &Formfatture::registra);
+    auto *annulla =
+        pulsanteimmagine(this, "annulla", area(11520, 6200, 855, 735), QStringLiteral("Chiudi"));
+    connect(annulla, &QToolButton::clicked, this, &QDialog::reject);
+}
+
+void Formfatture::leggi(const QStringList &file)
+{
+    for (const QString &nome : file) {
+        QFile f(nome);
+        const QString breve = QFileInfo(nome).fileName();
+        if (f.size() > fatturamassima || !f.open(QIODevice::ReadOnly)) {
+            FileFattura guasto{breve, Genere::illeggibile, {}, {}};
+            guasto.motivo = f.isOpen() || f.size() > fatturamassima
+                                ? QStringLiteral("File troppo grande")
+                                : motivoerrore(f);
+            letti.append(guasto);
+            continue;
+        }
+        letti += leggifatture(f.readAll(), breve);
+    }
+}
+
+void Formfatture::chiediditta()
+{
+    QList<Fattura> tutte;
+    for (const FileFattura &l : std::as_const(letti))
+        tutte += l.fatture;
+    QString proposta = codiceditta;
+    if (proposta.isEmpty())
+        if (const std::optional<Soggetto> comune = dittacomune(tutte))
+            proposta = codice(*comune);
+    bool ok = false;
+    const QString scelta =
+        QInputDialog::getText(this, QStringLiteral("Ditta"),
+                              QStringLiteral("Partita IVA o codice fiscale della ditta:"),
+                              QLineEdit::Normal, proposta, &ok)
+            .trimmed()
+            .toUpper();
+    if (ok && !scelta.isEmpty() && scelta != codiceditta) {
+        const Stato &s = stato();
+        if (const Esito e = scriviidentita(s.percorso, s.dittacorrente, scelta); !e)
+            avviso(this, e.messaggio());
+        codiceditta = scelta;
+    }
+    classifica();
+}
+
+void Formfatture::classifica()
+{
+    righe.clear();
+    QSet<QString> lette;
+    const Stato &s = stato();
+    if (const Esito e = leggichiavi(s.percorso, s.dittacorrente, lette); !e)
+        avviso(this, e.messaggio());
+    for (const FileFattura &l : std::as_const(letti)) {
+        if (l.genere != Genere::fatture) {
+            Riga r;
+            r.fattura = l.nome;
+            r.stato = generefattura(l.genere);
+            r.motivo = l.motivo;
+            righe.append(r);
+        }
+        for (const Fattura &f : l.fatture)
+            aggiungi(l.nome, f, lette);
+    }
+    riempi();
+}
+
+// The rows of one invoice: its items, or one row saying why it makes none.
+void Formfatture::aggiungi(const QString &nome, const Fattura &f, const QSet<QString> &lette)
+{
+    Riga r;
+    r.fattura = f.numero + QStringLiteral(" del ") + f.data.toString(QStringLiteral("dd/MM/yyyy"));
+    r.chiave = chiavefattura(f);
+    r.motivo = nome;
+    const Lato lato = latoditta(f, codiceditta, codiceditta);
+    r.altro = lato == Lato::cedente ? f.cessionario : f.cedente;
+    r.voce.controparte = taglioparola(r.altro.nome, scadenze::larghezzadescrizione);
+    if (f.valuta.compare(QLatin1String("EUR"), Qt::CaseInsensitive) != 0)
+        r.stato = QStringLiteral("altra valuta");
+    else if (lato != Lato::cedente && lato != Lato::cessionario)
+        r.stato = QStringLiteral("non della ditta");
+    if (!r.stato.isEmpty()) {
+        righe.append(r);
+        return;
+    }
+    const bool presente = lette.contains(r.chiave);
+    for (const Voce &v : vocifattura(f, lato)) {
+        r.voce = v;
+        r.importabile = !presente;
+        r.stato = presente         ? QStringLiteral("già presente")
+                  : v.senzatermini ? QStringLiteral("senza termini")
+                                   : QStringLiteral("nuova");
+        righe.append(r);
+    }
+}
+
+void Formfatture::riempi()
+{
+    griglia->setRowCount(int(righe.size()));
+    QSet<QString> fatture, presenti;
+    int voci = 0;
+    for (int i = 0; i < righe.size(); ++i) {
+        const Riga &r = righe[i];
+        auto *spunta = cella(QString());
+        if (r.importabile) {
+            spunta->setFlags(spunta->flags() | Qt::ItemIsUserCheckable);
+            spunta->setCheckState(Qt::Checked);
+            ++voci;
+        }
+        griglia->setItem(i, 0, spunta);
+        griglia->setItem(i, 1, cella(r.fattura));
+        griglia->setItem(i, 2, cella(r.voce.controparte));
+        const bool voce = r.voce.scadenza.isValid();
+        const QString importo = voce ? fixed(qAbs(r.voce.importo)) : QString();
+        griglia->setItem(
+            i, 3,
+            cella(voce ? r.voce.scadenza.toString(QStringLiteral("dd/MM/yyyy")) : QString(),
+                  Qt::AlignHCenter));
+        griglia->setItem(i, 4, cella(r.voce.importo > 0 ? importo : QString(), Qt::AlignRight));
+        griglia->setItem(i, 5, cella(r.voce.importo < 0 ? importo : QString(), Qt::AlignRight));
+        auto *stato = cella(r.stato);
+        stato->setToolTip(r.motivo);
+        griglia->setItem(i, 6, stato);
+        if (!r.chiave.isEmpty())
+            fatture.insert(r.chiave);
+        if (r.stato == QStringLiteral("già presente"))
+            presenti.insert(r.chiave);
+    }
+    riepilogo->setText(QStringLiteral("%1 fatture, %2 scadenze, %3 già presenti")
+                           .arg(fatture.size())
+                           .arg(voci)
+                           .arg(presenti.size()));
+}
+
+// The party's contact: by VAT number or codice fiscale, else by name; created when missing.
+qint16 Formfatture::contatto(const Soggetto &s, QList<Contatto> &rubrica)
+{
+    const Contatto nuovo = contattofattura(s);
+    for (int i = 0; i < rubrica.size(); ++i) {
+        const Contatto &c = rubrica[i];
+        if ((!nuovo.partitaiva.isEmpty() && c.partitaiva.trimmed() == nuovo.partitaiva) ||
+            (!nuovo.codicefiscale.isEmpty() &&
+             c.codicefiscale.trimmed().toUpper() == nuovo.codicefiscale))
+            return qint16(i + 1);
+    }
+    for (int i = 0; i < rubrica.size(); ++i)
+        if (rubrica[i].ragionesociale.trimmed().compare(nuovo.ragionesociale,
+                                                        Qt::CaseInsensitive) == 0)
+            return qint16(i + 1);
+    qint32 numero = 0;
+    if (const Esito e = aggiungicontatto(stato().percorso, nuovo, &numero); !e) {
+        avviso(this, e.messaggio());
+        return 0;
+    }
+    rubrica.append(nuovo);
+    return qint16(numero);
+}
+
+void Formfatture::registra()
+{
+    const Stato &s = stato();
+    QStringList scelte, nuove;
+    for (int i = 0; i < righe.size(); ++i)
+        if (righe[i].importabile && griglia->item(i, 0)->checkState() == Qt::Checked &&
+            !scelte.contains(righe[i].chiave))
+            scelte.append(righe[i].chiave);
+    QList<Contatto> rubrica;
+    // The keys are taken first, under the lock: an invoice another workstation is importing
+    // now is left to it.
+    for (const Esito &e : {leggicontatti(s.percorso, rubrica),
+                           prenotachiavi(s.percorso, s.dittacorrente, scelte, nuove)})
+        if (!e) {
+            avviso(this, e.messaggio());
+            return;
+        }
+    for (int i = 0; i < righe.size(); ++i) {
+        const Riga &r = righe[i];
+        if (!r.importabile || griglia->item(i, 0)->checkState() != Qt::Checked ||
+            !nuove.contains(r.chiave))
+            continue;
+        Scadenza sc;
+        sc.data = r.voce.scadenza;
+        sc.segno = r.voce.importo < 0 ? 1 : 0;
+        sc.importo = qAbs(r.voce.importo);
+        sc.descrizione1 = r.voce.controparte;
+        sc.descrizione2 = r.voce.descrizione;
+        sc.contatto = contatto(r.altro, rubrica);
+        if (const Esito e = creascadenza(s.percorso, s.dittacorrente, sc); !e) {
+            avviso(this, e.messaggio());
+            break;
+        }
+    }
+    accept();
+}
