@@ -14,6 +14,8 @@
 #include "windows/scadenze/formscadenza.h"
 #include "windows/scadenze/graficoprevisione.h"
 #include "windows/scadenze/sceltaserie.h"
+#include "windows/scadenze/stampascadenze.h"
+#include "windows/stampa/formstampante.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -115,7 +117,8 @@ void Formscadenze::costruisci()
                                  {"cancella", "Cancella", 10800, &Formscadenze::cancella},
                                  {"registra", "Registra", 12000, &Formscadenze::registra},
                                  {"esporta", "Esporta", 6000, &Formscadenze::esporta},
-                                 {"fatture", "Fatture", 7200, &Formscadenze::fatture}};
+                                 {"fatture", "Fatture", 7200, &Formscadenze::fatture},
+                                 {"stampa", "Stampa", 4800, &Formscadenze::stampa}};
     for (const Pulsante &p : pulsanti)
         connect(pulsante(this, p.nome, p.suggerimento, p.x), &QToolButton::clicked, this,
                 p.comando);
@@ -344,6 +347,30 @@ void Formscadenze::esporta()
             salvafile(QDir::toNativeSeparators(file), csvscadenze(mostrate, oggi(), conti));
         !e)
         avviso(this, e.messaggio());
+}
+
+void Formscadenze::stampa()
+{
+    Elencoscadenze e;
+    for (int i = 0; i < elenco->rowCount(); ++i) {
+        QStringList celle;
+        for (int c = 1; c < elenco->columnCount(); ++c)
+            celle << elenco->item(i, c)->text();
+        e.righe << celle;
+    }
+    e.piede << QStringLiteral("Da incassare: € ") + totaleincassare->text()
+            << QStringLiteral("Da pagare: € ") + totalepagare->text()
+            << QStringLiteral("Saldo più basso nei prossimi 90 giorni (%1): € %2 il %3")
+                   .arg(contoprevisione->currentText(), saldoprevisto->text(),
+                        datasaldoprevisto->text());
+    QString titolo = QStringLiteral("SCADENZE ") + periodo->currentText();
+    if (tipo->currentIndex() != 0)
+        titolo += QStringLiteral(" - ") + tipo->currentText();
+    Formstampante f({titolo.toUpper(),
+                     [e](Stampante &s, const Lavoro &l) { return stampascadenze(s, e, l); },
+                     [this] { esporta(); }},
+                    this);
+    f.exec();
 }
 
 void Formscadenze::fatture()

@@ -34,6 +34,8 @@ class Formscadenze : public QDialog
     void registra();
     // Writes the list shown as a spreadsheet file the user names.
     void esporta();
+    // The print window on the list shown, its totals and the lowest balance ahead.
+    void stampa();
     // Reads the electronic invoices the user picks and imports their items.
     void fatture();
 

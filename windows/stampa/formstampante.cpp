@@ -74,7 +74,10 @@ int rigascelta(const QListWidget *l, int predefinita)
 
 } // namespace
 
-Formstampante::Formstampante(QWidget *parent) : QDialog(parent)
+Formstampante::Formstampante(QWidget *parent) : Formstampante(Documento(), parent) {}
+
+Formstampante::Formstampante(Documento documento, QWidget *parent)
+    : QDialog(parent), documento(std::move(documento))
 {
     setObjectName(QStringLiteral("Formstampante"));
     setWindowTitle(QString());
@@ -146,7 +149,17 @@ Lavoro Formstampante::lavoro() const
     l.titolo = QStringLiteral("CONTO ") + nomeconto(st.contocorrente) + QLatin1Char(' ') +
                nomeperiodo(st.mesecorrente);
     l.anno = st.annogestione;
+    if (documento.pagine)
+        l.titolo = documento.titolo;
     return l;
+}
+
+std::function<bool(Stampante &)> Formstampante::disegno() const
+{
+    const Lavoro l = lavoro();
+    if (documento.pagine)
+        return [l, pagine = documento.pagine](Stampante &s) { return pagine(s, l); };
+    return [l](Stampante &s) { return stampapagine(s, stato().tabellamese, l); };
 }
 
 void Formstampante::stampa()
@@ -161,8 +174,7 @@ void Formstampante::stampa()
         return esportacsv();
     }
     Stampante &s = stampante();
-    if (stampamese(s, scelte.first()->text(), stato().tabellamese, lavoro()) ==
-        Esitostampa::interrotta)
+    if (stampasu(s, scelte.first()->text(), disegno()) == Esitostampa::interrotta)
         interrotta(s.motivo());
 }
 
@@ -173,7 +185,7 @@ void Formstampante::stampapdf()
     if (file.isEmpty())
         return;
     std::unique_ptr<Stampante> s = stampantepdf(file);
-    if (!stampapagine(*s, stato().tabellamese, lavoro()))
+    if (!disegno()(*s))
         interrotta(s->motivo());
 }
 
@@ -181,6 +193,8 @@ void Formstampante::stampapdf()
 // It is read again with what the screen was loaded with, not with the state of the moment.
 void Formstampante::esportacsv()
 {
+    if (documento.foglio)
+        return documento.foglio();
     const Stato &st = stato();
     const FiltroMese f = st.filtrotabella.value_or(st.filtro());
     const QString nome =
@@ -206,12 +220,9 @@ void Formstampante::anteprima()
         return avviso(this, QStringLiteral("Scegliere una stampante o \"%1\" per vedere "
                                            "l'anteprima di stampa.")
                                 .arg(vocepdf()));
-    const Lavoro l = lavoro();
-    const TabellaMese &t = stato().tabellamese;
     QString motivo;
-    if (!::anteprima(
-            this, voce == File::pdf ? QString() : scelte.first()->text(),
-            [&](Stampante &s) { return stampapagine(s, t, l); }, motivo))
+    if (!::anteprima(this, voce == File::pdf ? QString() : scelte.first()->text(), disegno(),
+                     motivo))
         avviso(this, QStringLiteral("L'anteprima non è stata completata.\n") + motivo);
 }
 

@@ -172,11 +172,17 @@ bool stampapagine(Stampante &s, const TabellaMese &t, const Lavoro &l)
 
 Esitostampa stampamese(Stampante &s, const QString &nome, const TabellaMese &t, const Lavoro &l)
 {
+    return stampasu(s, nome, [&](Stampante &p) { return stampapagine(p, t, l); });
+}
+
+Esitostampa stampasu(Stampante &s, const QString &nome,
+                     const std::function<bool(Stampante &)> &disegna)
+{
     if (nome.isEmpty() || !s.stampanti().contains(nome, Qt::CaseSensitive))
         return Esitostampa::nessunastampante;
     if (!s.scegli(nome)) {
         s.fine();
         return Esitostampa::interrotta;
     }
-    return stampapagine(s, t, l) ? Esitostampa::completata : Esitostampa::interrotta;
+    return disegna(s) ? Esitostampa::completata : Esitostampa::interrotta;
 }

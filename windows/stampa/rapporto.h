@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class Stampante;
 struct TabellaMese;
@@ -18,6 +19,11 @@ enum class Esitostampa { nessunastampante, completata, interrotta };
 // Starts the job on the installed printer named nome (exact match) and prints the rows there.
 // No printer of that name: nothing is printed.
 Esitostampa stampamese(Stampante &s, const QString &nome, const TabellaMese &t, const Lavoro &l);
+
+// Starts the job on the installed printer named nome (exact match) and draws it there with
+// disegna. No printer of that name: nothing is printed.
+Esitostampa stampasu(Stampante &s, const QString &nome,
+                     const std::function<bool(Stampante &)> &disegna);
 
 // Prints the rows as a ruled table in pages on the service as it stands. On the first failure
 // the document is ended where it stood, so the pages drawn are sent, and false comes back.

@@ -11,8 +11,10 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileDialog>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -209,5 +211,58 @@ TEST(Formscadenze, SettledThroughTheEntryWindowOnceOnly)
     const QString il = g.toString("dd/MM/yyyy");
     EXPECT_EQ(righe(&f), QStringList({datadmy(g) + ",Enel,,90,00,pagata il " + il,
                                       datadmy(g) + ",Rossi,50,00,,incassata il " + il}));
+    EXPECT_EQ(scartarisposte(), 0);
+}
+
+// The list shown printed through the ledger's print window into a PDF file: only the rows of the
+// period and kind chosen, with their columns, under the heading, then the totals and the lowest
+// balance ahead.
+TEST(Formscadenze, PrintedAsShownIntoAPdfFile)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "no pdftotext there";
+#endif
+    nuovoarchivio({"Alfa"});
+    sorvegliamodali();
+    const QDate g = oggi();
+    stato().dittacorrente = 1, stato().annogestione = annoyy(g);
+    for (auto [giorni, segno, importo, chi] :
+         {std::tuple{-3, 1, 40, "Affitto"}, {5, 1, 120, "Enel"}, {2, 0, 60, "Rossi"}})
+        EXPECT_TRUE(creascadenza(
+            "c:", 1,
+            {g.addDays(giorni), qint16(segno), importo * euro, chi, "Sede", 0, 2, 0, 0, false}));
+    Formscadenze f;
+    f.findChild<QComboBox *>("tipo")->setCurrentIndex(2);
+    const QString pdf = QDir::homePath() + "/scadenze.pdf";
+    quandomodale([&](QWidget *w) {
+        w->findChild<QListWidget *>("Lista")
+            ->findItems("File PDF", Qt::MatchExactly)
+            .first()
+            ->setSelected(true);
+        // The file question is answered from its own event loop, before Command1 returns.
+        QTimer::singleShot(0, w, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(d);
+            d->findChild<QLineEdit *>("fileNameEdit")->setText(pdf);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        clicca(w, "Command1");
+        clicca(w, "annulla");
+    });
+    clicca(&f, "stampa");
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0);
+    const QString testo = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    const QString d = datadmy(g.addDays(-3)), e = datadmy(g.addDays(5));
+    for (const QString &atteso : QStringList{
+             "SCADENZE TUTTE LE APERTE - DA PAGARE Pag. 1",
+             "SCADENZA DESCRIZIONE DESCRIZIONE 2 DA INCASSARE DA PAGARE CONTO STATO",
+             d + " Affitto Sede 40,00 CASSA scaduta " + e + " Enel Sede 120,00 CASSA aperta",
+             "Da pagare: € 160,00",
+             "Saldo più basso nei prossimi 90 giorni (Tutti i conti): € -100,00 il " +
+                 g.addDays(5).toString("dd/MM/yyyy")})
+        EXPECT_TRUE(testo.contains(atteso)) << atteso.toStdString() << "\n" << testo.toStdString();
+    EXPECT_FALSE(testo.contains("Rossi"));
     EXPECT_EQ(scartarisposte(), 0);
 }
