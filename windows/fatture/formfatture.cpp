@@ -1,11 +1,11 @@
 #include "windows/fatture/formfatture.h"
 
 #include "app/stato.h"
+#include "ledger/importafatture.h"
 #include "platform/aspetto.h"
 #include "platform/dialoghi.h"
 #include "platform/soldi.h"
 #include "store/fattureditta.h"
-#include "store/rubrica.h"
 #include "store/scadenze.h"
 
 #include <QFile>
@@ -219,63 +219,18 @@ void Formfatture::riempi()
                            .arg(presenti.size()));
 }
 
-// The party's contact: by VAT number or codice fiscale, else by name; created when missing.
-qint16 Formfatture::contatto(const Soggetto &s, QList<Contatto> &rubrica)
-{
-    const Contatto nuovo = contattofattura(s);
-    for (int i = 0; i < rubrica.size(); ++i) {
-        const Contatto &c = rubrica[i];
-        if ((!nuovo.partitaiva.isEmpty() && c.partitaiva.trimmed() == nuovo.partitaiva) ||
-            (!nuovo.codicefiscale.isEmpty() &&
-             c.codicefiscale.trimmed().toUpper() == nuovo.codicefiscale))
-            return qint16(i + 1);
-    }
-    for (int i = 0; i < rubrica.size(); ++i)
-        if (rubrica[i].ragionesociale.trimmed().compare(nuovo.ragionesociale,
-                                                        Qt::CaseInsensitive) == 0)
-            return qint16(i + 1);
-    qint32 numero = 0;
-    if (const Esito e = aggiungicontatto(stato().percorso, nuovo, &numero); !e) {
-        avviso(this, e.messaggio());
-        return 0;
-    }
-    rubrica.append(nuovo);
-    return qint16(numero);
-}
-
 void Formfatture::registra()
 {
-    const Stato &s = stato();
-    QStringList scelte, nuove;
+    QList<Sceltafattura> scelte;
     for (int i = 0; i < righe.size(); ++i)
-        if (righe[i].importabile && griglia->item(i, 0)->checkState() == Qt::Checked &&
-            !scelte.contains(righe[i].chiave))
-            scelte.append(righe[i].chiave);
-    QList<Contatto> rubrica;
-    // The keys are taken first, under the lock: an invoice another workstation is importing
-    // now is left to it.
-    for (const Esito &e : {leggicontatti(s.percorso, rubrica),
-                           prenotachiavi(s.percorso, s.dittacorrente, scelte, nuove)})
-        if (!e) {
-            avviso(this, e.messaggio());
+        if (righe[i].importabile && griglia->item(i, 0)->checkState() == Qt::Checked)
+            scelte.append({righe[i].chiave, righe[i].voce, righe[i].altro});
+    const Stato &s = stato();
+    QStringList importate;
+    if (const Esito e = importafatture(s.percorso, s.dittacorrente, scelte, importate); !e) {
+        avviso(this, e.messaggio());
+        if (importate.isEmpty())
             return;
-        }
-    for (int i = 0; i < righe.size(); ++i) {
-        const Riga &r = righe[i];
-        if (!r.importabile || griglia->item(i, 0)->checkState() != Qt::Checked ||
-            !nuove.contains(r.chiave))
-            continue;
-        Scadenza sc;
-        sc.data = r.voce.scadenza;
-        sc.segno = r.voce.importo < 0 ? 1 : 0;
-        sc.importo = qAbs(r.voce.importo);
-        sc.descrizione1 = r.voce.controparte;
-        sc.descrizione2 = r.voce.descrizione;
-        sc.contatto = contatto(r.altro, rubrica);
-        if (const Esito e = creascadenza(s.percorso, s.dittacorrente, sc); !e) {
-            avviso(this, e.messaggio());
-            break;
-        }
     }
     accept();
 }

@@ -34,7 +34,6 @@ class Formfatture : public QDialog
     void classifica();
     void aggiungi(const QString &nome, const Fattura &f, const QSet<QString> &lette);
     void riempi();
-    qint16 contatto(const Soggetto &s, QList<Contatto> &rubrica);
 
     QList<FileFattura> letti;
     QList<Riga> righe;
