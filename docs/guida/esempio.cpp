@@ -184,3 +184,74 @@ bool scriviestratto(const QString &file)
     QFile f(file);
     return f.open(QIODevice::WriteOnly) && f.write(xml.toUtf8()) == xml.toUtf8().size();
 }
+
+namespace {
+
+QString parte(const char *ruolo, const char *nome, const char *iva)
+{
+    return QStringLiteral("<%1><DatiAnagrafici><IdFiscaleIVA><IdPaese>IT</IdPaese><IdCodice>%3"
+                          "</IdCodice></IdFiscaleIVA><Anagrafica><Denominazione>%2"
+                          "</Denominazione></Anagrafica></DatiAnagrafici><Sede><Indirizzo>Via "
+                          "Roma 1</Indirizzo><CAP>26900</CAP><Comune>Lodi</Comune><Nazione>IT"
+                          "</Nazione></Sede></%1>")
+        .arg(QLatin1String(ruolo), QLatin1String(nome), QLatin1String(iva));
+}
+
+QString fattura(const QString &parti, const char *numero, const char *data, const char *totale,
+                const QString &coda)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><p:FatturaElettronica "
+                          "versione=\"FPR12\" xmlns:p=\"http://ivaservizi.agenziaentrate.gov.it/"
+                          "docs/xsd/fatture/v1.2\"><FatturaElettronicaHeader>%1"
+                          "</FatturaElettronicaHeader><FatturaElettronicaBody><DatiGenerali>"
+                          "<DatiGeneraliDocumento><TipoDocumento>TD01</TipoDocumento><Divisa>EUR"
+                          "</Divisa><Data>%3</Data><Numero>%2</Numero><ImportoTotaleDocumento>%4"
+                          "</ImportoTotaleDocumento></DatiGeneraliDocumento></DatiGenerali>%5"
+                          "</FatturaElettronicaBody></p:FatturaElettronica>")
+        .arg(parti, QLatin1String(numero), QLatin1String(data), QLatin1String(totale), coda);
+}
+
+QString rata(const char *data, const char *importo)
+{
+    return QStringLiteral("<DettaglioPagamento><ModalitaPagamento>MP19</ModalitaPagamento>"
+                          "<DataScadenzaPagamento>%1</DataScadenzaPagamento><ImportoPagamento>%2"
+                          "</ImportoPagamento></DettaglioPagamento>")
+        .arg(QLatin1String(data), QLatin1String(importo));
+}
+
+} // namespace
+
+QStringList scrivifatture(const QString &cartella)
+{
+    const QString ditta = parte("CedentePrestatore", "Ferramenta Bianchi snc", "01234560157");
+    const QString enel = fattura(
+        parte("CedentePrestatore", "Enel Energia spa", "06655971007") +
+            parte("CessionarioCommittente", "Ferramenta Bianchi snc", "01234560157"),
+        "004471236", "2026-04-08", "312.40",
+        "<DatiPagamento><CondizioniPagamento>TP01</CondizioniPagamento>" +
+            rata("2026-04-30", "156.20") + rata("2026-05-29", "156.20") + "</DatiPagamento>");
+    const QString comune = fattura(
+        ditta + parte("CessionarioCommittente", "Comune di Lodi", "84507570152"), "18/2026",
+        "2026-04-10", "2440.00",
+        "<DatiBeniServizi><DatiRiepilogo><AliquotaIVA>22.00</AliquotaIVA><ImponibileImporto>"
+        "2000.00</ImponibileImporto><Imposta>440.00</Imposta><EsigibilitaIVA>S</EsigibilitaIVA>"
+        "</DatiRiepilogo></DatiBeniServizi>");
+    const QString ricevuta = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ns3:RicevutaConsegna xmlns:ns3=\"http://"
+        "ivaservizi.agenziaentrate.gov.it/docs/xsd/fatture/v1.0\"><IdentificativoSdI>"
+        "4815162342</IdentificativoSdI><NomeFile>IT01234560157_00018.xml</NomeFile>"
+        "</ns3:RicevutaConsegna>");
+    const std::pair<const char *, QString> file[] = {
+        {"IT06655971007_0A1B2.xml", enel},
+        {"IT01234560157_00018.xml", comune},
+        {"IT01234560157_00018_RC_001.xml", ricevuta},
+    };
+    QStringList percorsi;
+    for (const auto &[nome, testo] : file) {
+        QFile f(cartella + QLatin1Char('/') + QLatin1String(nome));
+        if (!f.open(QIODevice::WriteOnly) || f.write(testo.toUtf8()) != testo.toUtf8().size())
+            return {};
+        percorsi << f.fileName();
+    }
+    return percorsi;
+}

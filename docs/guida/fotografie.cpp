@@ -10,10 +10,12 @@
 #include "platform/date.h"
 #include "platform/percorsi.h"
 #include "store/estratto.h"
+#include "store/fattureditta.h"
 #include "store/scadenze.h"
 #include "windows/backup/formbackup.h"
 #include "windows/cerca/forcerca.h"
 #include "windows/ditta/formditta.h"
+#include "windows/fatture/formfatture.h"
 #include "windows/importa/formimporta.h"
 #include "windows/percorso/formpercorso.h"
 #include "windows/registra/formregistra.h"
@@ -197,6 +199,18 @@ QImage scadenze(Formprincipale &p)
     return foto(f);
 }
 
+// The electronic invoices of a day chosen for import: the company's own VAT number is known, so
+// no question comes first. It writes the company's identity to the sample archive.
+QImage fatture(Formprincipale &)
+{
+    const Stato &s = stato();
+    const QStringList file = scrivifatture(discolocale());
+    if (file.isEmpty() || !scriviidentita(s.percorso, s.dittacorrente, partitaivaesempio))
+        throw std::runtime_error("fatture di esempio non scritte");
+    Formfatture f(file);
+    return foto(f);
+}
+
 struct Fotografia {
     const char *nome;
     QImage (*scatta)(Formprincipale &);
@@ -216,6 +230,7 @@ const Fotografia fotografie[] = {
     {"backup.png", backup},
     {"rete.png", rete},
     {"scadenze.png", scadenze},
+    {"fatture.png", fatture},
     {"riconcilia.png", riconcilia}, // last: it imports the statement
 };
 
