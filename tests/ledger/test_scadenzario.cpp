@@ -1,4 +1,7 @@
+#include "ledger/abbinascadenze.h"
+#include "ledger/importafatture.h"
 #include "ledger/scadenzario.h"
+#include "store/fattureditta.h"
 #include "store/filemese.h"
 #include "support/archivio.h"
 
@@ -218,4 +221,32 @@ TEST(Scadenzario, TwoWorkstationsNeverSettleOneItemTwice)
     for (const Occorrenza &o : elenco)
         ASSERT_TRUE(o.movimento) << o.voce;
     EXPECT_EQ(letti.size(), 2 * quante);
+}
+
+// Two invoices imported with items alike, the second with its payment code, kept beside the
+// invoices' keys without being one: a row naming the code settles the second item.
+TEST(Scadenzario, ARowNamingThePaymentCodeSettlesItsItem)
+{
+    nuovoarchivio();
+    const QDate d(2026, 4, 30);
+    Soggetto altro;
+    altro.nome = "Enel Energia spa";
+    Voce v{d, -90 * euro, false, "Enel", "", "", ""}, codificata = v;
+    codificata.codice = "RF18 0000 1234";
+    QStringList importate;
+    ASSERT_TRUE(importafatture(
+        "c:", 1, {{"A|TD01|7|2026-04-01", v, altro}, {"A|TD01|8|2026-04-01", codificata, altro}},
+        importate));
+    QHash<qint32, QString> codici;
+    QSet<QString> chiavi;
+    ASSERT_TRUE(leggicodici("c:", 1, codici) && leggichiavi("c:", 1, chiavi));
+    EXPECT_EQ(codici, (QHash<qint32, QString>{{2, "RF18 0000 1234"}}));
+    EXPECT_EQ(chiavi, (QSet<QString>{"A|TD01|7|2026-04-01", "A|TD01|8|2026-04-01"}));
+    QList<EventoScadenza> eventi;
+    ASSERT_TRUE(leggiscadenze("c:", 1, eventi));
+    const QList<Occorrenza> aperte = occorrenze(eventi, d, Movimentisaldo("c:", 1));
+    const QList<qsizetype> scelte =
+        abbinascadenze(aperte, 2, {{d, -90 * euro, "SDD ENEL RF18 0000 1234"}}, codici);
+    ASSERT_EQ(scelte.size(), 1);
+    EXPECT_EQ(aperte.value(scelte[0]).voce, 2);
 }
