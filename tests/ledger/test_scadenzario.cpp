@@ -1,4 +1,3 @@
-#include "ledger/abbinascadenze.h"
 #include "ledger/importafatture.h"
 #include "ledger/scadenzario.h"
 #include "store/fattureditta.h"
@@ -223,13 +222,11 @@ TEST(Scadenzario, TwoWorkstationsNeverSettleOneItemTwice)
     EXPECT_EQ(letti.size(), 2 * quante);
 }
 
-// Two invoices imported with items alike, the second with its payment code, kept beside the
-// invoices' keys without being one: a row naming the code settles the second item.
-TEST(Scadenzario, ARowNamingThePaymentCodeSettlesItsItem)
+// The payment code of an invoice's item kept beside the invoices' keys, without being one.
+TEST(Scadenzario, PaymentCodesKeptBesideTheInvoiceKeys)
 {
     nuovoarchivio();
-    const QDate d(2026, 4, 30);
-    Voce v{d, -90 * euro, false, "Enel", "", "", ""}, codificata = v;
+    Voce v{{2026, 4, 30}, -90 * euro, false, "Enel", "", "", ""}, codificata = v;
     codificata.codice = "RF18 0000 1234";
     QStringList importate;
     ASSERT_TRUE(importafatture("c:", 1, {{"A|7", v, {}}, {"A|8", codificata, {}}}, importate));
@@ -238,9 +235,4 @@ TEST(Scadenzario, ARowNamingThePaymentCodeSettlesItsItem)
     ASSERT_TRUE(leggicodici("c:", 1, codici) && leggichiavi("c:", 1, chiavi));
     EXPECT_EQ(codici, (QHash<qint32, QString>{{2, "RF18 0000 1234"}}));
     EXPECT_EQ(chiavi, (QSet<QString>{"A|7", "A|8"}));
-    QList<EventoScadenza> eventi;
-    ASSERT_TRUE(leggiscadenze("c:", 1, eventi));
-    const QList<Occorrenza> aperte = occorrenze(eventi, d, Movimentisaldo("c:", 1));
-    const auto scelte = abbinascadenze(aperte, 2, {{d, -90 * euro, "SDD RF18 0000 1234"}}, codici);
-    EXPECT_EQ(aperte.value(scelte.value(0, -1)).voce, 2);
 }
