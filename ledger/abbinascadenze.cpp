@@ -9,7 +9,7 @@ namespace {
 constexpr qint64 giornimassimi = 10;
 
 struct Candidato {
-    bool taciuta; // the row's text does not name the item's invoice
+    bool taciuta; // the row's text names neither the item's invoice nor its payment code
     qint64 giorni;
     bool stimato; // an estimate's amount is not the row's
     qsizetype riga;
@@ -31,7 +31,8 @@ QString numerofattura(const Scadenza &s)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-// The number as a word of the text of its own, so that invoice 12 is not named by "123".
+// The number (or code) as a word of the text of its own, so that invoice 12 is not named by
+// "123".
 bool nomina(const QString &testo, const QString &numero)
 {
     if (numero.isEmpty())
@@ -60,7 +61,8 @@ bool vicino(qint64 riga, qint64 stima)
 } // namespace
 
 QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
-                                const QList<RigaScadenza> &righe)
+                                const QList<RigaScadenza> &righe,
+                                const QHash<qint32, QString> &codici)
 {
     // Exact amounts by value, so that a row looks only at its own; estimates by date, so that
     // a row compares its text only with those due around it.
@@ -88,7 +90,9 @@ QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
         auto prova = [&](qsizetype v, bool stimato) {
             const qint64 giorni = qAbs(riga.data.daysTo(elenco[v].scadenza.data));
             if (giorni <= giornimassimi)
-                candidati.append({!nomina(riga.testo, numeri[v]), giorni, stimato, r, v});
+                candidati.append({!nomina(riga.testo, numeri[v]) &&
+                                      !nomina(riga.testo, codici.value(elenco[v].voce)),
+                                  giorni, stimato, r, v});
         };
         for (qsizetype v : esatte.value(riga.valore))
             prova(v, false);

@@ -3,6 +3,7 @@
 #include "ledger/doppioni.h"
 #include "ledger/scadenzario.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -19,8 +20,10 @@ struct RigaScadenza {
 // Pairs the rows with the open occurrences of account conto or of none, of the same sign, due
 // at most 10 days from the row's date, at the same amount; an estimate pairs within 20 % of its
 // amount, and only with a row whose text names its first description. One assignment, made
-// nearest first: the pairs whose row names the item's invoice number, then the pairs fewest
-// days apart, then those of the exact amount, then in the file's order, each row and
-// occurrence taken once. Per row the index in elenco, -1 when none.
+// nearest first: the pairs whose row names the item's invoice number or its payment code
+// (codici, by item number), then the pairs fewest days apart, then those of the exact amount,
+// then in the file's order, each row and occurrence taken once. Per row the index in elenco,
+// -1 when none.
 QList<qsizetype> abbinascadenze(const QList<Occorrenza> &elenco, qint16 conto,
-                                const QList<RigaScadenza> &righe);
+                                const QList<RigaScadenza> &righe,
+                                const QHash<qint32, QString> &codici = {});

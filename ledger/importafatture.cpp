@@ -45,6 +45,7 @@ Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafa
         if (!e)
             return e;
     Esito esito = Esito::riuscito();
+    QHash<qint32, QString> codici;
     for (const Sceltafattura &s : scelte) {
         if (!importate.contains(s.chiave))
             continue;
@@ -56,8 +57,16 @@ Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafa
         sc.descrizione2 = s.voce.descrizione;
         if (const Esito e = contattoparte(percorso, s.altro, rubrica, sc.contatto); !e && esito)
             esito = e;
-        if (const Esito e = creascadenza(percorso, ditta, sc); !e)
-            return e;
+        qint32 voce = 0;
+        if (const Esito e = creascadenza(percorso, ditta, sc, &voce); !e) {
+            esito = e;
+            break;
+        }
+        if (const QString codice = s.voce.codice.simplified(); !codice.isEmpty())
+            codici.insert(voce, codice);
     }
+    // The codes of the items written, also when a later one failed: those items stand.
+    if (const Esito e = scrivicodici(percorso, ditta, codici); !e && esito)
+        esito = e;
     return esito;
 }

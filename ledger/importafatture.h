@@ -23,7 +23,8 @@ Esito contattoparte(const QString &percorso, const Soggetto &s, QList<Contatto> 
 
 // Takes the keys of the chosen invoices under the lock of the file of invoices read, so that an
 // invoice another workstation imports at once is imported by one alone, then writes the items of
-// the invoices taken, each naming its party's contact. importate receives the keys taken. An
-// item whose contact cannot be written is written without one, and the first failure returned.
+// the invoices taken, each naming its party's contact, and then their payment codes in one
+// write. importate receives the keys taken. An item whose contact cannot be written is written
+// without one, and the first failure returned.
 Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafattura> &scelte,
                      QStringList &importate);

@@ -44,16 +44,39 @@ Esito aggiungirighe(const QString &file, qint16 ditta, const QStringList &valori
 
 constexpr qsizetype lunghezzachiave = 128;
 
-// The keys of the company among whole records.
-QSet<QString> chiavidi(const QByteArray &dati, qint16 ditta)
+// A record "company;value", cut at a character to fit, blank-padded, ending the line.
+QByteArray record(qint16 ditta, const QString &valore)
 {
-    QSet<QString> chiavi;
+    QByteArray riga = (QString::number(ditta) + QLatin1Char(';') + valore).toUtf8();
+    if (riga.size() > lunghezzachiave - 1) {
+        qsizetype fine = lunghezzachiave - 1;
+        while (fine > 0 && (uchar(riga[fine]) & 0xC0) == 0x80) // inside a character
+            --fine;
+        riga.truncate(fine);
+    }
+    return riga.leftJustified(lunghezzachiave - 1, ' ') + '\n';
+}
+
+// The values of the company's whole records, in file order.
+QStringList valoridi(const QByteArray &dati, qint16 ditta)
+{
+    QStringList valori;
     const QString prefisso = QString::number(ditta) + QLatin1Char(';');
     for (qsizetype i = 0; i + lunghezzachiave <= dati.size(); i += lunghezzachiave) {
         const QString r = QString::fromUtf8(dati.mid(i, lunghezzachiave)).trimmed();
         if (r.startsWith(prefisso))
-            chiavi.insert(r.mid(prefisso.size()));
+            valori.append(r.mid(prefisso.size()));
     }
+    return valori;
+}
+
+// The keys of the company among whole records; a payment code's record ('#') is none.
+QSet<QString> chiavidi(const QByteArray &dati, qint16 ditta)
+{
+    QSet<QString> chiavi;
+    for (const QString &v : valoridi(dati, ditta))
+        if (!v.startsWith(QLatin1Char('#')))
+            chiavi.insert(v);
     return chiavi;
 }
 
@@ -92,10 +115,33 @@ Esito prenotachiavi(const QString &percorso, qint16 ditta, const QStringList &ch
         for (const QString &c : chiavi) {
             if (lette.contains(c) || nuove.contains(c))
                 continue;
-            QByteArray riga = (QString::number(ditta) + QLatin1Char(';') + c).toUtf8();
-            riga = riga.left(lunghezzachiave - 1).leftJustified(lunghezzachiave - 1, ' ') + '\n';
-            m.aggiunti.append(riga);
+            m.aggiunti.append(record(ditta, c));
             nuove.append(c);
+        }
+    });
+}
+
+Esito scrivicodici(const QString &percorso, qint16 ditta, const QHash<qint32, QString> &codici)
+{
+    QByteArray dati;
+    for (auto c = codici.cbegin(); c != codici.cend(); ++c)
+        dati += record(ditta, QStringLiteral("#%1|%2").arg(QString::number(c.key()), c.value()));
+    if (dati.isEmpty())
+        return Esito::riuscito();
+    return FileRecord(cartelladati(percorso) + QStringLiteral("\\fatturelette"), lunghezzachiave)
+        .aggiungi(dati);
+}
+
+Esito leggicodici(const QString &percorso, qint16 ditta, QHash<qint32, QString> &codici)
+{
+    const FileRecord file(cartelladati(percorso) + QStringLiteral("\\fatturelette"),
+                          lunghezzachiave, Mancante::Vuoto);
+    return file.leggiablocchi([&](const char *dati, qsizetype quanti) {
+        for (const QString &v : valoridi(QByteArray(dati, quanti * lunghezzachiave), ditta)) {
+            const qsizetype barra = v.indexOf(QLatin1Char('|'));
+            const qint32 voce = v.mid(1, barra - 1).toInt();
+            if (v.startsWith(QLatin1Char('#')) && barra > 1 && voce > 0)
+                codici.insert(voce, v.mid(barra + 1));
         }
     });
 }

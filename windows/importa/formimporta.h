@@ -165,4 +165,5 @@ class Formimporta : public QDialog
     void saldascadenze(const QList<Abbinamento> &registrati, QStringList &avvisi);
     QList<Occorrenza> aperte;
     QList<qsizetype> scadenzerighe; // of each row, the index in aperte; -1 none
+    QHash<qint32, QString> codici;  // the payment code of an item imported from an invoice
 };

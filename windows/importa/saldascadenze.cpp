@@ -4,6 +4,7 @@
 
 #include "app/stato.h"
 #include "ledger/abbinascadenze.h"
+#include "store/fattureditta.h"
 
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -25,6 +26,9 @@ void Formimporta::leggiscadenzeaperte()
     for (const Occorrenza &o : tutte)
         if (o.aperta())
             aperte.append(o);
+    // Unreadable, no item is preferred by its payment code.
+    if (!leggicodici(s.percorso, s.dittacorrente, codici))
+        codici.clear();
 }
 
 void Formimporta::abbinascadenzerighe()
@@ -37,8 +41,9 @@ void Formimporta::abbinascadenzerighe()
             {cerca ? controlli[i].data : QDate(), controlli[i].valore,
              cerca ? QStringList{r.descrizione1, r.descrizione2, r.tipo}.join(u' ') : QString()});
     }
-    scadenzerighe = aperte.isEmpty() || conto() == 0 ? QList<qsizetype>(righe.size(), -1)
-                                                     : abbinascadenze(aperte, conto(), righe);
+    scadenzerighe = aperte.isEmpty() || conto() == 0
+                        ? QList<qsizetype>(righe.size(), -1)
+                        : abbinascadenze(aperte, conto(), righe, codici);
     const QSignalBlocker fermo(griglia);
     for (int i = 0; i < scadenzerighe.size(); ++i) {
         const Movimento m = daimportare(i);

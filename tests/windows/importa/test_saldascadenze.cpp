@@ -1,3 +1,4 @@
+#include "store/fattureditta.h"
 #include "store/filemese.h"
 #include "store/scadenze.h"
 #include "support/finestre.h"
@@ -94,6 +95,18 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
               "Rossi|scaduta,Alfa srl|scaduta,Alfa srl|pagata il 05/03/2026,Affitto|pagata il "
               "12/03/2026,Enel|pagata il 16/03/2026,"
               "Telecom|scaduta,Gas|scaduta,Leasing|scaduta,Bianchi|pagata il 25/03/2026");
+}
+
+// A row naming the payment code of one of two items alike settles that one.
+TEST(Saldascadenze, ThePaymentCodeNamedChoosesTheItem)
+{
+    nuovoarchivio({"Alfa"});
+    stato().annogestione = "26", stato().dittacorrente = 1, stato().contocorrente = 2;
+    for (const char *nome : {"Uno", "Due"})
+        ASSERT_TRUE(creascadenza("c:", 1, {QDate(2026, 3, 10), 1, 100 * euro, nome, "", 0, 2}));
+    ASSERT_TRUE(scrivicodici("c:", 1, {{2, "RF99"}}));
+    Formimporta f(Estratto{{{QDate(2026, 3, 10), -100 * euro, "SDD RF99", ""}}, {}, {}, {}, {}});
+    EXPECT_EQ(righe(f, "griglia", {2}), "Due");
 }
 
 // An item another workstation settled from another account after the window read it: the row
