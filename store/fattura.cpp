@@ -404,17 +404,6 @@ FileFattura leggiuno(const QByteArray &dati, const QString &nome)
     return illeggibile(QStringLiteral("non è una fattura elettronica."));
 }
 
-// A part that may be an invoice: no folder, nothing hidden or of a Mac's resource forks.
-bool candidato(const QString &parte)
-{
-    if (parte.endsWith(QLatin1Char('/')))
-        return false;
-    for (const QString &pezzo : parte.split(QLatin1Char('/')))
-        if (pezzo.startsWith(QLatin1Char('.')) || pezzo == QLatin1String("__MACOSX"))
-            return false;
-    return true;
-}
-
 // Every part of the archive but folders, each read by its content; a part that cannot be read
 // is listed as such.
 QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
@@ -422,18 +411,9 @@ QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
     const auto illeggibile = [&](const QString &motivo) {
         return QList<FileFattura>{{nome, Genere::illeggibile, motivo, {}}};
     };
-    zip_error_t errore;
-    zip_error_init(&errore);
-    zip_source_t *sorgente =
-        zip_source_buffer_create(dati.constData(), zip_uint64_t(dati.size()), 0, &errore);
-    zip_t *aperto = sorgente ? zip_open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
-    zip_error_fini(&errore);
-    if (!aperto) {
-        if (sorgente)
-            zip_source_free(sorgente);
+    const Archivio z = apriarchivio(dati);
+    if (!z)
         return illeggibile(QStringLiteral("il file zip è danneggiato."));
-    }
-    const std::unique_ptr<zip_t, decltype(&zip_discard)> z(aperto, &zip_discard);
     const zip_int64_t n = zip_get_num_entries(z.get(), 0);
     if (n > partimassime)
         return illeggibile(
@@ -442,7 +422,7 @@ QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
     qsizetype totale = 0;
     for (zip_int64_t i = 0; i < n; ++i) {
         const QString parte = QString::fromUtf8(zip_get_name(z.get(), zip_uint64_t(i), 0));
-        if (!candidato(parte))
+        if (!partecandidata(parte))
             continue;
         const QString chi = nome + QLatin1Char('/') + parte;
         QByteArray contenuto;
