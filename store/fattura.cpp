@@ -5,6 +5,7 @@
 #include "ledger/importo.h"
 #include "store/codepage.h"
 #include "store/estrattoformati.h"
+#include "store/xmlesterno.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -310,40 +311,26 @@ FileFattura leggixml(const QByteArray &dati, const QString &nome)
         esito.motivo = QStringLiteral("il testo del file non è nella codifica che dichiara.");
         return esito;
     }
-    x->setEntityExpansionLimit(1000);
     Lettore lettore(*x);
-    QString radice, motivo;
-    while (motivo.isEmpty() && !x->atEnd()) {
-        switch (x->readNext()) {
-        case QXmlStreamReader::DTD:
-            // No invoice needs one; refused, so no entity is ever declared.
-            motivo = QStringLiteral("il file XML dichiara una DTD, non accettata.");
-            break;
-        case QXmlStreamReader::StartElement:
-            if (radice.isEmpty()) {
-                radice = x->name().toString();
-                if (ricevuta(radice) || metadati(radice)) {
-                    esito.genere = ricevuta(radice) ? Genere::ricevuta : Genere::metadati;
-                    return esito;
-                }
-                if (radice == QLatin1String("FatturaElettronicaSemplificata"))
-                    motivo = QStringLiteral("è una fattura semplificata, che non si importa.");
-                else if (radice != radicefattura)
-                    motivo = QStringLiteral("non è una fattura elettronica.");
+    QString radice;
+    const auto inizio = [&] {
+        if (radice.isEmpty()) {
+            radice = x->name().toString();
+            if (ricevuta(radice) || metadati(radice)) {
+                esito.genere = ricevuta(radice) ? Genere::ricevuta : Genere::metadati;
+                return radice; // its kind is all that is wanted of it: read no further
             }
-            if (motivo.isEmpty())
-                motivo = lettore.inizio();
-            break;
-        case QXmlStreamReader::Characters:
-            lettore.caratteri();
-            break;
-        case QXmlStreamReader::EndElement:
-            motivo = lettore.fine();
-            break;
-        default:
-            break;
+            if (radice == QLatin1String("FatturaElettronicaSemplificata"))
+                return QStringLiteral("è una fattura semplificata, che non si importa.");
+            if (radice != radicefattura)
+                return QStringLiteral("non è una fattura elettronica.");
         }
-    }
+        return lettore.inizio();
+    };
+    QString motivo = percorrixml(
+        *x, inizio, [&] { lettore.caratteri(); }, [&] { return lettore.fine(); });
+    if (esito.genere != Genere::illeggibile)
+        return esito;
     if (motivo.isEmpty() && x->hasError())
         motivo = QStringLiteral("il file XML è danneggiato (riga %1: %2).")
                      .arg(x->lineNumber())
