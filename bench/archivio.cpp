@@ -3,6 +3,7 @@
 #include "platform/percorsi.h"
 #include "store/filemese.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -45,4 +46,19 @@ qint64 leggifilemese(const QString &percorso, const QString &anno)
             byte += f.readAll().size();
     }
     return byte;
+}
+
+QString copiaarchivio()
+{
+    const QString radice = archiviobench();
+    if (radice.isEmpty())
+        return QString();
+    static QTemporaryDir cartella;
+    const QString dati = cartella.path() + "/quaderoladati/";
+    QDir().mkpath(dati);
+    const QDir origine(radice + "quaderoladati");
+    for (const QString &nome : origine.entryList(QDir::Files))
+        if (!QFile::exists(dati + nome) && !QFile::copy(origine.filePath(nome), dati + nome))
+            return QString();
+    return cartella.path() + '/';
 }

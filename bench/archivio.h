@@ -7,5 +7,9 @@
 // generator writes one into a temporary folder, once per process. Empty on failure.
 QString archiviobench();
 
+// A copy of the archive's data folder, made once per process, so that the files a benchmark
+// writes never land in an archive named by QUADEROLA_BENCH_ROOT. Empty on failure.
+QString copiaarchivio();
+
 // Reads the twelve month files whole into memory: the floor any loader is measured against.
 qint64 leggifilemese(const QString &percorso, const QString &anno);

@@ -3,36 +3,19 @@
 // book's balance summed and the open movements listed, the window shown and drawn.
 #include "app/stato.h"
 #include "archivio.h"
+#include "finestra.h"
 #include "ledger/quadratura.h"
 #include "store/filemese.h"
 #include "store/movimento.h"
 #include "windows/riconcilia/formriconcilia.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr qint16 ditta = 1, conto = 3;
-
-// A copy of the archive's data folder, so the benchmark's own file never lands in an archive
-// named by QUADEROLA_BENCH_ROOT.
-QString copiaarchivio(const QString &radice)
-{
-    static QTemporaryDir cartella;
-    const QString dati = cartella.path() + "/quaderoladati/";
-    QDir().mkpath(dati);
-    const QDir origine(radice + "quaderoladati");
-    for (const QString &nome : origine.entryList(QDir::Files))
-        if (!QFile::exists(dati + nome) && !QFile::copy(origine.filePath(nome), dati + nome))
-            return QString();
-    return cartella.path() + '/';
-}
 
 // A statement of 31 December and the account's movements of the year confirmed but aperti in
 // every 50: one for an account reconciled month by month, all of them for one never reconciled.
@@ -59,28 +42,19 @@ bool scriviquadrature(const QString &radice, int aperti)
 // Arg: how many movements in 50 are open.
 void riconcilia(benchmark::State &s)
 {
-    const QString radice = archiviobench().isEmpty() ? QString() : copiaarchivio(archiviobench());
+    const QString radice = copiaarchivio();
     if (radice.isEmpty() || !scriviquadrature(radice, int(s.range(0))))
         return s.SkipWithError("no archive");
     stato().percorso = radice, stato().dittacorrente = ditta, stato().contocorrente = conto;
     stato().annogestione = "26"; // the year of the statement, which the window reconciles
-    int righe = 0;
-    for (auto _ : s) {
-        auto *f = new Formriconcilia;
-        f->show();
-        QApplication::processEvents(); // laid out and drawn, as on screen
-        righe = f->findChild<QTableWidget *>("aperti")->rowCount();
-        s.PauseTiming(); // closing is not opening
-        delete f;
-        s.ResumeTiming();
-    }
-    s.counters["aperti"] = righe;
+    s.counters["aperti"] = aprifinestra(
+        s, [] { return new Formriconcilia; }, "aperti");
 }
 
 // The reading alone: the file of statements and confirmations and the year up to the date.
 void lettura(benchmark::State &s)
 {
-    const QString radice = archiviobench().isEmpty() ? QString() : copiaarchivio(archiviobench());
+    const QString radice = copiaarchivio();
     if (radice.isEmpty() || !scriviquadrature(radice, int(s.range(0))))
         return s.SkipWithError("no archive");
     Quadratura q;
@@ -110,10 +84,5 @@ BENCHMARK(lettura)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguifinestre(argc, argv);
 }

@@ -4,35 +4,18 @@
 // files, the list filled and the balance ahead projected, the window shown and drawn.
 #include "app/stato.h"
 #include "archivio.h"
+#include "finestra.h"
 #include "platform/date.h"
 #include "store/scadenze.h"
 #include "windows/scadenze/formscadenze.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr qint16 ditta = 1;
-
-// A copy of the archive's data folder, so the benchmark's own file never lands in an archive
-// named by QUADEROLA_BENCH_ROOT.
-QString copiaarchivio(const QString &radice)
-{
-    static QTemporaryDir cartella;
-    const QString dati = cartella.path() + "/quaderoladati/";
-    QDir().mkpath(dati);
-    const QDir origine(radice + "quaderoladati");
-    for (const QString &nome : origine.entryList(QDir::Files))
-        if (!QFile::exists(dati + nome) && !QFile::copy(origine.filePath(nome), dati + nome))
-            return QString();
-    return cartella.path() + '/';
-}
 
 bool scriviscadenze(const QString &radice)
 {
@@ -64,24 +47,15 @@ bool scriviscadenze(const QString &radice)
 
 void apertura(benchmark::State &s)
 {
-    const QString radice = archiviobench().isEmpty() ? QString() : copiaarchivio(archiviobench());
+    const QString radice = copiaarchivio();
     if (radice.isEmpty())
         return s.SkipWithError("no archive");
     QFile::remove(radice + "quaderoladati/scadenze");
     if (!scriviscadenze(radice))
         return s.SkipWithError("write failed");
     stato().percorso = radice, stato().dittacorrente = ditta, stato().annogestione = "26";
-    int righe = 0;
-    for (auto _ : s) {
-        auto *f = new Formscadenze;
-        f->show();
-        QApplication::processEvents(); // laid out and drawn, as on screen
-        righe = f->findChild<QTableWidget *>("elenco")->rowCount();
-        s.PauseTiming(); // closing is not opening
-        delete f;
-        s.ResumeTiming();
-    }
-    s.counters["righe"] = righe;
+    s.counters["righe"] = aprifinestra(
+        s, [] { return new Formscadenze; }, "elenco");
 }
 
 // The machine is shared: the fastest of the repetitions is the figure least disturbed.
@@ -96,10 +70,5 @@ BENCHMARK(apertura)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", min
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguifinestre(argc, argv);
 }

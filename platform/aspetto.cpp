@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPalette>
 #include <QStyle>
@@ -119,4 +120,23 @@ void adatta(QTableWidgetItem *cella)
     const int margine = griglia->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     cella->setFont(adattato(griglia->font(), cella->text(),
                             griglia->columnWidth(cella->column()) - 2 * margine));
+}
+
+QTableWidgetItem *cellafissa(const QString &testo, Qt::Alignment allineamento)
+{
+    auto *c = new QTableWidgetItem(testo);
+    if (allineamento != Qt::AlignLeft)
+        c->setTextAlignment(allineamento | Qt::AlignVCenter);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return c;
+}
+
+void grigliafissa(QTableWidget *g, std::span<const int> larghezze)
+{
+    for (int c = 0; c < int(larghezze.size()); ++c)
+        g->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
+    g->verticalHeader()->hide();
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setWordWrap(false);
 }

@@ -4,9 +4,11 @@
 #include <QFont>
 #include <QPalette>
 #include <QRect>
+#include <span>
 
 class QLabel;
 class QToolButton;
+class QTableWidget;
 class QTableWidgetItem;
 class QWidget;
 
@@ -56,3 +58,9 @@ void adatta(QLabel *l);
 void mostrasaldo(QLabel *l, qint64 saldo);
 // A grid cell's text within its column, starting from the grid's font.
 void adatta(QTableWidgetItem *cella);
+// A grid cell that is shown and selected, never edited. Left-aligned text is the view's own
+// default: a grid of a year of rows saves storing it per cell.
+QTableWidgetItem *cellafissa(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft);
+// A grid whose rows are read, not edited: each column as wide as its twips, a click selects the
+// whole row, no row numbers, no text wrapped.
+void grigliafissa(QTableWidget *g, std::span<const int> larghezze);

@@ -1,5 +1,6 @@
 #include "ledger/importo.h"
 #include "store/estrattoformati.h"
+#include "store/xmlesterno.h"
 
 #include <QXmlStreamReader>
 
@@ -303,33 +304,19 @@ class LettoreCamt
 Esito leggicamt(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
 {
     QXmlStreamReader x(dati);
-    x.setEntityExpansionLimit(1000);
     const qsizetype prima = pezzi.size();
     LettoreCamt lettore(x, pezzi);
     bool radice = true;
-    QString motivo;
-    while (motivo.isEmpty() && !x.atEnd()) {
-        switch (x.readNext()) {
-        case QXmlStreamReader::DTD:
-            // Nothing a bank sends needs one; refused, so no entity is ever declared.
-            motivo = QStringLiteral("il file XML dichiara una DTD, non accettata.");
-            break;
-        case QXmlStreamReader::StartElement:
-            if (radice && !camt(x.namespaceUri()) && !cbi(x.namespaceUri()))
-                return Esito::fallito(nome, motivoxmlaltro());
-            radice = false;
-            motivo = lettore.inizio();
-            break;
-        case QXmlStreamReader::Characters:
-            lettore.caratteri();
-            break;
-        case QXmlStreamReader::EndElement:
-            motivo = lettore.fine();
-            break;
-        default:
-            break;
-        }
-    }
+    const auto inizio = [&] {
+        if (radice && !camt(x.namespaceUri()) && !cbi(x.namespaceUri()))
+            return motivoxmlaltro();
+        radice = false;
+        return lettore.inizio();
+    };
+    QString motivo = percorrixml(
+        x, inizio, [&] { lettore.caratteri(); }, [&] { return lettore.fine(); });
+    if (motivo == motivoxmlaltro()) // no statement at all, rather than a damaged line of one
+        return Esito::fallito(nome, motivo);
     if (motivo.isEmpty() && x.hasError())
         motivo = QStringLiteral("il file XML è danneggiato (%1).").arg(x.errorString());
     if (!motivo.isEmpty()) {

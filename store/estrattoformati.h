@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <limits>
+#include <memory>
 #include <optional>
 
 // What the readers of the single formats share; only store/estratto*.cpp include it.
@@ -47,6 +48,11 @@ QString motivoxlsaltro();
 Esito leggixls(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi);
 
 struct zip;
+// An archive opened over the bytes of dati, which must outlive it; null when it is damaged.
+using Archivio = std::unique_ptr<zip, void (*)(zip *)>;
+Archivio apriarchivio(const QByteArray &dati);
+// A part of an archive worth reading: no folder, nothing hidden or of a Mac's resource forks.
+bool partecandidata(const QString &parte);
 // Unpacks the part named parte. Refused past estrattomassimo, by its declared size and by what it
 // really yields, since the declared size can lie; tipo names the archive in the reasons.
 QString partezip(zip *z, const QString &parte, const QString &tipo, QByteArray &out);

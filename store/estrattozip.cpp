@@ -35,20 +35,6 @@ QString estrai(zip_t *z, zip_int64_t i, const QString &parte, const QString &tip
     return {};
 }
 
-using Archivio = std::unique_ptr<zip_t, decltype(&zip_discard)>;
-
-// A file of the archive that may be a statement: no folder, nothing hidden or of a Mac's
-// resource forks.
-bool candidato(const QString &parte)
-{
-    if (parte.endsWith(QLatin1Char('/')))
-        return false;
-    for (const QString &pezzo : parte.split(QLatin1Char('/')))
-        if (pezzo.startsWith(QLatin1Char('.')) || pezzo == QLatin1String("__MACOSX"))
-            return false;
-    return true;
-}
-
 // Every statement file of the archive, read as one file; other files are passed over.
 Esito leggiestratti(zip_t *z, const QString &nome, QList<Estratto> &pezzi)
 {
@@ -61,7 +47,7 @@ Esito leggiestratti(zip_t *z, const QString &nome, QList<Estratto> &pezzi)
     for (zip_int64_t i = 0; i < n; ++i) {
         const QString parte = QString::fromUtf8(zip_get_name(z, zip_uint64_t(i), 0));
         QByteArray dati;
-        if (!candidato(parte))
+        if (!partecandidata(parte))
             continue;
         if (QString m = estrai(z, i, parte, QStringLiteral("zip"), dati); !m.isEmpty())
             return Esito::fallito(nome, m[0].toUpper() + m.mid(1));
@@ -93,7 +79,7 @@ QString partezip(zip *z, const QString &parte, const QString &tipo, QByteArray &
     return estrai(z, zip_name_locate(z, parte.toUtf8().constData(), 0), parte, tipo, out);
 }
 
-Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
+Archivio apriarchivio(const QByteArray &dati)
 {
     zip_error_t errore;
     zip_error_init(&errore);
@@ -101,12 +87,26 @@ Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pez
         zip_source_buffer_create(dati.constData(), zip_uint64_t(dati.size()), 0, &errore);
     zip_t *aperto = sorgente ? zip_open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
     zip_error_fini(&errore);
-    if (!aperto) {
-        if (sorgente)
-            zip_source_free(sorgente);
+    if (!aperto && sorgente)
+        zip_source_free(sorgente);
+    return Archivio(aperto, &zip_discard);
+}
+
+bool partecandidata(const QString &parte)
+{
+    if (parte.endsWith(QLatin1Char('/')))
+        return false;
+    for (const QString &pezzo : parte.split(QLatin1Char('/')))
+        if (pezzo.startsWith(QLatin1Char('.')) || pezzo == QLatin1String("__MACOSX"))
+            return false;
+    return true;
+}
+
+Esito leggizip(const QByteArray &dati, const QString &nome, QList<Estratto> &pezzi)
+{
+    const Archivio z = apriarchivio(dati);
+    if (!z)
         return Esito::fallito(nome, QStringLiteral("Il file zip è danneggiato."));
-    }
-    const Archivio z(aperto, &zip_discard);
     if (zip_name_locate(z.get(), "xl/workbook.xml", 0) >= 0)
         return leggicartellalavoro(z.get(), nome, pezzi);
     return leggiestratti(z.get(), nome, pezzi);

@@ -5,6 +5,7 @@
 #include "ledger/importo.h"
 #include "store/codepage.h"
 #include "store/estrattoformati.h"
+#include "store/xmlesterno.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -310,40 +311,26 @@ FileFattura leggixml(const QByteArray &dati, const QString &nome)
         esito.motivo = QStringLiteral("il testo del file non è nella codifica che dichiara.");
         return esito;
     }
-    x->setEntityExpansionLimit(1000);
     Lettore lettore(*x);
-    QString radice, motivo;
-    while (motivo.isEmpty() && !x->atEnd()) {
-        switch (x->readNext()) {
-        case QXmlStreamReader::DTD:
-            // No invoice needs one; refused, so no entity is ever declared.
-            motivo = QStringLiteral("il file XML dichiara una DTD, non accettata.");
-            break;
-        case QXmlStreamReader::StartElement:
-            if (radice.isEmpty()) {
-                radice = x->name().toString();
-                if (ricevuta(radice) || metadati(radice)) {
-                    esito.genere = ricevuta(radice) ? Genere::ricevuta : Genere::metadati;
-                    return esito;
-                }
-                if (radice == QLatin1String("FatturaElettronicaSemplificata"))
-                    motivo = QStringLiteral("è una fattura semplificata, che non si importa.");
-                else if (radice != radicefattura)
-                    motivo = QStringLiteral("non è una fattura elettronica.");
+    QString radice;
+    const auto inizio = [&] {
+        if (radice.isEmpty()) {
+            radice = x->name().toString();
+            if (ricevuta(radice) || metadati(radice)) {
+                esito.genere = ricevuta(radice) ? Genere::ricevuta : Genere::metadati;
+                return radice; // its kind is all that is wanted of it: read no further
             }
-            if (motivo.isEmpty())
-                motivo = lettore.inizio();
-            break;
-        case QXmlStreamReader::Characters:
-            lettore.caratteri();
-            break;
-        case QXmlStreamReader::EndElement:
-            motivo = lettore.fine();
-            break;
-        default:
-            break;
+            if (radice == QLatin1String("FatturaElettronicaSemplificata"))
+                return QStringLiteral("è una fattura semplificata, che non si importa.");
+            if (radice != radicefattura)
+                return QStringLiteral("non è una fattura elettronica.");
         }
-    }
+        return lettore.inizio();
+    };
+    QString motivo = percorrixml(
+        *x, inizio, [&] { lettore.caratteri(); }, [&] { return lettore.fine(); });
+    if (esito.genere != Genere::illeggibile)
+        return esito;
     if (motivo.isEmpty() && x->hasError())
         motivo = QStringLiteral("il file XML è danneggiato (riga %1: %2).")
                      .arg(x->lineNumber())
@@ -404,17 +391,6 @@ FileFattura leggiuno(const QByteArray &dati, const QString &nome)
     return illeggibile(QStringLiteral("non è una fattura elettronica."));
 }
 
-// A part that may be an invoice: no folder, nothing hidden or of a Mac's resource forks.
-bool candidato(const QString &parte)
-{
-    if (parte.endsWith(QLatin1Char('/')))
-        return false;
-    for (const QString &pezzo : parte.split(QLatin1Char('/')))
-        if (pezzo.startsWith(QLatin1Char('.')) || pezzo == QLatin1String("__MACOSX"))
-            return false;
-    return true;
-}
-
 // Every part of the archive but folders, each read by its content; a part that cannot be read
 // is listed as such.
 QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
@@ -422,18 +398,9 @@ QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
     const auto illeggibile = [&](const QString &motivo) {
         return QList<FileFattura>{{nome, Genere::illeggibile, motivo, {}}};
     };
-    zip_error_t errore;
-    zip_error_init(&errore);
-    zip_source_t *sorgente =
-        zip_source_buffer_create(dati.constData(), zip_uint64_t(dati.size()), 0, &errore);
-    zip_t *aperto = sorgente ? zip_open_from_source(sorgente, ZIP_RDONLY, &errore) : nullptr;
-    zip_error_fini(&errore);
-    if (!aperto) {
-        if (sorgente)
-            zip_source_free(sorgente);
+    const Archivio z = apriarchivio(dati);
+    if (!z)
         return illeggibile(QStringLiteral("il file zip è danneggiato."));
-    }
-    const std::unique_ptr<zip_t, decltype(&zip_discard)> z(aperto, &zip_discard);
     const zip_int64_t n = zip_get_num_entries(z.get(), 0);
     if (n > partimassime)
         return illeggibile(
@@ -442,7 +409,7 @@ QList<FileFattura> leggiarchivio(const QByteArray &dati, const QString &nome)
     qsizetype totale = 0;
     for (zip_int64_t i = 0; i < n; ++i) {
         const QString parte = QString::fromUtf8(zip_get_name(z.get(), zip_uint64_t(i), 0));
-        if (!candidato(parte))
+        if (!partecandidata(parte))
             continue;
         const QString chi = nome + QLatin1Char('/') + parte;
         QByteArray contenuto;

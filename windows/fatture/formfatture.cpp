@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -20,15 +19,6 @@
 namespace {
 
 const int larghezze[] = {300, 2600, 3300, 1200, 1450, 1450, 1800}; // twips
-
-QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
-{
-    auto *c = new QTableWidgetItem(testo);
-    if (allineamento != Qt::AlignLeft)
-        c->setTextAlignment(allineamento | Qt::AlignVCenter);
-    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return c;
-}
 
 QPushButton *pulsante(QWidget *padre, const char *nome, const char *testo, int x)
 {
@@ -71,12 +61,7 @@ void Formfatture::costruisci()
     griglia->setGeometry(area(120, 120, 12360, 5500));
     griglia->setHorizontalHeaderLabels(
         {"", "Fattura", "Controparte", "Scadenza", "DA INCASSARE", "DA PAGARE", "Stato"});
-    for (int c = 0; c < 7; ++c)
-        griglia->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    griglia->verticalHeader()->hide();
-    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
-    griglia->setWordWrap(false);
+    grigliafissa(griglia, larghezze);
     riepilogo = new QLabel(this);
     riepilogo->setObjectName(QStringLiteral("riepilogo"));
     riepilogo->setGeometry(area(120, 5760, 12360, 330));
@@ -188,24 +173,26 @@ void Formfatture::riempi()
     int voci = 0;
     for (int i = 0; i < righe.size(); ++i) {
         const Riga &r = righe[i];
-        auto *spunta = cella(QString());
+        auto *spunta = cellafissa(QString());
         if (r.importabile) {
             spunta->setFlags(spunta->flags() | Qt::ItemIsUserCheckable);
             spunta->setCheckState(Qt::Checked);
             ++voci;
         }
         griglia->setItem(i, 0, spunta);
-        griglia->setItem(i, 1, cella(r.fattura));
-        griglia->setItem(i, 2, cella(r.voce.controparte));
+        griglia->setItem(i, 1, cellafissa(r.fattura));
+        griglia->setItem(i, 2, cellafissa(r.voce.controparte));
         const bool voce = r.voce.scadenza.isValid();
         const QString importo = voce ? fixed(qAbs(r.voce.importo)) : QString();
         griglia->setItem(
             i, 3,
-            cella(voce ? r.voce.scadenza.toString(QStringLiteral("dd/MM/yyyy")) : QString(),
-                  Qt::AlignHCenter));
-        griglia->setItem(i, 4, cella(r.voce.importo > 0 ? importo : QString(), Qt::AlignRight));
-        griglia->setItem(i, 5, cella(r.voce.importo < 0 ? importo : QString(), Qt::AlignRight));
-        auto *stato = cella(r.stato);
+            cellafissa(voce ? r.voce.scadenza.toString(QStringLiteral("dd/MM/yyyy")) : QString(),
+                       Qt::AlignHCenter));
+        griglia->setItem(i, 4,
+                         cellafissa(r.voce.importo > 0 ? importo : QString(), Qt::AlignRight));
+        griglia->setItem(i, 5,
+                         cellafissa(r.voce.importo < 0 ? importo : QString(), Qt::AlignRight));
+        auto *stato = cellafissa(r.stato);
         stato->setToolTip(r.motivo);
         griglia->setItem(i, 6, stato);
         if (!r.chiave.isEmpty())

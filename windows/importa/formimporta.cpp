@@ -92,12 +92,7 @@ void Formimporta::costruisci()
                                         QStringLiteral("Descrizione"),
                                         QStringLiteral("Descrizione 2"), QStringLiteral("ENTRATE"),
                                         QStringLiteral("USCITE"), QStringLiteral("Stato")});
-    for (int c = 0; c < 7; ++c)
-        griglia->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    griglia->verticalHeader()->hide();
-    griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    griglia->setSelectionBehavior(QAbstractItemView::SelectRows);
-    griglia->setWordWrap(false);
+    grigliafissa(griglia, larghezze);
 
     costruiscisaldi();
     costruiscicontibanca();

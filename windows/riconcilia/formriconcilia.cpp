@@ -9,7 +9,6 @@
 #include "platform/soldi.h"
 #include "store/movimento.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -18,16 +17,6 @@
 namespace {
 
 const int larghezze[] = {1900, 1035, 2550, 2100, 1100, 1100}; // twips
-
-// Left-aligned text is the view's own default: a year of open rows saves storing it per cell.
-QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
-{
-    auto *c = new QTableWidgetItem(testo);
-    if (allineamento != Qt::AlignLeft)
-        c->setTextAlignment(allineamento | Qt::AlignVCenter);
-    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return c;
-}
 
 QString datalunga(const QDate &d)
 {
@@ -74,12 +63,7 @@ void Formriconcilia::costruisci()
     aperti->setHorizontalHeaderLabels(
         {QStringLiteral("confermato a mano"), QStringLiteral("Data"), QStringLiteral("Descrizione"),
          QStringLiteral("Descrizione 2"), QStringLiteral("ENTRATE"), QStringLiteral("USCITE")});
-    for (int c = 0; c < 6; ++c)
-        aperti->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    aperti->verticalHeader()->hide();
-    aperti->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    aperti->setSelectionBehavior(QAbstractItemView::SelectRows);
-    aperti->setWordWrap(false);
+    grigliafissa(aperti, larghezze);
 
     costruiscisaldi();
     esito = new QLabel(this);
@@ -149,16 +133,16 @@ void Formriconcilia::riempi()
     for (int i = 0; i < q.aperti.size(); ++i) {
         const Aperto &a = q.aperti[i];
         const bool uscita = a.segno == movimento::uscita;
-        auto *spunta = cella(QString());
+        auto *spunta = cellafissa(QString());
         spunta->setFlags(spunta->flags() | Qt::ItemIsUserCheckable);
         spunta->setCheckState(Qt::Unchecked);
         aperti->setItem(i, 0, spunta);
-        aperti->setItem(i, 1,
-                        cella(datadmy(QDate(e.data.year(), a.mese, a.giorno)), Qt::AlignHCenter));
-        aperti->setItem(i, 2, cella(a.descrizione1));
-        aperti->setItem(i, 3, cella(a.descrizione2));
-        aperti->setItem(i, 4, cella(uscita ? QString() : fixed(a.importo), Qt::AlignRight));
-        aperti->setItem(i, 5, cella(uscita ? fixed(a.importo) : QString(), Qt::AlignRight));
+        aperti->setItem(
+            i, 1, cellafissa(datadmy(QDate(e.data.year(), a.mese, a.giorno)), Qt::AlignHCenter));
+        aperti->setItem(i, 2, cellafissa(a.descrizione1));
+        aperti->setItem(i, 3, cellafissa(a.descrizione2));
+        aperti->setItem(i, 4, cellafissa(uscita ? QString() : fixed(a.importo), Qt::AlignRight));
+        aperti->setItem(i, 5, cellafissa(uscita ? fixed(a.importo) : QString(), Qt::AlignRight));
     }
     fermo.unblock();
     aggiorna();

@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -30,15 +29,6 @@
 namespace {
 
 const int larghezze[] = {300, 1100, 2700, 2400, 1450, 1450, 1300, 2000}; // twips
-
-QTableWidgetItem *cella(const QString &testo, Qt::Alignment allineamento = Qt::AlignLeft)
-{
-    auto *c = new QTableWidgetItem(testo);
-    if (allineamento != Qt::AlignLeft)
-        c->setTextAlignment(allineamento | Qt::AlignVCenter);
-    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return c;
-}
 
 QComboBox *scelta(QWidget *padre, const char *nome, const QStringList &voci, const QRect &r)
 {
@@ -98,13 +88,8 @@ void Formscadenze::costruisci()
     elenco->setGeometry(area(120, 540, 12960, 5400));
     elenco->setHorizontalHeaderLabels({"", "Scadenza", "Descrizione", "Descrizione 2",
                                        "DA INCASSARE", "DA PAGARE", "Conto", "Stato"});
-    for (int c = 0; c < 8; ++c)
-        elenco->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    elenco->verticalHeader()->hide();
-    elenco->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    elenco->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grigliafissa(elenco, larghezze);
     elenco->setSelectionMode(QAbstractItemView::SingleSelection);
-    elenco->setWordWrap(false);
     costruiscitotali();
 
     struct Pulsante {
@@ -197,17 +182,17 @@ void Formscadenze::riempi()
     for (int i = 0; i < mostrate.size(); ++i) {
         const Scadenza &s = mostrate[i].scadenza;
         const QString importo = fixed(s.importo);
-        auto *spunta = cella(QString());
+        auto *spunta = cellafissa(QString());
         spunta->setFlags(spunta->flags() | Qt::ItemIsUserCheckable);
         spunta->setCheckState(Qt::Unchecked);
         elenco->setItem(i, 0, spunta);
-        elenco->setItem(i, 1, cella(datadmy(s.data), Qt::AlignHCenter));
-        elenco->setItem(i, 2, cella(s.descrizione1));
-        elenco->setItem(i, 3, cella(s.descrizione2));
-        elenco->setItem(i, 4, cella(s.segno == 0 ? importo : QString(), Qt::AlignRight));
-        elenco->setItem(i, 5, cella(s.segno == 1 ? importo : QString(), Qt::AlignRight));
-        elenco->setItem(i, 6, cella(conti.value(s.conto - 2)));
-        auto *stato = cella(statoscadenza(mostrate[i], g));
+        elenco->setItem(i, 1, cellafissa(datadmy(s.data), Qt::AlignHCenter));
+        elenco->setItem(i, 2, cellafissa(s.descrizione1));
+        elenco->setItem(i, 3, cellafissa(s.descrizione2));
+        elenco->setItem(i, 4, cellafissa(s.segno == 0 ? importo : QString(), Qt::AlignRight));
+        elenco->setItem(i, 5, cellafissa(s.segno == 1 ? importo : QString(), Qt::AlignRight));
+        elenco->setItem(i, 6, cellafissa(conti.value(s.conto - 2)));
+        auto *stato = cellafissa(statoscadenza(mostrate[i], g));
         if (mostrate[i].aperta() && s.data < g)
             stato->setForeground(QColor(255, 0, 0));
         elenco->setItem(i, 7, stato);
