@@ -13,20 +13,27 @@
 //                               settles payments due 1 to QUANTI of company 1, each by a
 //                               movement of 1,00 appended to mov0126 under the same decision;
 //                               it starts on a line from its input;
+//   scrittore fatture RADICE FILE
+//                               imports the items of the invoices of FILE for company 1, its
+//                               own VAT number or codice fiscale as the archive keeps it; it
+//                               starts on a line from its input;
 //   scrittore RADICE QUANTI     carries CASSA of company 1 from 2026 into January 2027 QUANTI
 //                               times, 70,00 and 0 in turn (each zero deletes the carry), and
 //                               ends with 3 when it finds two carries standing after its own;
 //                               it starts on a line from its input.
 // Movement i carries i as its amount and "N" & i as its second description, so a test can find
 // each one; the killed writer goes on from the records already in the file.
+#include "ledger/importafatture.h"
 #include "ledger/riporto.h"
 #include "ledger/scadenzario.h"
 #include "store/ditte.h"
+#include "store/fattureditta.h"
 #include "store/filemese.h"
 #include "store/quadrature.h"
 #include "store/regole.h"
 #include "store/rubrica.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +85,25 @@ int saldascadenze(const QString &radice, int quanti)
     return 0;
 }
 
+int importafile(const QString &radice, const QString &file)
+{
+    QFile f(file);
+    QString codice;
+    if (!f.open(QIODevice::ReadOnly) || !leggiidentita(radice, 1, codice))
+        return 1;
+    QList<Sceltafattura> scelte;
+    for (const FileFattura &letto : leggifatture(f.readAll(), file))
+        for (const Fattura &fattura : letto.fatture) {
+            const Lato lato = latoditta(fattura, codice, codice);
+            const Soggetto &altro = lato == Lato::cedente ? fattura.cessionario : fattura.cedente;
+            for (const Voce &v : vocifattura(fattura, lato))
+                scelte.append({chiavefattura(fattura), v, altro});
+        }
+    std::getchar(); // both workstations start together
+    QStringList importate;
+    return importafatture(radice, 1, scelte, importate) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -85,6 +111,8 @@ int main(int argc, char **argv)
     if (argc == 5 && argv[1] == std::string_view("regole"))
         return tieneregole(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                            std::atoi(argv[4]));
+    if (argc == 4 && QByteArray(argv[1]) == "fatture")
+        return importafile(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc == 4 && QByteArray(argv[1]) == "scadenze")
         return saldascadenze(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     if (argc == 5)

@@ -1,11 +1,10 @@
 #include "ledger/fatture.h"
 #include "store/fattura.h"
+#include "support/fatture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <zip.h>
 
 namespace {
 
@@ -33,87 +32,6 @@ QString riassunto(const FileFattura &f, const QString &ditta)
         fatture.append(voci.join(QStringLiteral(", ")));
     }
     return fatture.join(QStringLiteral("; "));
-}
-
-// An invoice from Alfa (IT01234567890) to Mario Rossi (codice fiscale only), with a carrier of
-// its own VAT number; corpo replaces the body's payment part.
-QByteArray fattura(const QString &documento, const QString &corpo,
-                   const QString &radice = "p:FatturaElettronica xmlns:p=\"x\"")
-{
-    return QStringLiteral(
-               "<?xml version=\"1.0\"?>\n<%1>"
-               "<FatturaElettronicaHeader><CedentePrestatore><DatiAnagrafici><IdFiscaleIVA>"
-               "<IdPaese>IT</IdPaese><IdCodice> 01234567890 </IdCodice></IdFiscaleIVA>"
-               "<Anagrafica><Denominazione>Alfa srl</Denominazione></Anagrafica>"
-               "</DatiAnagrafici></CedentePrestatore><CessionarioCommittente><DatiAnagrafici>"
-               "<CodiceFiscale>rssmra80a01h501u</CodiceFiscale><Anagrafica><Nome>Mario</Nome>"
-               "<Cognome>Rossi</Cognome></Anagrafica></DatiAnagrafici></CessionarioCommittente>"
-               "</FatturaElettronicaHeader><FatturaElettronicaBody><DatiGenerali>"
-               "<DatiGeneraliDocumento><TipoDocumento>TD01</TipoDocumento><Divisa>EUR</Divisa>"
-               "<Data>2026-03-15</Data><Numero>123/2026</Numero>%2</DatiGeneraliDocumento>"
-               "<DatiTrasporto><DatiAnagraficiVettore><IdFiscaleIVA><IdPaese>IT</IdPaese>"
-               "<IdCodice>99999999999</IdCodice></IdFiscaleIVA></DatiAnagraficiVettore>"
-               "</DatiTrasporto></DatiGenerali><DatiBeniServizi><DatiRiepilogo>"
-               "<ImponibileImporto>100.00</ImponibileImporto><Imposta>22.00</Imposta>"
-               "</DatiRiepilogo></DatiBeniServizi>%3</FatturaElettronicaBody></%4>")
-        .arg(radice, documento, corpo, radice.section(' ', 0, 0))
-        .toUtf8();
-}
-
-QString rata(const char *campi)
-{
-    return QStringLiteral("<DettaglioPagamento><ModalitaPagamento>MP05</ModalitaPagamento>%1"
-                          "</DettaglioPagamento>")
-        .arg(campi);
-}
-
-// An ASN.1 element in DER: its tag, length and content.
-QByteArray tlv(char tag, const QByteArray &contenuto)
-{
-    QByteArray lunghezza;
-    for (qsizetype n = contenuto.size(); n > 0; n >>= 8)
-        lunghezza.prepend(char(n & 0xff));
-    if (contenuto.size() >= 0x80)
-        lunghezza.prepend(char(0x80 | lunghezza.size()));
-    else
-        lunghezza = QByteArray(1, char(contenuto.size()));
-    return tag + lunghezza + contenuto;
-}
-
-const QByteArray oiddati("\x06\x09\x2a\x86\x48\x86\xf7\x0d\x01\x07\x01", 11);
-
-// A signed envelope of the document as signing programs write it (the reader looks at no
-// signer); spezzato: the document in chunks of an indefinite-length constructed string, as BER
-// allows. eContent absent for a detached signature.
-QByteArray busta(const QByteArray &documento, bool spezzato = false, bool separata = false)
-{
-    QByteArray stringa = tlv('\x04', documento);
-    if (spezzato) {
-        stringa = QByteArray("\x24\x80");
-        for (qsizetype i = 0; i < documento.size(); i += 100)
-            stringa += tlv('\x04', documento.mid(i, 100));
-        stringa += QByteArray(2, '\0');
-    }
-    const QByteArray incapsulato = tlv('\x30', oiddati + (separata ? "" : tlv('\xa0', stringa)));
-    const QByteArray firmati =
-        tlv('\x30', tlv('\x02', "\x01") + tlv('\x31', {}) + incapsulato + tlv('\x31', {}));
-    return tlv('\x30',
-               QByteArray("\x06\x09\x2a\x86\x48\x86\xf7\x0d\x01\x07\x02") + tlv('\xa0', firmati));
-}
-
-QByteArray archivio(const QList<std::pair<const char *, QByteArray>> &parti)
-{
-    QTemporaryDir cartella;
-    const QByteArray file = (cartella.path() + "/fatture.zip").toUtf8();
-    zip_t *z = zip_open(file.constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
-    for (const auto &[nome, dati] : parti)
-        if (QByteArray(nome).endsWith('/'))
-            zip_dir_add(z, nome, 0);
-        else
-            zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
-    zip_close(z);
-    QFile f(QString::fromUtf8(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

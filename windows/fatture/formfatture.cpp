@@ -131,8 +131,12 @@ void Formfatture::classifica()
             r.motivo = l.motivo;
             righe.append(r);
         }
-        for (const Fattura &f : l.fatture)
+        // The same invoice in two files chosen together (its .xml and its .p7m) is
+        // imported from the first alone.
+        for (const Fattura &f : l.fatture) {
             aggiungi(l.nome, f, lette);
+            lette.insert(chiavefattura(f));
+        }
     }
     riempi();
 }

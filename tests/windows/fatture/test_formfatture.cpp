@@ -1,5 +1,6 @@
 #include "store/rubrica.h"
 #include "store/scadenze.h"
+#include "support/fatture.h"
 #include "support/finestre.h"
 #include "windows/fatture/formfatture.h"
 
@@ -41,23 +42,6 @@ QString rata(const char *data, const char *importo)
                           "<DataScadenzaPagamento>%1</DataScadenzaPagamento><ImportoPagamento>%2"
                           "</ImportoPagamento></DettaglioPagamento>")
         .arg(QLatin1String(data), QLatin1String(importo));
-}
-
-// The grid as the user reads it: check, invoice, party, date, amounts, state (and its tooltip).
-QStringList griglia(const QWidget *f)
-{
-    const auto *g = f->findChild<QTableWidget *>("fatture");
-    QStringList r;
-    for (int i = 0; i < g->rowCount(); ++i) {
-        QStringList c{g->item(i, 0)->flags() & Qt::ItemIsUserCheckable
-                          ? QString::number(g->item(i, 0)->checkState() == Qt::Checked)
-                          : "-"};
-        for (int k = 1; k < 7; ++k)
-            c << g->item(i, k)->text();
-        c << g->item(i, 6)->toolTip().left(12);
-        r << c.join(',');
-    }
-    return r;
 }
 
 } // namespace
@@ -117,16 +101,7 @@ TEST(Formfatture, InvoicesBecomeItemsOnceAndTheirPartiesContacts)
     EXPECT_EQ(testo(&f, "riepilogo"), "2 fatture, 0 scadenze, 1 già presenti");
     clicca(&f, "registra");
 
-    QList<EventoScadenza> eventi;
-    ASSERT_TRUE(leggiscadenze("c:", 1, eventi));
-    QStringList voci;
-    for (const EventoScadenza &e : eventi)
-        voci << QStringLiteral("%1,%2,%3,%4,%5,%6")
-                    .arg(e.scadenza.data.toString(Qt::ISODate))
-                    .arg(e.scadenza.segno)
-                    .arg(e.scadenza.importo)
-                    .arg(e.scadenza.descrizione1, e.scadenza.descrizione2)
-                    .arg(e.scadenza.contatto);
+    const QStringList voci = vociscritte();
     const QString enelvoce = "%1,1,%2,Enel Energia spa,Fattura 123 del 15/03/2026,1";
     EXPECT_EQ(
         voci.join("\n").toStdString(),
