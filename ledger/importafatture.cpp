@@ -4,30 +4,45 @@
 #include "store/rubrica.h"
 #include "store/scadenze.h"
 
-Esito contattoparte(const QString &percorso, const Soggetto &s, QList<Contatto> &rubrica,
-                    qint16 &numero)
+namespace {
+
+// The party's index in the address book: by VAT number or codice fiscale, else by name; -1.
+qsizetype trovaparte(const Contatto &nuovo, const QList<Contatto> &rubrica)
 {
-    const Contatto nuovo = contattofattura(s);
-    numero = 0;
-    for (int i = 0; i < rubrica.size() && numero == 0; ++i) {
+    for (qsizetype i = 0; i < rubrica.size(); ++i) {
         const Contatto &c = rubrica[i];
         if ((!nuovo.partitaiva.isEmpty() && c.partitaiva.trimmed() == nuovo.partitaiva) ||
             (!nuovo.codicefiscale.isEmpty() &&
              c.codicefiscale.trimmed().toUpper() == nuovo.codicefiscale))
-            numero = qint16(i + 1);
+            return i;
     }
-    for (int i = 0; i < rubrica.size() && numero == 0; ++i)
+    for (qsizetype i = 0; i < rubrica.size(); ++i)
         if (rubrica[i].ragionesociale.trimmed().compare(nuovo.ragionesociale,
                                                         Qt::CaseInsensitive) == 0)
-            numero = qint16(i + 1);
-    if (numero != 0)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+Esito contattoparte(const QString &percorso, const Soggetto &s, QList<Contatto> &rubrica,
+                    qint16 &numero)
+{
+    const Contatto nuovo = contattofattura(s);
+    if (const qsizetype i = trovaparte(nuovo, rubrica); i >= 0) {
+        numero = qint16(i + 1);
         return Esito::riuscito();
+    }
+    // Looked for again under the lock: another workstation may be adding the same party now.
     qint32 scritto = 0;
-    if (const Esito e = aggiungicontatto(percorso, nuovo, &scritto); !e)
-        return e;
-    rubrica.append(nuovo);
-    numero = qint16(scritto);
-    return Esito::riuscito();
+    QList<Contatto> ora;
+    const Esito e = aggiungicontattoassente(
+        percorso, nuovo, [&](const QList<Contatto> &c) { return trovaparte(nuovo, c); }, scritto,
+        ora);
+    numero = 0;
+    if (e)
+        numero = qint16(scritto), rubrica = ora;
+    return e;
 }
 
 Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafattura> &scelte,

@@ -17,7 +17,8 @@ struct Sceltafattura {
 };
 
 // The party's contact in rubrica (the address book, record i + 1 at index i): by VAT number
-// or codice fiscale, else by name; created and appended when missing. numero receives it.
+// or codice fiscale, else by name; created and appended when missing, looked for again under
+// the address book's lock so that two workstations create it once. numero receives it.
 Esito contattoparte(const QString &percorso, const Soggetto &s, QList<Contatto> &rubrica,
                     qint16 &numero);
 

@@ -34,6 +34,23 @@ Esito aggiungicontatto(const QString &percorso, const Contatto &c, qint32 *numer
     return filerubrica(percorso).aggiungi(contatto::codifica(c), numero);
 }
 
+Esito aggiungicontattoassente(const QString &percorso, const Contatto &c,
+                              const std::function<qsizetype(const QList<Contatto> &)> &trova,
+                              qint32 &numero, QList<Contatto> &contatti)
+{
+    return filerubrica(percorso).aggiorna([&](const QByteArray &dati, Modifiche &m) {
+        contatti.clear();
+        for (qsizetype p = 0; p + contatto::dimensione <= dati.size(); p += contatto::dimensione)
+            contatti.append(contatto::decodifica(dati.constData() + p));
+        const qsizetype trovato = trova(contatti);
+        numero = qint32(trovato < 0 ? contatti.size() + 1 : trovato + 1);
+        if (trovato < 0) {
+            m.aggiunti.append(contatto::codifica(c));
+            contatti.append(c);
+        }
+    });
+}
+
 Esito riscrivicontatto(const QString &percorso, qint32 numero, const Contatto &c)
 {
     return filerubrica(percorso).riscrivi(numero, contatto::codifica(c));

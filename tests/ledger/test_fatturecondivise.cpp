@@ -7,23 +7,28 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-// Two workstations import the same file of 50 invoices at once, a new file 30 times over:
-// each takes the invoices' keys under the lock of the file of invoices read, so every invoice
-// is imported by one of them alone.
+// Two workstations import at once files of 50 invoices in common and one of their own, all to a
+// party new each time, 30 times over: each takes the invoices' keys under the lock of the file
+// of invoices read, so every invoice is imported by one of them alone, and the party is looked
+// for again under the address book's lock, so it becomes one contact.
 TEST(Condivisione, TwoWorkstationsImportingOneFileImportEachInvoiceOnce)
 {
-    const QString dati = nuovoarchivio(), file = dati + "/../fatture.xml";
+    const QString dati = nuovoarchivio(), file = dati + "/../fatture%1.xml";
     ASSERT_TRUE(scriviidentita("c:", 1, "IT01234567890"));
     const int volte = 30, ciascuna = 50;
     for (int volta = 0; volta < volte; ++volta) {
         QStringList numeri;
         for (int i = 0; i < ciascuna; ++i)
             numeri << QString::number(volta * ciascuna + i);
-        scrivibyte(file, piucorpi(fattura("", ""), numeri));
+        const QByteArray nuova =
+            fattura("", "")
+                .replace("h501u<", QString::asprintf("h5%02du<", volta).toLatin1())
+                .replace("Rossi<", QString::asprintf("Rossi%d<", volta).toLatin1());
         QProcess processi[2];
-        for (QProcess &p : processi) {
-            p.start(SCRITTORE, {"fatture", "c:", file});
-            ASSERT_TRUE(p.waitForStarted());
+        for (int p = 0; p < 2; ++p) {
+            scrivibyte(file.arg(p), piucorpi(nuova, numeri + QStringList{"P" + numeri[p]}));
+            processi[p].start(SCRITTORE, {"fatture", "c:", file.arg(p)});
+            ASSERT_TRUE(processi[p].waitForStarted());
         }
         for (QProcess &p : processi)
             p.write("\n"), p.waitForBytesWritten();
@@ -35,13 +40,13 @@ TEST(Condivisione, TwoWorkstationsImportingOneFileImportEachInvoiceOnce)
     QSet<QString> fatture;
     for (const EventoScadenza &v : voci)
         fatture.insert(v.scadenza.descrizione2);
-    EXPECT_EQ(voci.size(), volte * ciascuna);
-    EXPECT_EQ(fatture.size(), volte * ciascuna);
+    EXPECT_EQ(voci.size(), volte * (ciascuna + 2));
+    EXPECT_EQ(fatture.size(), volte * (ciascuna + 2));
     QStringList lette = QString::fromUtf8(leggibyte(dati + "/fatturelette")).split('\n');
     lette.removeAll(QString());
-    EXPECT_EQ(lette.size(), volte * ciascuna);
-    EXPECT_EQ(QSet<QString>(lette.begin(), lette.end()).size(), volte * ciascuna);
+    EXPECT_EQ(lette.size(), volte * (ciascuna + 2));
+    EXPECT_EQ(QSet<QString>(lette.begin(), lette.end()).size(), volte * (ciascuna + 2));
     QList<Contatto> rubrica;
     ASSERT_TRUE(leggicontatti("c:", rubrica));
-    EXPECT_EQ(rubrica.size(), 1);
+    EXPECT_EQ(rubrica.size(), volte);
 }
