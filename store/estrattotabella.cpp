@@ -549,17 +549,18 @@ class Lettore
         return r;
     }
 
-    // A movement the line may not be: a balance phrase for its text, a negative figure in the
-    // credit column (money in or a credit reversed?), a figure that reads both ways ("1.500" is
-    // 1,5 or 1500) where no spreadsheet's number format says which.
+    // A movement the line may not be: a negative figure in the credit column (money in or a credit
+    // reversed?), a kind that contradicts the sign, a figure that reads both ways ("1.500" is 1,5
+    // or 1500) where no spreadsheet's number format says which.
     bool dubbia(const QStringList &celle, const RigaEstratto &r) const
     {
-        QDate d;
-        for (const QString *t : {&r.descrizione1, &r.descrizione2})
-            if (const Frase f = frase(*t, d); f != Frase::nessuna && f != Frase::totale)
-                return true;
         const auto cella = [&](Ruolo q) { return c[q] < 0 ? QString() : celle.value(c[q]); };
         if (c[Ruolo::importo] < 0 && importoestratto(cella(Ruolo::entrate)).value_or(0) < 0)
+            return true;
+        // A kind of movement that is a sign ("Addebito") against the amount's own sign: the
+        // amount may be written without it.
+        if (const std::optional<qint64> s = consegno(r.importo, cella(Ruolo::tipo).trimmed());
+            s && *s != r.importo)
             return true;
         static const QRegularExpression ambiguo(QStringLiteral("^\\D*\\d{1,3}[.,]\\d{3}\\D*$"));
         return !serialiexcel && std::any_of(std::begin(figure), std::end(figure), [&](Ruolo f) {
@@ -834,12 +835,41 @@ bool intestazioneestratto(const QStringList &celle)
 
 namespace {
 
+// A balance's phrase alone ("SALDO", "SALDO CONTABILE", "Saldo al 15/03/2026"), which may be the
+// bank's balance; "SALDO 2025", "Saldo 45" are a balance paid, as their figures say.
+bool frasesola(const RigaEstratto &r)
+{
+    for (const QString *t : {&r.descrizione1, &r.descrizione2}) {
+        QDate d;
+        const Frase f = frase(*t, d);
+        const bool cifre = std::any_of(t->begin(), t->end(), [](QChar x) { return x.isDigit(); });
+        if (f != Frase::nessuna && f != Frase::totale &&
+            (f != Frase::saldo || d.isValid() || !cifre))
+            return true;
+    }
+    return false;
+}
+
 // The header again, as a bank repeats it on each page of a long list.
 bool ripetuta(const QList<RigaTabella> &righe, qsizetype testa, qsizetype inizio,
               const QStringList &celle)
 {
     for (qsizetype k = testa; k < inizio; ++k)
         if (righe[k].celle == celle)
+            return true;
+    return false;
+}
+
+// A text beyond the header's last column: a separator in an unquoted text has shifted the
+// fields after it, so the amount read may be another field. Spreadsheet cells do not shift.
+bool oltre(const QList<RigaTabella> &righe, qsizetype testa, qsizetype inizio,
+           const QStringList &celle)
+{
+    qsizetype colonne = 0;
+    for (qsizetype k = testa; k < inizio; ++k)
+        colonne = qMax(colonne, righe[k].celle.size());
+    for (qsizetype k = colonne; k < celle.size(); ++k)
+        if (!celle[k].trimmed().isEmpty())
             return true;
     return false;
 }
@@ -932,6 +962,12 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
             continue;
         if (altroconto >= 0)
             return Esito::fallito(nome, motivoriga(altroconto, motivoaltroconto()));
+        // Without a balance reached to compare it with, only the user can tell.
+        if (!periodi.raggiunto() && frasesola(*r))
+            r->incerta = true;
+        if (!serialiexcel && oltre(righe, testa, inizio, celle))
+            return Esito::fallito(
+                nome, motivoriga(righe[i].numero, QStringLiteral("più campi dell'intestazione.")));
         if (intorno.carta.isEmpty())
             intorno.carta = lettore.carta(celle);
         progressivi.append(lettore.progressivo(celle));

@@ -186,6 +186,9 @@ std::optional<qint64> importovaluta(const QString &testo, QString &valuta)
 QString codicevaluta(const QString &testo)
 {
     const QString t = testo.trimmed().toUpper();
+    // Card issuers write the numeric code: 978 is the euro, any other another currency.
+    if (t.size() == 3 && std::all_of(t.begin(), t.end(), cifra))
+        return t == QLatin1String("978") ? QString() : t;
     if (t.size() != 3 || t == QLatin1String("EUR") ||
         !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }))
         return {};

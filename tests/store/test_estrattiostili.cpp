@@ -64,9 +64,16 @@ TEST(EstrattiOstili, LayoutsOfRealBanks)
          "Date,Description,Debit,Credit\n01/03/2026,a,1.00,\nTotal,,1.00,\nPage 2\n"
          "Date,Description,Debit,Credit\n03/03/2026,b,,3.00\n",
          "2026-03-01 -10000 a\n2026-03-03 30000 b"},
-        {"a fee beside the amount, no running balance to confirm it",
-         "Completed Date,Description,Amount,Fee\n2026-03-02,Shop,-10.00,0.50\n",
-         "2026-03-02 -105000 ? Shop"},
+        {"a separator in an unquoted text",
+         "Data;Descrizione;Importo\n02/03/2026;Rata; 2026;-5,00\n",
+         "Riga 2: più campi dell'intestazione."},
+        {"currencies by their numeric code",
+         "Data;Descrizione;Importo;Divisa\n02/03/2026;Bar;-5,00;978\n02/03/2026;Shop;-9,00;840\n",
+         "2026-03-02 -50000 Bar\n2026-03-02 -90000 840 Shop"},
+        {"a fee beside the amount, no running balance to confirm it; a kind against the sign",
+         "Completed Date,Description,Amount,Fee,Type\n2026-03-02,Shop,-10.00,0.50,\n"
+         "2026-03-03,Saldo 45,5.00,,Debit\n",
+         "2026-03-02 -105000 ? Shop\n2026-03-03 50000 ? Saldo 45"},
         {"one IBAN, a statement in euro and one in dollars",
          "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\"><BkToCstmrStmt>" +
              conto("EUR", voce("10.00", "EUR", "CRDT")) +
