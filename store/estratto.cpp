@@ -88,18 +88,20 @@ QDate quando(const Estratto &e)
 }
 
 // The statements of each bank account as one, in the order the file first names the accounts.
+// One IBAN may hold several currencies, each a statement of its own: the euro one is not theirs.
 QList<Estratto> perconto(QList<Estratto> pezzi)
 {
+    const auto chiave = [](const Estratto &p) { return p.conto + QLatin1Char('\n') + p.valuta; };
     QStringList ordine;
     for (const Estratto &p : pezzi)
-        if (!ordine.contains(p.conto))
-            ordine.append(p.conto);
+        if (!ordine.contains(chiave(p)))
+            ordine.append(chiave(p));
     std::stable_sort(pezzi.begin(), pezzi.end(),
                      [](const Estratto &a, const Estratto &b) { return quando(a) < quando(b); });
     QList<Estratto> conti(ordine.size());
     QList<bool> visto(ordine.size(), false);
     for (Estratto &p : pezzi) {
-        const qsizetype k = ordine.indexOf(p.conto);
+        const qsizetype k = ordine.indexOf(chiave(p));
         if (!visto[k]) {
             visto[k] = true;
             conti[k] = std::move(p);

@@ -21,7 +21,8 @@ enum class Ruolo {
     saldo,         // the running balance after the row
     importoestero, // the amount in the row's own currency, beside the account's
     carta,
-    segno, // "D"/"A" beside an amount written without its sign
+    segno,       // "D"/"A" beside an amount written without its sign
+    commissione, // a fee the bank charged on top of the amount
     quanti
 };
 
@@ -40,6 +41,8 @@ const QHash<QString, Nome> &nomi()
         {"data reg", {Ruolo::data, 0}},
         {"booking date", {Ruolo::data, 0}},
         {"completed date", {Ruolo::data, 0}},
+        {"posting date", {Ruolo::data, 0}},
+        {"transaction date", {Ruolo::data, 1}},
         {"data operazione", {Ruolo::data, 1}},
         {"data op", {Ruolo::data, 1}},
         {"data operaz", {Ruolo::data, 1}},
@@ -62,10 +65,15 @@ const QHash<QString, Nome> &nomi()
         {"dare", {Ruolo::uscite, 0}},
         {"paid out", {Ruolo::uscite, 0}},
         {"money out", {Ruolo::uscite, 0}},
+        {"debit", {Ruolo::uscite, 0}},
+        {"debit amount", {Ruolo::uscite, 0}},
+        {"credit", {Ruolo::entrate, 0}},
+        {"credit amount", {Ruolo::entrate, 0}},
         {"in uscita", {Ruolo::uscite, 0}},
         {"descrizione", {Ruolo::descrizione, 0}},
         {"descr", {Ruolo::descrizione, 0}},
         {"description", {Ruolo::descrizione, 0}},
+        {"transaction description", {Ruolo::descrizione, 0}},
         {"descrizione operazione", {Ruolo::descrizione, 1}},
         {"descrizione operazioni", {Ruolo::descrizione, 1}},
         {"causale / descrizione", {Ruolo::descrizione, 1}},
@@ -121,6 +129,10 @@ const QHash<QString, Nome> &nomi()
         {"debit/credit", {Ruolo::segno, 0}},
         {"credit/debit", {Ruolo::segno, 0}},
         {"sign", {Ruolo::segno, 0}},
+        {"fee", {Ruolo::commissione, 0}},
+        {"fees", {Ruolo::commissione, 0}},
+        {"commissione", {Ruolo::commissione, 0}},
+        {"commissioni", {Ruolo::commissione, 0}},
     };
     return n;
 }
@@ -517,12 +529,43 @@ class Lettore
             return std::nullopt;
         }
         r.importo = *importo;
+        // A fee charged beside the amount moves the account too; whether the amount already
+        // holds it only a running balance tells, which then judges the row.
+        bool confee = false;
+        if (const QString fee = cella(Ruolo::commissione).trimmed(); !fee.isEmpty()) {
+            const std::optional<qint64> f = importoestratto(fee);
+            if (!f) {
+                motivo = QStringLiteral("commissione non valida.");
+                return std::nullopt;
+            }
+            r.importo = meno(r.importo, qAbs(*f));
+            confee = *f != 0 && c[Ruolo::saldo] < 0;
+        }
         r.descrizione1 = descrizione(celle);
         r.descrizione2 = senzaguardia(cella(Ruolo::descrizione2).trimmed());
         r.tipo = c[Ruolo::descrizione] < 0 ? QString() : cella(Ruolo::tipo);
         r.valuta = valuta(celle, r.valuta);
-        r.incerta = stato == Contabile::forse;
+        r.incerta = stato == Contabile::forse || confee || dubbia(celle, r);
         return r;
+    }
+
+    // A movement the line may not be: a negative figure in the credit column (money in or a credit
+    // reversed?), a kind that contradicts the sign, a figure that reads both ways ("1.500" is 1,5
+    // or 1500) where no spreadsheet's number format says which.
+    bool dubbia(const QStringList &celle, const RigaEstratto &r) const
+    {
+        const auto cella = [&](Ruolo q) { return c[q] < 0 ? QString() : celle.value(c[q]); };
+        if (c[Ruolo::importo] < 0 && importoestratto(cella(Ruolo::entrate)).value_or(0) < 0)
+            return true;
+        // A kind of movement that is a sign ("Addebito") against the amount's own sign: the
+        // amount may be written without it.
+        if (const std::optional<qint64> s = consegno(r.importo, cella(Ruolo::tipo).trimmed());
+            s && *s != r.importo)
+            return true;
+        static const QRegularExpression ambiguo(QStringLiteral("^\\D*\\d{1,3}[.,]\\d{3}\\D*$"));
+        return !serialiexcel && std::any_of(std::begin(figure), std::end(figure), [&](Ruolo f) {
+            return ambiguo.match(cella(f).trimmed()).hasMatch();
+        });
     }
 
     // Without a description column the kind of movement is its description.
@@ -688,6 +731,7 @@ class Lettore
         return dallimporto.isEmpty() ? codicevaluta(intorno.valuta) : dallimporto;
     }
 
+    static constexpr Ruolo figure[] = {Ruolo::importo, Ruolo::entrate, Ruolo::uscite};
     Colonne c;
     bool serialiexcel;
     Intorno intorno;
@@ -791,6 +835,58 @@ bool intestazioneestratto(const QStringList &celle)
 
 namespace {
 
+// A balance's phrase alone ("SALDO", "SALDO CONTABILE", "Saldo al 15/03/2026"), which may be the
+// bank's balance; "SALDO 2025", "Saldo 45" are a balance paid, as their figures say.
+bool frasesola(const RigaEstratto &r)
+{
+    for (const QString *t : {&r.descrizione1, &r.descrizione2}) {
+        QDate d;
+        const Frase f = frase(*t, d);
+        const bool cifre = std::any_of(t->begin(), t->end(), [](QChar x) { return x.isDigit(); });
+        if (f != Frase::nessuna && f != Frase::totale &&
+            (f != Frase::saldo || d.isValid() || !cifre))
+            return true;
+    }
+    return false;
+}
+
+// The header again, as a bank repeats it on each page of a long list.
+bool ripetuta(const QList<RigaTabella> &righe, qsizetype testa, qsizetype inizio,
+              const QStringList &celle)
+{
+    for (qsizetype k = testa; k < inizio; ++k)
+        if (righe[k].celle == celle)
+            return true;
+    return false;
+}
+
+// A text beyond the header's last column: a separator in an unquoted text has shifted the
+// fields after it, so the amount read may be another field. Spreadsheet cells do not shift.
+bool oltre(const QList<RigaTabella> &righe, qsizetype testa, qsizetype inizio,
+           const QStringList &celle)
+{
+    qsizetype colonne = 0;
+    for (qsizetype k = testa; k < inizio; ++k)
+        colonne = qMax(colonne, righe[k].celle.size());
+    for (qsizetype k = colonne; k < celle.size(); ++k)
+        if (!celle[k].trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+// A line naming an account other than the one read: the movements below it are that one's.
+bool altrocc(const QStringList &celle, const QString &conto)
+{
+    const QString iban = ibanin(celle.join(QLatin1Char(' ')));
+    return !iban.isEmpty() && iban != conto;
+}
+
+QString motivoaltroconto()
+{
+    return QStringLiteral("da qui i movimenti sono di un altro conto; scaricare un file per "
+                          "conto.");
+}
+
 // The header among the first 40 lines, at testa, joined with its second line where it has
 // one; inizio is then the first line below it.
 Colonne intestazione(const QList<RigaTabella> &righe, qsizetype &testa, qsizetype &inizio)
@@ -834,10 +930,11 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
                                                    "quale è in euro."));
     const Lettore lettore(c, serialiexcel, intorno);
     QList<std::optional<qint64>> progressivi;
-    bool piede = false; // a balance or total below movements: lines of words may follow
+    bool piede = false;        // a balance or total below movements: lines of words may follow
+    qsizetype altroconto = -1; // the line that names another account below movements
     for (qsizetype i = inizio; i < righe.size(); ++i) {
         const QStringList &celle = righe[i].celle;
-        if (vuota(celle))
+        if (vuota(celle) || ripetuta(righe, testa, inizio, celle))
             continue;
         if (const std::optional<Bilancio> b = lettore.nonprenotata(celle)) {
             periodi.escludi(*b, QStringLiteral("non contabilizzato"));
@@ -854,6 +951,8 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
         }
         QString motivo;
         std::optional<RigaEstratto> r = lettore.riga(celle, motivo);
+        if (!r && altroconto < 0 && !e.righe.isEmpty() && altrocc(celle, e.conto))
+            altroconto = righe[i].numero;
         // Below a footer a line that is no movement is a note ("Numero movimenti: 12").
         if (piede && !r && lettore.senzaimporto(celle))
             continue;
@@ -861,6 +960,14 @@ Esito leggitabella(const QList<RigaTabella> &righe, bool serialiexcel, const QSt
             return Esito::fallito(nome, motivoriga(righe[i].numero, motivo));
         if (!r)
             continue;
+        if (altroconto >= 0)
+            return Esito::fallito(nome, motivoriga(altroconto, motivoaltroconto()));
+        // Without a balance reached to compare it with, only the user can tell.
+        if (!periodi.raggiunto() && frasesola(*r))
+            r->incerta = true;
+        if (!serialiexcel && oltre(righe, testa, inizio, celle))
+            return Esito::fallito(
+                nome, motivoriga(righe[i].numero, QStringLiteral("più campi dell'intestazione.")));
         if (intorno.carta.isEmpty())
             intorno.carta = lettore.carta(celle);
         progressivi.append(lettore.progressivo(celle));

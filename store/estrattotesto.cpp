@@ -186,6 +186,9 @@ std::optional<qint64> importovaluta(const QString &testo, QString &valuta)
 QString codicevaluta(const QString &testo)
 {
     const QString t = testo.trimmed().toUpper();
+    // Card issuers write the numeric code: 978 is the euro, any other another currency.
+    if (t.size() == 3 && std::all_of(t.begin(), t.end(), cifra))
+        return t == QLatin1String("978") ? QString() : t;
     if (t.size() != 3 || t == QLatin1String("EUR") ||
         !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }))
         return {};
@@ -226,11 +229,12 @@ QString tipomovimento(const QString &codice)
 
 namespace {
 
-// "24 lug 2024. 02:59:45", "3 gennaio 2024": the month named by a prefix of its Italian name.
+// "24 lug 2024. 02:59:45", "3 gennaio 2024", "12-mar-26": the month named by a prefix of its
+// Italian name.
 QDate datamese(QStringView t)
 {
-    static const QRegularExpression forma(
-        QStringLiteral("^(\\d{1,2})[ .-]+([A-Za-z]{3,9})\\.?[ .-]+(\\d{4})(?:[.,]?(?:\\s.*)?)$"));
+    static const QRegularExpression forma(QStringLiteral(
+        "^(\\d{1,2})[ .-]+([A-Za-z]{3,9})\\.?[ .-]+(\\d{4}|\\d{2})(?:[.,]?(?:\\s.*)?)$"));
     const QRegularExpressionMatch m = forma.match(t.toString());
     if (!m.hasMatch())
         return {};
@@ -238,9 +242,11 @@ QDate datamese(QStringView t)
                                    "maggio",    "giugno",   "luglio",   "agosto",
                                    "settembre", "ottobre",  "novembre", "dicembre"};
     const QString mese = m.captured(2).toLower();
+    const int anno = m.captured(3).toInt(); // "12-mar-26" as a spreadsheet writes it
     for (int i = 0; i < 12; ++i)
         if (mesi[i].startsWith(mese))
-            return QDate(m.captured(3).toInt(), i + 1, m.captured(1).toInt());
+            return QDate(m.captured(3).size() == 2 ? annoestratto(anno) : anno, i + 1,
+                         m.captured(1).toInt());
     return {};
 }
 
