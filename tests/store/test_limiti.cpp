@@ -1,0 +1,27 @@
+#include "store/scadenze.h"
+#include "support/archivio.h"
+
+#include <gtest/gtest.h>
+
+// An item whose date the file cannot hold (two digits name a year of this century only) is
+// refused when written, never written to be skipped unseen when read; one inside is kept.
+TEST(Limiti, AnItemOutsideTheCenturyIsRefusedNotLost)
+{
+    nuovoarchivio();
+    const auto voce = [](QDate data) {
+        return Scadenza{data, 1, 100 * euro, "Enel Energia spa", "Fattura 1 del 01/01/2099"};
+    };
+    qint32 numero = 0;
+    ASSERT_TRUE(creascadenza("c:", 1, voce({2099, 12, 31}), &numero));
+    for (const QDate &d : {QDate(2100, 1, 10), QDate(1999, 12, 31)}) {
+        const Esito e = creascadenza("c:", 1, voce(d));
+        EXPECT_FALSE(e) << d.toString().toStdString();
+        EXPECT_TRUE(e.messaggio().contains(d.toString("dd/MM/yyyy"))) << e.messaggio().toStdString();
+        EXPECT_FALSE(
+            aggiungievento("c:", 1, {EventoScadenza::modificata, numero, 0, false, voce(d), {}}));
+    }
+    QList<EventoScadenza> letti;
+    ASSERT_TRUE(leggiscadenze("c:", 1, letti));
+    EXPECT_EQ(letti.size(), 1);
+}
+
