@@ -1,3 +1,4 @@
+#include "store/banche.h"
 #include "store/scadenze.h"
 #include "support/archivio.h"
 
@@ -25,3 +26,14 @@ TEST(Limiti, AnItemOutsideTheCenturyIsRefusedNotLost)
     EXPECT_EQ(letti.size(), 1);
 }
 
+// The bank accounts' file rewritten only from what was read of it: one that could not be read
+// whole keeps every line it holds.
+TEST(Limiti, TheBankAccountsFileNeverRewrittenFromWhatWasNotRead)
+{
+    const QString banche = nuovoarchivio() + "/banche.txt";
+    ASSERT_TRUE(ricordabanca("c:", "IT60X0542811101000000123456", "Banca", 3));
+    const QByteArray grande = leggibyte(banche) + QByteArray(1024 * 1024, ' ');
+    scrivibyte(banche, grande);
+    EXPECT_FALSE(ricordabanca("c:", "IT02A0301503200000003517230", "Posta", 4));
+    EXPECT_EQ(leggibyte(banche), grande);
+}
