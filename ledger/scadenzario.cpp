@@ -8,6 +8,7 @@
 #include <QSet>
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -91,6 +92,14 @@ void aggiungi(qint32 numero, const Voce &v, const QDate &fino, const Movimentoat
     }
 }
 
+// Amounts of items held short of the ends of the range: absurd ones never wrap to the other sign.
+qint64 piu(qint64 a, qint64 b)
+{
+    constexpr qint64 alto = std::numeric_limits<qint64>::max();
+    qint64 r = 0;
+    return __builtin_add_overflow(a, b, &r) ? (b > 0 ? alto : -alto) : std::max(r, -alto);
+}
+
 QString dueanni(int anno)
 {
     return QStringLiteral("%1").arg(anno % 100, 2, 10, QLatin1Char('0'));
@@ -162,8 +171,10 @@ Totali totali(const QList<Occorrenza> &elenco)
 {
     Totali t;
     for (const Occorrenza &o : elenco)
-        if (o.aperta())
-            (o.scadenza.segno == 0 ? t.incassare : t.pagare) += o.scadenza.importo;
+        if (o.aperta()) {
+            qint64 &v = o.scadenza.segno == 0 ? t.incassare : t.pagare;
+            v = piu(v, o.scadenza.importo);
+        }
     return t;
 }
 
@@ -174,11 +185,12 @@ Previsione previsione(const QList<Occorrenza> &elenco, qint16 conto, qint64 sald
     for (const Occorrenza &o : elenco) {
         const qint64 giorno = std::max<qint64>(oggi.daysTo(o.scadenza.data), 0);
         if (o.aperta() && giorno <= giorni && (conto == 0 || o.scadenza.conto == conto))
-            movimenti[giorno] += o.scadenza.segno == 0 ? o.scadenza.importo : -o.scadenza.importo;
+            movimenti[giorno] = piu(movimenti[giorno], o.scadenza.segno == 0 ? o.scadenza.importo
+                                                                             : -o.scadenza.importo);
     }
     Previsione p;
     for (int d = 0; d <= giorni; ++d) {
-        saldo += movimenti[d];
+        saldo = piu(saldo, movimenti[d]);
         p.giorni.append({oggi.addDays(d), saldo});
         if (d == 0 || saldo < p.minimo)
             p.minimo = saldo, p.giornominimo = oggi.addDays(d);

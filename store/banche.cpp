@@ -17,12 +17,16 @@ using Coppie = QList<QPair<QString, QString>>;
 // What starts the line of a bank account's book account number.
 const QString segno = QStringLiteral("=");
 
-// The lines in the file's order; a file past any real size is taken as damaged.
-Coppie coppie(const QString &percorso)
+// The lines in the file's order; a file past any real size is taken as damaged. letto is false
+// when the file is there but was not read whole (locked by another workstation, too large).
+Coppie coppie(const QString &percorso, bool *letto = nullptr)
 {
     Coppie out;
     QFile file(percorsonativo(percorsobanche(percorso)));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
+    const bool aperto = file.open(QIODevice::ReadOnly);
+    if (letto)
+        *letto = aperto ? file.size() <= 1024 * 1024 : !file.exists();
+    if (!aperto || file.size() > 1024 * 1024)
         return out;
     for (const QByteArray &riga : file.readAll().split('\n')) {
         const QString testo = decodificatesto(riga);
@@ -62,7 +66,12 @@ QHash<QString, Banca> leggibanche(const QString &percorso)
 Esito ricordabanca(const QString &percorso, const QString &conto, const QString &nomeconto,
                    qint16 numero)
 {
-    Coppie righe = coppie(percorso);
+    bool letto = true;
+    Coppie righe = coppie(percorso, &letto);
+    // Rewritten from what could not be read, the file would forget every other bank account.
+    if (!letto)
+        return Esito::fallito(percorsonativo(percorsobanche(percorso)),
+                              QStringLiteral("Il file non si può leggere: non è stato riscritto."));
     const auto metti = [&](const QString &chiave, const QString &valore) {
         const auto stesso = std::find_if(righe.begin(), righe.end(),
                                          [&](const auto &c) { return c.first == chiave; });

@@ -23,6 +23,7 @@ struct Banca {
 // damaged, and a damaged line is passed over. The number counts only while the name beside it
 // is the one the older line holds: an older version that chose another account rewrote only that.
 QHash<QString, Banca> leggibanche(const QString &percorso);
-// Remembers the account for the bank account conto, rewriting the whole file atomically.
+// Remembers the account for the bank account conto, rewriting the whole file atomically; a file
+// there that could not be read whole is left as it is and the call fails.
 Esito ricordabanca(const QString &percorso, const QString &conto, const QString &nomeconto,
                    qint16 numero);

@@ -5,6 +5,7 @@
 #include "store/filerecord.h"
 
 #include <QtEndian>
+#include <limits>
 
 namespace {
 
@@ -113,6 +114,26 @@ void leggitutti(const char *r, qsizetype n, qint32 &numero, qint16 ditta,
                 eventi.append(*e);
 }
 
+// A record its reader would skip as damaged is never written: the item would vanish unseen.
+bool scrivibile(const EventoScadenza &e)
+{
+    return leggirecord(record(0, e).constData(), std::numeric_limits<qint32>::max()).has_value();
+}
+
+Esito rifiutata(const EventoScadenza &e)
+{
+    Esito esito;
+    esito.ok = false;
+    const QDate d = e.scadenza.data;
+    esito.avviso = d.isValid() && (d.year() < 2000 || d.year() > 2099)
+                       ? QStringLiteral("La data della scadenza (%1) non è tra gli anni 2000 e "
+                                        "2099: non può essere registrata.")
+                             .arg(d.toString(QStringLiteral("dd/MM/yyyy")))
+                       : QStringLiteral("La scadenza non può essere registrata: la data o "
+                                        "l'importo non sono validi.");
+    return esito;
+}
+
 } // namespace
 
 QString percorsoscadenze(const QString &percorso)
@@ -136,12 +157,12 @@ Esito creascadenza(const QString &percorso, qint16 ditta, const Scadenza &s, qin
     EventoScadenza e;
     e.scadenza = s;
     e.voce = 0;
-    return filescadenze(percorso).aggiungi(record(ditta, e), voce);
+    return scrivibile(e) ? filescadenze(percorso).aggiungi(record(ditta, e), voce) : rifiutata(e);
 }
 
 Esito aggiungievento(const QString &percorso, qint16 ditta, const EventoScadenza &e)
 {
-    return filescadenze(percorso).aggiungi(record(ditta, e));
+    return scrivibile(e) ? filescadenze(percorso).aggiungi(record(ditta, e)) : rifiutata(e);
 }
 
 Esito saldascadenza(const QString &percorso, qint16 ditta, qint32 voce, qint32 occorrenza,

@@ -51,7 +51,8 @@ QString percorsoscadenze(const QString &percorso);
 // created.
 Esito leggiscadenze(const QString &percorso, qint16 ditta, QList<EventoScadenza> &eventi);
 
-// Appends an item; voce receives its number.
+// Appends an item; voce receives its number. These two write nothing and fail (avviso set) for a
+// record the reader would skip as damaged: a date outside 2000-2099, a negative amount.
 Esito creascadenza(const QString &percorso, qint16 ditta, const Scadenza &s,
                    qint32 *voce = nullptr);
 // Appends a change or a cancellation (e.tipo modificata or annullata) of an item.

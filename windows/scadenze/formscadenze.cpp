@@ -300,6 +300,7 @@ bool Formscadenze::salda(const Occorrenza &o)
         const auto valida = [&](const Conferma &c) { // the month files read again, under the lock
             return Movimentisaldo(st.percorso, st.dittacorrente)(c).has_value();
         };
+        qint32 scritto = 0; // the movement booked, taken back when the item stays open
         const auto scrivi = [&](Conferma &c) {
             c = {annoquattrocifre(st.annogestione.toInt()),
                  qint16(mese),
@@ -307,11 +308,17 @@ bool Formscadenze::salda(const Occorrenza &o)
                  m.giorno,
                  m.segno,
                  m.importo};
-            return aggiungimovimento(file, m, &c.numero);
+            const Esito e = aggiungimovimento(file, m, &c.numero);
+            scritto = e ? c.numero : 0;
+            return e;
         };
         bool gia = false;
         Esito e =
             saldascadenza(st.percorso, st.dittacorrente, o.voce, o.indice, {}, valida, gia, scrivi);
+        // Booked but not settled: the window stays open, and trying again would book it twice.
+        if (!e && scritto != 0 && !cancellamovimento(file, scritto))
+            e.avviso = e.messaggio() + QStringLiteral("\n\nIl movimento è stato registrato ma "
+                                                      "la scadenza è rimasta aperta.");
         if (e && gia) {
             e.ok = false;
             e.avviso = QStringLiteral("La scadenza è già stata registrata da un'altra postazione.");
