@@ -45,13 +45,46 @@ Esito contattoparte(const QString &percorso, const Soggetto &s, QList<Contatto> 
     return e;
 }
 
+namespace {
+
+Scadenza scadenzada(const Sceltafattura &s)
+{
+    Scadenza sc;
+    sc.data = s.voce.scadenza;
+    sc.segno = s.voce.importo < 0 ? 1 : 0;
+    sc.importo = qAbs(s.voce.importo);
+    sc.descrizione1 = s.voce.controparte;
+    sc.descrizione2 = s.voce.descrizione;
+    return sc;
+}
+
+// The keys of the invoices chosen whose every item the payments due can hold; of the others
+// (a due date past 2099), taken as imported they would never show their items, the refusal.
+QStringList chiaviregistrabili(const QList<Sceltafattura> &scelte, Esito &rifiuto)
+{
+    QStringList chiavi, escluse;
+    for (const Sceltafattura &s : scelte)
+        if (!registrabile(scadenzada(s)) && !escluse.contains(s.chiave)) {
+            escluse.append(s.chiave);
+            rifiuto.ok = false;
+            rifiuto.avviso = QStringLiteral("%1: la scadenza del %2 non è tra gli anni 2000 e "
+                                            "2099, la fattura non è stata importata.")
+                                 .arg(s.voce.descrizione,
+                                      s.voce.scadenza.toString(QStringLiteral("dd/MM/yyyy")));
+        }
+    for (const Sceltafattura &s : scelte)
+        if (!chiavi.contains(s.chiave) && !escluse.contains(s.chiave))
+            chiavi.append(s.chiave);
+    return chiavi;
+}
+
+} // namespace
+
 Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafattura> &scelte,
                      QStringList &importate)
 {
-    QStringList chiavi;
-    for (const Sceltafattura &s : scelte)
-        if (!chiavi.contains(s.chiave))
-            chiavi.append(s.chiave);
+    Esito esito = Esito::riuscito();
+    const QStringList chiavi = chiaviregistrabili(scelte, esito);
     QList<Contatto> rubrica;
     // The keys are taken first, under the lock: an invoice another workstation is importing
     // now is left to it.
@@ -59,17 +92,11 @@ Esito importafatture(const QString &percorso, qint16 ditta, const QList<Sceltafa
          {leggicontatti(percorso, rubrica), prenotachiavi(percorso, ditta, chiavi, importate)})
         if (!e)
             return e;
-    Esito esito = Esito::riuscito();
     QHash<qint32, QString> codici;
     for (const Sceltafattura &s : scelte) {
         if (!importate.contains(s.chiave))
             continue;
-        Scadenza sc;
-        sc.data = s.voce.scadenza;
-        sc.segno = s.voce.importo < 0 ? 1 : 0;
-        sc.importo = qAbs(s.voce.importo);
-        sc.descrizione1 = s.voce.controparte;
-        sc.descrizione2 = s.voce.descrizione;
+        Scadenza sc = scadenzada(s);
         if (const Esito e = contattoparte(percorso, s.altro, rubrica, sc.contatto); !e && esito)
             esito = e;
         qint32 voce = 0;

@@ -152,6 +152,13 @@ Esito leggiscadenze(const QString &percorso, qint16 ditta, QList<EventoScadenza>
     return e;
 }
 
+bool registrabile(const Scadenza &s)
+{
+    EventoScadenza e;
+    e.scadenza = s;
+    return scrivibile(e);
+}
+
 Esito creascadenza(const QString &percorso, qint16 ditta, const Scadenza &s, qint32 *voce)
 {
     EventoScadenza e;

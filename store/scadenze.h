@@ -51,6 +51,9 @@ QString percorsoscadenze(const QString &percorso);
 // created.
 Esito leggiscadenze(const QString &percorso, qint16 ditta, QList<EventoScadenza> &eventi);
 
+// Whether creascadenza can write the item: its reader would not skip it as damaged.
+bool registrabile(const Scadenza &s);
+
 // Appends an item; voce receives its number. These two write nothing and fail (avviso set) for a
 // record the reader would skip as damaged: a date outside 2000-2099, a negative amount.
 Esito creascadenza(const QString &percorso, qint16 ditta, const Scadenza &s,
