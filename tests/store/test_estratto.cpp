@@ -1,11 +1,11 @@
 #include "store/codepage.h"
 #include "store/estratto.h"
 #include "store/estrattoformati.h"
+#include "support/fatture.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
-#include <zip.h>
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
@@ -123,25 +123,12 @@ QByteArray statementxml(const char *ns, const char *data)
            voce("20", "DBIT", "BOOK", data, "<AddtlTxInf>Commissioni</AddtlTxInf>") + "</Stmt>";
 }
 
-// A zip archive of the given parts, as a spreadsheet program writes an XLSX file.
-QByteArray zip(const QList<std::pair<const char *, QByteArray>> &parti)
-{
-    QTemporaryDir cartella;
-    const QByteArray file = (cartella.path() + "/cartella.xlsx").toUtf8();
-    zip_t *z = zip_open(file.constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
-    for (const auto &[nome, dati] : parti)
-        zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
-    zip_close(z);
-    QFile f(QString::fromUtf8(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A workbook whose first sheet (not named sheet1) is foglio; its shared strings are those of
 // the header and of one description, one of them in two runs, one with a reading aid.
 QByteArray xlsx(const QByteArray &foglio, const char *percorsofoglio = "xl/worksheets/foglio.xml")
 {
     const QByteArray ns = "http://schemas.openxmlformats.org/";
-    return zip({
+    return archivio({
         {"xl/workbook.xml", "<workbook xmlns=\"" + ns + "spreadsheetml/2006/main\" xmlns:r=\"" +
                                 ns +
                                 "officeDocument/2006/relationships\"><sheets><sheet "

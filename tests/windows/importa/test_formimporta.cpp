@@ -4,15 +4,14 @@
 #include "store/conti.h"
 #include "store/guasti.h"
 #include "store/rubrica.h"
+#include "support/fatture.h"
 #include "support/finestre.h"
 #include "windows/importa/formimporta.h"
 
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtEndian>
-#include <zip.h>
 
 namespace {
 
@@ -265,17 +264,6 @@ QByteArray cbi(std::initializer_list<std::pair<int, const char *>> campi)
     return r + "\r\n";
 }
 
-QByteArray archivio(const QList<std::pair<const char *, QByteArray>> &parti)
-{
-    QTemporaryDir cartella;
-    const QString file = cartella.filePath("estratti.zip");
-    zip_t *z = zip_open(file.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
-    for (const auto &[nome, dati] : parti)
-        zip_file_add(z, nome, zip_source_buffer(z, dati.constData(), dati.size(), 0), 0);
-    zip_close(z);
-    return leggibyte(file);
-}
-
 // A camt.053 statement of one day: its balances and one entry, as a bank delivers it daily.
 QByteArray camt(const char *giorno, const char *apertura, const char *chiusura, const char *voce)
 {
@@ -438,6 +426,52 @@ TEST(Formimporta, RealBanksStatements)
         EXPECT_EQ(importa(principale, cartellautente() + "/" + c.file, c.dati).toStdString(),
                   c.atteso)
             << c.file;
+}
+
+// An Excel 97-2003 statement through the real import window. movimenti.xls was saved by a
+// spreadsheet program: a preamble with the account, its IBAN and both balances, date cells with
+// and without a time, dates typed as text and as plain day counts, amounts of seven digits and
+// with a binary fraction's noise (-0.30000000000000004), an unbooked row, a total by formula
+// and a second sheet that is no part of the statement.
+TEST(Formimporta, ExcelWorkbooks)
+{
+    nuovoarchivio({"Alfa"});
+    Formprincipale principale;
+    stato().annogestione = "26";
+    const QByteArray cartella = leggibyte(":/prove/movimenti.xls");
+    const QString letta =
+        "IT60 X054 2811 1010 0000 0123 456 · dal 02/03/2026 al 12/03/2026 · 4 movimenti\n"
+        "x|02/03/26|Rossi|Fattura n° 12 – caffè € e più|12345,67||nuovo\n"
+        "x|05/03/26|Banca|Commissione||0,30|nuovo\nx|07/03/26|Cassa|Bancomat||20,00|nuovo\n"
+        "x|12/03/26|Bar Sport|Pagamento POS||45,50|nuovo\n1000,00 13279,87 1000,00\n";
+    // The same workbook switched to counting its days from 1904: a plain day count would read
+    // four years off there, so it is refused.
+    QByteArray dal1904 = cartella;
+    dal1904.replace(QByteArray("\x22\x00\x02\x00\x00\x00", 6),
+                    QByteArray("\x22\x00\x02\x00\x01\x00", 6));
+    QByteArray altro = cartella;
+    altro.replace(QByteArray("W\0o\0r\0k\0b", 9), QByteArray("T\0h\0u\0m\0b", 9));
+    const struct {
+        const char *file;
+        QByteArray dati;
+        QString atteso;
+    } casi[] = {
+        {"movimenti.xls", cartella, letta},
+        // Beside it, a file of the same container that is no workbook, as Windows leaves in
+        // a folder of pictures.
+        {"estratti.zip", archivio({{"Thumbs.db", altro}, {"marzo/movimenti.xls", cartella}}),
+         letta},
+        {"1904.xls", dal1904,
+         "Il file FILE non è un estratto conto leggibile: Riga 9: data non valida (\"46088\")."},
+        {"cut.xls", cartella.first(cartella.size() / 2),
+         "Il file FILE non è un estratto conto leggibile: il file Excel 97-2003 è danneggiato."},
+    };
+    for (const auto &c : casi)
+        EXPECT_EQ(importa(principale, cartellautente() + "/" + c.file, c.dati).toStdString(),
+                  c.atteso.toStdString())
+            << c.file;
+    // Nothing of the copy freexl read is left behind.
+    EXPECT_EQ(QDir::temp().entryList({"quaderola-*.xls"}).join(' ').toStdString(), "");
 }
 
 TEST(Formimporta, AZipOfDailyStatementsAndTheBookAccountItWentInto)
