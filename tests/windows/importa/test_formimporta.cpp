@@ -6,6 +6,7 @@
 #include "store/rubrica.h"
 #include "support/fatture.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 
 #include <QComboBox>
@@ -20,42 +21,11 @@ RigaEstratto riga(int g, int m, int a, qint64 importo, const QString &d1, const 
     return {QDate(a, m, g), importo, d1, d2};
 }
 
-// A row of the grid as the user reads it: check mark ("x", "-" unchecked, " " not checkable),
-// then the texts of the other six columns.
-std::string rigagriglia(const Formimporta &f, int r)
-{
-    const auto *g = f.findChild<QTableWidget *>("griglia");
-    const QTableWidgetItem *c = g->item(r, 0);
-    QStringList t{!(c->flags() & Qt::ItemIsUserCheckable) ? " "
-                  : c->checkState() == Qt::Checked        ? "x"
-                                                          : "-"};
-    for (int k = 1; k < 7; ++k)
-        t << g->item(r, k)->text();
-    return t.join('|').toStdString();
-}
-
-// The check mark and Stato of every row: "xnuovo,-già presente, altro anno".
-std::string stati(const Formimporta &f)
-{
-    QStringList s;
-    for (int r = 0; r < f.findChild<QTableWidget *>("griglia")->rowCount(); ++r) {
-        const QString riga = QString::fromStdString(rigagriglia(f, r));
-        s << riga.section('|', 0, 0) + riga.section('|', 6);
-    }
-    return s.join(',').toStdString();
-}
-
 // A balance label as shown: its text and its colour.
 std::string saldo(const Formimporta &f, const char *nome)
 {
     const auto *l = f.findChild<QLabel *>(nome);
     return (l->text() + " " + l->palette().color(QPalette::WindowText).name()).toStdString();
-}
-
-void apri(qint16 conto, const QString &anno = "26")
-{
-    Stato &s = stato();
-    s.annogestione = anno, s.dittacorrente = 1, s.contocorrente = conto;
 }
 
 } // namespace
@@ -89,8 +59,7 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
                                 "x|31/12/25|Banca|Canone||5,00|nuovo",
                                 "x|12/03/26|Energia Elettrica Bolletta n. 4455 marzo|Addebito "
                                 "diretto SEPA||12,35|nuovo"};
-    for (int r = 0; r < attese.size(); ++r)
-        EXPECT_EQ(rigagriglia(f, r), attese[r].toStdString());
+    EXPECT_EQ(righetabella(f), attese);
     EXPECT_EQ(saldo(f, "saldoiniziale"), "100,00 #0000ff");
     EXPECT_EQ(saldo(f, "saldofinale"), "175,65 #0000ff");
     EXPECT_EQ(saldo(f, "saldoconto"), "275,65 #0000ff"); // 200 - 3,50 + 100 then the checked
@@ -100,8 +69,9 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
     // Another account has its own movements: the Bar two days off answers one row only.
     auto *lista = f.findChild<QListWidget *>("Lista");
     clicca(lista, 1);
-    EXPECT_EQ(rigagriglia(f, 0), "-|05/03/26|Bar Sport|Estratto conto||3,50|da verificare");
-    EXPECT_EQ(rigagriglia(f, 1), "x|05/03/26|Bar Sport|Estratto conto||3,50|nuovo");
+    EXPECT_EQ(righetabella(f).mid(0, 2),
+              QStringList({"-|05/03/26|Bar Sport|Estratto conto||3,50|da verificare",
+                           "x|05/03/26|Bar Sport|Estratto conto||3,50|nuovo"}));
     clicca(lista, 0);
     f.findChild<QTableWidget *>("griglia")->item(2, 0)->setCheckState(Qt::Checked);
     EXPECT_EQ(saldo(f, "saldoconto"), "375,65 #0000ff");
@@ -284,9 +254,7 @@ QByteArray camt(const char *giorno, const char *apertura, const char *chiusura, 
 // What the import window shows of the bank account chosen: heading, rows and balances.
 QString vista(const Formimporta &f)
 {
-    QStringList v{testo(&f, "intestazione")};
-    for (int r = 0; r < f.findChild<QTableWidget *>("griglia")->rowCount(); ++r)
-        v << QString::fromStdString(rigagriglia(f, r));
+    QStringList v = QStringList{testo(&f, "intestazione")} + righetabella(f);
     QStringList saldi;
     for (const char *nome : {"saldoiniziale", "saldofinale", "differenza"})
         saldi << testo(&f, nome);

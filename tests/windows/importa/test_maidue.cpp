@@ -3,6 +3,7 @@
 #include "store/conti.h"
 #include "store/quadrature.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 #include "windows/riconcilia/formriconcilia.h"
 
@@ -22,25 +23,6 @@ Estratto estratto(const QList<RigaEstratto> &r, std::optional<qint64> inizio = {
                   std::optional<qint64> fine = {}, QDate data = {}, const QString &conto = {})
 {
     return {r, inizio, fine, data, conto};
-}
-
-// Check mark ("x", "-" unchecked, " " not checkable) and Stato of every row.
-std::string stati(const QWidget &f)
-{
-    const auto *g = f.findChild<QTableWidget *>("griglia");
-    QStringList s;
-    for (int r = 0; r < g->rowCount(); ++r)
-        s << (!(g->item(r, 0)->flags() & Qt::ItemIsUserCheckable) ? " "
-              : g->item(r, 0)->checkState() == Qt::Checked        ? "x"
-                                                                  : "-") +
-                 g->item(r, 6)->text();
-    return s.join(',').toStdString();
-}
-
-void apri(qint16 conto, const QString &anno = "26")
-{
-    Stato &s = stato();
-    s.annogestione = anno, s.dittacorrente = 1, s.contocorrente = conto;
 }
 
 void registra(const Estratto &e)
