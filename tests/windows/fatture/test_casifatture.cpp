@@ -15,8 +15,6 @@ TEST(Formfatture, EachKindOfInvoiceBecomesItsItems)
         rata("<DataScadenzaPagamento>2026-04-30</DataScadenzaPagamento><ImportoPagamento>122.00"
              "</ImportoPagamento>") +
         "</DatiPagamento>";
-    const QString netta = "<DatiRitenuta><ImportoRitenuta>20.00</ImportoRitenuta></DatiRitenuta>"
-                          "<ImportoTotaleDocumento>102.00</ImportoTotaleDocumento>";
     const QString alfa = "IT01234567890", rossi = "RSSMRA80A01H501U";
     const QString vendita = "1,%1 del 15/03/2026,Mario Rossi,15/03/2026,122,00,,senza termini,%2",
                   incasso = "2026-03-15,0,1220000,Mario Rossi,Fattura %1 del 15/03/2026,1",
@@ -28,23 +26,6 @@ TEST(Formfatture, EachKindOfInvoiceBecomesItsItems)
         QString ditta;
         QStringList griglia, scritti;
     } casi[] = {
-        // split payment, no payment block: the total less the VAT
-        {{{"f.xml",
-           fattura("", "").replace("</Imposta>", "</Imposta><EsigibilitaIVA>S</EsigibilitaIVA>")}},
-         alfa,
-         {"1,123/2026 del 15/03/2026,Mario Rossi,15/03/2026,100,00,,senza termini,f.xml"},
-         {"2026-03-15,0,1000000,Mario Rossi,Fattura 123/2026 del 15/03/2026,1", mario}},
-        // withholding, no payment block, received: the total less the withholding
-        {{{"f.xml", fattura(netta, "")}},
-         rossi,
-         {"1,123/2026 del 15/03/2026,Alfa srl,15/03/2026,,102,00,senza termini,f.xml"},
-         {"2026-03-15,1,1020000,Alfa srl,Fattura 123/2026 del 15/03/2026,1",
-          "Alfa srl 01234567890"}},
-        // a credit note issued: the company pays
-        {{{"f.xml", fattura("", aprile).replace("TD01", "TD04")}},
-         alfa,
-         {"1,123/2026 del 15/03/2026,Mario Rossi,30/04/2026,,122,00,nuova,f.xml"},
-         {"2026-04-30,1,1220000,Mario Rossi,Nota di credito 123/2026 del 15/03/2026,1", mario}},
         {{{"f.xml", piucorpi(fattura("", aprile), {"1/2026", "2/2026"})}},
          rossi,
          {acquisto.arg("1/2026"), acquisto.arg("2/2026")},
