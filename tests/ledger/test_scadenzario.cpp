@@ -16,6 +16,14 @@ Scadenza voce(QDate data, qint16 segno, qint64 importo, qint16 ripetizione = 0, 
     return {data, segno, importo, "Affitto", "Ufficio", 0, conto, ripetizione, volte, false};
 }
 
+// An estimate of 90 euros due on 2/5/2028.
+Scadenza stima()
+{
+    Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
+    s.stima = true;
+    return s;
+}
+
 EventoScadenza evento(EventoScadenza::Tipo tipo, qint32 occorrenza, bool successive,
                       Scadenza s = {}, Conferma c = {})
 {
@@ -81,22 +89,11 @@ TEST(Scadenzario, OccurrencesFollowWhatTheRecordsSay)
          {"31/01/2028 700 scaduta", "01/03/2028 650 scaduta", "15/03/2028 720 oggi",
           "15/04/2028 720 aperta"}},
         {"an estimate, cancelled once settled: the money moved",
-         [] {
-             Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
-             s.stima = true;
-             return s;
-         }(),
+         stima(),
          {evento(EventoScadenza::pagata, 0, false, {}, {2028, 5, 3, 3, 0, 85 * euro}),
           evento(EventoScadenza::annullata, 0, false)},
          {"02/05/2028 90 incassata il 03/05/2028"}},
-        {"an estimate open",
-         [] {
-             Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
-             s.stima = true;
-             return s;
-         }(),
-         {},
-         {"02/05/2028 90 stimata"}},
+        {"an estimate open", stima(), {}, {"02/05/2028 90 stimata"}},
     };
     for (const Caso &c : casi) {
         const QString dati = nuovoarchivio();
