@@ -4,7 +4,6 @@
 #include "support/archivio.h"
 #include "support/fatture.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 // Two workstations import the same file of 50 invoices at once, a new file 30 times over:
@@ -20,15 +19,8 @@ TEST(Condivisione, TwoWorkstationsImportingOneFileImportEachInvoiceOnce)
         for (int i = 0; i < ciascuna; ++i)
             numeri << QString::number(volta * ciascuna + i);
         scrivibyte(file, piucorpi(fattura("", ""), numeri));
-        QProcess processi[2];
-        for (QProcess &p : processi) {
-            p.start(SCRITTORE, {"fatture", "c:", file});
-            ASSERT_TRUE(p.waitForStarted());
-        }
-        for (QProcess &p : processi)
-            p.write("\n"), p.waitForBytesWritten();
-        for (QProcess &p : processi)
-            ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+        const QStringList argomenti{"fatture", "c:", file};
+        ASSERT_TRUE(insieme(SCRITTORE, {argomenti, argomenti}));
     }
     QList<EventoScadenza> voci;
     ASSERT_TRUE(leggiscadenze("c:", 1, voci));

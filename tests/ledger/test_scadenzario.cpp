@@ -5,7 +5,6 @@
 #include "support/archivio.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -198,15 +197,8 @@ TEST(Scadenzario, TwoWorkstationsNeverSettleOneItemTwice)
     const int quante = 200;
     for (int i = 0; i < quante; ++i)
         ASSERT_TRUE(creascadenza("c:", 1, voce({2026, 1, 5}, 1, euro)));
-    QProcess processi[2];
-    for (QProcess &p : processi) {
-        p.start(SCRITTORE, {"scadenze", "c:", QString::number(quante)});
-        ASSERT_TRUE(p.waitForStarted());
-    }
-    for (QProcess &p : processi)
-        p.write("\n"), p.waitForBytesWritten();
-    for (QProcess &p : processi)
-        ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+    const QStringList argomenti{"scadenze", "c:", QString::number(quante)};
+    ASSERT_TRUE(insieme(SCRITTORE, {argomenti, argomenti}));
     QList<Movimento> gennaio;
     ASSERT_TRUE(leggimovimenti(percorsomese("c:", 1, "26"), gennaio));
     EXPECT_EQ(gennaio.size(), quante);
