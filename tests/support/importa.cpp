@@ -4,6 +4,17 @@
 
 #include <QTableWidget>
 
+RigaEstratto riga(int g, int m, qint64 importo, const QString &d1, int a, const QString &d2)
+{
+    return {QDate(a, m, g), importo, d1, d2};
+}
+
+Estratto estratto(const QList<RigaEstratto> &righe, std::optional<qint64> inizio,
+                  std::optional<qint64> fine, const QDate &data, const QString &conto)
+{
+    return {righe, inizio, fine, data, conto};
+}
+
 QStringList righetabella(const QWidget &f, const char *nome)
 {
     const auto *g = f.findChild<QTableWidget *>(nome);

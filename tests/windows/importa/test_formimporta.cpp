@@ -16,11 +16,6 @@
 
 namespace {
 
-RigaEstratto riga(int g, int m, int a, qint64 importo, const QString &d1, const QString &d2 = "")
-{
-    return {QDate(a, m, g), importo, d1, d2};
-}
-
 // A balance label as shown: its text and its colour.
 std::string saldo(const Formimporta &f, const char *nome)
 {
@@ -45,9 +40,9 @@ TEST(Formimporta, RowsStatesBalancesAndTheRecordsAppended)
                                          mov(30, 0, 99 * euro)});
     apri(2);
     const QString lunga = "Addebito diretto SDD Energia Elettrica Bolletta n. 4455 marzo";
-    Estratto e{{riga(5, 3, 2026, -35000, "Bar Sport"), riga(5, 3, 2026, -35000, "Bar Sport"),
-                riga(11, 3, 2026, 100 * euro, " ROSSI SPA ", "Fattura 12"),
-                riga(31, 12, 2025, -5 * euro, "Canone"), riga(12, 3, 2026, -123456, lunga)},
+    Estratto e{{riga(5, 3, -35000, "Bar Sport"), riga(5, 3, -35000, "Bar Sport"),
+                riga(11, 3, 100 * euro, " ROSSI SPA ", 2026, "Fattura 12"),
+                riga(31, 12, -5 * euro, "Canone", 2025), riga(12, 3, -123456, lunga)},
                100 * euro,
                1756544,
                QDate(2026, 3, 12)};
@@ -105,9 +100,9 @@ TEST(Formimporta, RowsPairAcrossTheYearsEndWhateverTheOrderAndAnEmptyRowIsNeverO
     scrivimese(1, {mov(1, 1, 130 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026"), mov(2, 1, 20 * euro)},
                "27");
     const QList<RigaEstratto> righe{
-        riga(6, 3, 2026, -50 * euro, "A"),   riga(3, 3, 2026, -50 * euro, "B"),
-        riga(31, 12, 2026, -20 * euro, "C"), riga(2, 1, 2027, -30 * euro, "D"),
-        riga(15, 3, 2026, 0, "E"),           riga(16, 3, 2026, -40, "F")}; // -0,004
+        riga(6, 3, -50 * euro, "A"),   riga(3, 3, -50 * euro, "B"),
+        riga(31, 12, -20 * euro, "C"), riga(2, 1, -30 * euro, "D", 2027),
+        riga(15, 3, 0, "E"),           riga(16, 3, -40, "F")}; // -0,004
     const QString attesi =
         "-da verificare,-da verificare,-da verificare,-da verificare, importo nullo, importo nullo";
     for (int k = 0; k < 2; ++k)
@@ -130,8 +125,8 @@ TEST(Formimporta, AFailureHalfwayLeavesWholeMovementsAndTheNextImportOffersTheRe
 {
     nuovoarchivio({"Alfa"});
     apri(1, "35"); // TUTTI pressed: no account chosen yet; a year past 2029 is 20xx too
-    Estratto e{{riga(3, 1, 2035, 10 * euro, "Uno"), riga(3, 2, 2035, 20 * euro, "Due"),
-                riga(3, 3, 2035, 30 * euro, "Tre")},
+    Estratto e{{riga(3, 1, 10 * euro, "Uno", 2035), riga(3, 2, 20 * euro, "Due", 2035),
+                riga(3, 3, 30 * euro, "Tre", 2035)},
                0,
                99 * euro,
                {}};

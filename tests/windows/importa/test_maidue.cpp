@@ -14,17 +14,6 @@
 
 namespace {
 
-RigaEstratto riga(int g, int m, qint64 importo, int a = 2026)
-{
-    return {QDate(a, m, g), importo, "Banca", ""};
-}
-
-Estratto estratto(const QList<RigaEstratto> &r, std::optional<qint64> inizio = {},
-                  std::optional<qint64> fine = {}, QDate data = {}, const QString &conto = {})
-{
-    return {r, inizio, fine, data, conto};
-}
-
 void registra(const Estratto &e)
 {
     Formimporta f(e);
@@ -90,8 +79,9 @@ TEST(Maidue, RowsAcrossTheYearsEndGoIntoTheirOwnYearAndTheCarryFollows)
             scrivimese(11, {mov(2, 0, 900 * euro)});
             scrivimese(1, {mov(1, 0, 900 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026")}, riportato);
             apri(2, anno);
-            Formimporta f(estratto({riga(10, 12, -30 * euro), riga(3, 1, -50 * euro, 2027)},
-                                   900 * euro, 820 * euro, QDate(2027, 1, 5)));
+            Formimporta f(
+                estratto({riga(10, 12, -30 * euro), riga(3, 1, -50 * euro, "Banca", 2027)},
+                         900 * euro, 820 * euro, QDate(2027, 1, 5)));
             EXPECT_EQ(stati(f) + testo(&f, "differenza").toStdString(), "xnuovo,xnuovo0,00")
                 << anno << riportato;
         }
