@@ -33,11 +33,6 @@ QString riassunto(const QList<Estratto> &conti)
     return out.join(QLatin1Char('\n'));
 }
 
-QByteArray cp1252(const QString &testo)
-{
-    return codificatesto(testo);
-}
-
 struct Caso {
     const char *nome;
     QByteArray dati;
@@ -213,14 +208,15 @@ TEST(Estratto, TextExports)
 {
     verifica({
         {"Italian bank: lines above the header, split columns, a footer and a movement after it",
-         cp1252(QStringLiteral("Conto Corrente: 1234\r\nPeriodo;dal 01/03/2026\r\n\r\n"
-                               "Data_Operazione;Data_Valuta;Entrate;Uscite (EUR);Descrizione;"
-                               "Descrizione_Completa;Stato\r\n"
-                               "02/03/2026;03/03/2026;1.500,75;;Bonifico;\"Rossi; Caffè €\";"
-                               "Contabilizzato\r\n"
-                               "04/03/2026;04/03/2026;;-43,20;Pagamento POS;;\r\n"
-                               "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
-                               "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
+         codificatesto(
+             QStringLiteral("Conto Corrente: 1234\r\nPeriodo;dal 01/03/2026\r\n\r\n"
+                            "Data_Operazione;Data_Valuta;Entrate;Uscite (EUR);Descrizione;"
+                            "Descrizione_Completa;Stato\r\n"
+                            "02/03/2026;03/03/2026;1.500,75;;Bonifico;\"Rossi; Caffè €\";"
+                            "Contabilizzato\r\n"
+                            "04/03/2026;04/03/2026;;-43,20;Pagamento POS;;\r\n"
+                            "05/03/2026;05/03/2026;;12,00;Carta;;Non contabilizzato\r\n"
+                            "Totale;;1.500,75;43,20;;;\r\n07/03/2026;;9;;dopo il piede;;\r\n")),
          "2026-03-02 15007500 Bonifico|Rossi; Caffè €\n2026-03-04 -432000 Pagamento POS|\n"
          "2026-03-07 90000 dopo il piede|"},
         {"an opening balance line above the movements",

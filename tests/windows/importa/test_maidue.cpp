@@ -14,18 +14,6 @@
 
 namespace {
 
-void registra(const Estratto &e)
-{
-    Formimporta f(e);
-    clicca(&f, "registra");
-}
-
-QString esitoriconcilia()
-{
-    const Formriconcilia r;
-    return testo(&r, "esito");
-}
-
 // A statement file the main window's "importa" is answered with.
 void scegliestratto(const QByteArray &righe)
 {
@@ -56,8 +44,10 @@ TEST(Maidue, AChequeCashedWeeksLaterIsToBeCheckedNeverBookedAgain)
     apri(2);
     for (const Estratto &e :
          {estratto({riga(5, 3, 500 * euro)}, 0, 500 * euro, QDate(2026, 3, 31)),
-          estratto({riga(2, 4, -200 * euro)}, {}, 300 * euro, QDate(2026, 4, 30))})
-        registra(e);
+          estratto({riga(2, 4, -200 * euro)}, {}, 300 * euro, QDate(2026, 4, 30))}) {
+        Formimporta f(e);
+        clicca(&f, "registra");
+    }
     EXPECT_EQ(leggibyte(cartellalocale() + "/mov0426").size(), 0);
     Formimporta aprile(estratto({riga(2, 4, -200 * euro)}));
     EXPECT_EQ(stati(aprile), "-da verificare");
@@ -204,6 +194,7 @@ TEST(Maidue, TheBanksOpeningBalanceAsTheFirstMovement)
     ASSERT_EQ(marzo.size(), 2 * 118);
     EXPECT_EQ(movimento::decodifica(marzo.constData() + 118),
               mov(5, 0, 500 * euro, "Saldo iniziale", 2, 1, "Estratto conto"));
-    EXPECT_EQ(esitoriconcilia(), "Il conto quadra con la banca al 31/03/2026");
+    const Formriconcilia r;
+    EXPECT_EQ(testo(&r, "esito"), "Il conto quadra con la banca al 31/03/2026");
     EXPECT_TRUE(Formimporta(e).findChild<QCheckBox *>("saldoapertura")->isHidden());
 }
