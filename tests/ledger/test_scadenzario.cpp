@@ -100,12 +100,9 @@ TEST(Scadenzario, OccurrencesFollowWhatTheRecordsSay)
         ASSERT_TRUE(creascadenza("c:", 1, c.scadenza, &numero));
         ASSERT_EQ(numero, 1);
         ASSERT_TRUE(creascadenza("c:", 2, voce({2028, 3, 1}, 0, 1))); // another company's
-        QFile file(dati + "/scadenze");
-        ASSERT_TRUE(file.open(QIODevice::Append));
         QByteArray guasto(scadenze::dimensione, '\x7f');
         guasto[2] = 1, guasto[3] = 0; // the company's, but no kind of record
-        file.write(guasto);
-        file.close();
+        scrivibyte(dati + "/scadenze", leggibyte(dati + "/scadenze") + guasto);
         for (const EventoScadenza &e : c.eventi)
             ASSERT_TRUE(aggiungievento("c:", 1, e));
         QList<EventoScadenza> letti;
