@@ -53,12 +53,8 @@ TEST(Condivisione, TwoWorkstationsKeepingStatementsLoseNothing)
 {
     const QString dati = nuovoarchivio();
     const int ciascuno = 1500;
-    QProcess processi[2];
-    for (int conto : {3, 4})
-        processi[conto - 3].start(
-            SCRITTORE, {"quadrature", "c:", QString::number(conto), QString::number(ciascuno)});
-    for (QProcess &p : processi)
-        ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0);
+    const QString n = QString::number(ciascuno);
+    ASSERT_TRUE(insieme(SCRITTORE, {{"quadrature", "c:", "3", n}, {"quadrature", "c:", "4", n}}));
     EXPECT_EQ(QFileInfo(dati + "/quadrature").size(), 2 * 2 * ciascuno * 64);
     for (qint16 conto : {3, 4}) {
         Conferme c;
@@ -77,15 +73,8 @@ TEST(Condivisione, TwoWorkstationsKeepingStatementsLoseNothing)
 TEST(Condivisione, TwoWorkstationsCarryingAtOnceNeverLeaveTwoCarriedBalances)
 {
     const QString dati = nuovoarchivio();
-    QProcess processi[2];
-    for (QProcess &p : processi) {
-        p.start(SCRITTORE, {QFileInfo(dati).path(), "1001"});
-        ASSERT_TRUE(p.waitForStarted());
-    }
-    for (QProcess &p : processi)
-        p.write("\n"), p.waitForBytesWritten();
-    for (QProcess &p : processi)
-        EXPECT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+    const QStringList argomenti{QFileInfo(dati).path(), "1001"};
+    ASSERT_TRUE(insieme(SCRITTORE, {argomenti, argomenti}));
     QList<Movimento> gennaio;
     ASSERT_TRUE(leggimovimenti(percorsomese("c:", 1, "27"), gennaio));
     EXPECT_EQ(std::count_if(gennaio.begin(), gennaio.end(),

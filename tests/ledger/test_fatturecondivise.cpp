@@ -4,7 +4,6 @@
 #include "support/archivio.h"
 #include "support/fatture.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 // Two workstations import at once files of 50 invoices in common and one of their own, all to a
@@ -24,16 +23,12 @@ TEST(Condivisione, TwoWorkstationsImportingOneFileImportEachInvoiceOnce)
             fattura("", "")
                 .replace("h501u<", QString::asprintf("h5%02du<", volta).toLatin1())
                 .replace("Rossi<", QString::asprintf("Rossi%d<", volta).toLatin1());
-        QProcess processi[2];
+        QList<QStringList> argomenti;
         for (int p = 0; p < 2; ++p) {
             scrivibyte(file.arg(p), piucorpi(nuova, numeri + QStringList{"P" + numeri[p]}));
-            processi[p].start(SCRITTORE, {"fatture", "c:", file.arg(p)});
-            ASSERT_TRUE(processi[p].waitForStarted());
+            argomenti.append({"fatture", "c:", file.arg(p)});
         }
-        for (QProcess &p : processi)
-            p.write("\n"), p.waitForBytesWritten();
-        for (QProcess &p : processi)
-            ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+        ASSERT_TRUE(insieme(SCRITTORE, argomenti));
     }
     QList<EventoScadenza> voci;
     ASSERT_TRUE(leggiscadenze("c:", 1, voci));

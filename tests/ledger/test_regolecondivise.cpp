@@ -2,7 +2,6 @@
 #include "support/archivio.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 // Two workstations keep and drop rules of one company at once, again and again: each decides
@@ -12,16 +11,8 @@ TEST(Condivisione, TwoWorkstationsKeepingRulesAtOnceKeepBoth)
 {
     const QString dati = nuovoarchivio();
     const int ciascuno = 2000;
-    QProcess processi[2];
-    for (int k = 0; k < 2; ++k) {
-        processi[k].start(SCRITTORE,
-                          {"regole", "c:", QString(QChar('A' + k)), QString::number(ciascuno)});
-        ASSERT_TRUE(processi[k].waitForStarted());
-    }
-    for (QProcess &p : processi)
-        p.write("\n"), p.waitForBytesWritten();
-    for (QProcess &p : processi)
-        EXPECT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+    const QString n = QString::number(ciascuno);
+    ASSERT_TRUE(insieme(SCRITTORE, {{"regole", "c:", "A", n}, {"regole", "c:", "B", n}}));
     QList<Regola> regole;
     ASSERT_TRUE(leggiregole("c:", 1, regole));
     EXPECT_EQ(regole.size(), 2);

@@ -5,7 +5,6 @@
 #include "support/archivio.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,6 +13,14 @@ Scadenza voce(QDate data, qint16 segno, qint64 importo, qint16 ripetizione = 0, 
               qint16 conto = 2)
 {
     return {data, segno, importo, "Affitto", "Ufficio", 0, conto, ripetizione, volte, false};
+}
+
+// An estimate of 90 euros due on 2/5/2028.
+Scadenza stima()
+{
+    Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
+    s.stima = true;
+    return s;
 }
 
 EventoScadenza evento(EventoScadenza::Tipo tipo, qint32 occorrenza, bool successive,
@@ -81,22 +88,11 @@ TEST(Scadenzario, OccurrencesFollowWhatTheRecordsSay)
          {"31/01/2028 700 scaduta", "01/03/2028 650 scaduta", "15/03/2028 720 oggi",
           "15/04/2028 720 aperta"}},
         {"an estimate, cancelled once settled: the money moved",
-         [] {
-             Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
-             s.stima = true;
-             return s;
-         }(),
+         stima(),
          {evento(EventoScadenza::pagata, 0, false, {}, {2028, 5, 3, 3, 0, 85 * euro}),
           evento(EventoScadenza::annullata, 0, false)},
          {"02/05/2028 90 incassata il 03/05/2028"}},
-        {"an estimate open",
-         [] {
-             Scadenza s = voce({2028, 5, 2}, 0, 90 * euro);
-             s.stima = true;
-             return s;
-         }(),
-         {},
-         {"02/05/2028 90 stimata"}},
+        {"an estimate open", stima(), {}, {"02/05/2028 90 stimata"}},
     };
     for (const Caso &c : casi) {
         const QString dati = nuovoarchivio();
@@ -104,12 +100,9 @@ TEST(Scadenzario, OccurrencesFollowWhatTheRecordsSay)
         ASSERT_TRUE(creascadenza("c:", 1, c.scadenza, &numero));
         ASSERT_EQ(numero, 1);
         ASSERT_TRUE(creascadenza("c:", 2, voce({2028, 3, 1}, 0, 1))); // another company's
-        QFile file(dati + "/scadenze");
-        ASSERT_TRUE(file.open(QIODevice::Append));
         QByteArray guasto(scadenze::dimensione, '\x7f');
         guasto[2] = 1, guasto[3] = 0; // the company's, but no kind of record
-        file.write(guasto);
-        file.close();
+        scrivibyte(dati + "/scadenze", leggibyte(dati + "/scadenze") + guasto);
         for (const EventoScadenza &e : c.eventi)
             ASSERT_TRUE(aggiungievento("c:", 1, e));
         QList<EventoScadenza> letti;
@@ -201,15 +194,8 @@ TEST(Scadenzario, TwoWorkstationsNeverSettleOneItemTwice)
     const int quante = 200;
     for (int i = 0; i < quante; ++i)
         ASSERT_TRUE(creascadenza("c:", 1, voce({2026, 1, 5}, 1, euro)));
-    QProcess processi[2];
-    for (QProcess &p : processi) {
-        p.start(SCRITTORE, {"scadenze", "c:", QString::number(quante)});
-        ASSERT_TRUE(p.waitForStarted());
-    }
-    for (QProcess &p : processi)
-        p.write("\n"), p.waitForBytesWritten();
-    for (QProcess &p : processi)
-        ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << p.exitCode();
+    const QStringList argomenti{"scadenze", "c:", QString::number(quante)};
+    ASSERT_TRUE(insieme(SCRITTORE, {argomenti, argomenti}));
     QList<Movimento> gennaio;
     ASSERT_TRUE(leggimovimenti(percorsomese("c:", 1, "26"), gennaio));
     EXPECT_EQ(gennaio.size(), quante);

@@ -20,3 +20,6 @@ inline Movimento mov(qint16 giorno, qint16 segno, qint64 importo, const QString 
 QString nuovoarchivio(const QStringList &ditte = {});
 // Month m of year anno in the local data folder, holding these movements in order; its file.
 QString scrivimese(int m, const QList<Movimento> &movimenti, const QString &anno = "26");
+// The writer program run once per list of arguments, as workstations sharing the archive: all
+// started, then let go at the same moment; true when every one ended well.
+bool insieme(const QString &scrittore, const QList<QStringList> &argomenti);

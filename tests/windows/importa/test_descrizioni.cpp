@@ -1,6 +1,7 @@
 #include "store/filemese.h"
 #include "store/rubrica.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 
 #include <QCheckBox>
@@ -8,18 +9,6 @@
 #include <QTableWidget>
 
 namespace {
-
-RigaEstratto riga(int g, int m, qint64 importo, const QString &d1)
-{
-    return {QDate(2026, m, g), importo, d1, ""};
-}
-
-Estratto estratto(const QList<RigaEstratto> &righe)
-{
-    Estratto e;
-    e.righe = righe;
-    return e;
-}
 
 const QString vodafone = "ADDEBITO SEPA DD PER FATTURA A VOSTRO CARICO Incasso %1 SDD da "
                          "ITXXXXXX000093026890017 VODAFONE ITALIA SPA";
@@ -65,8 +54,7 @@ TEST(Descrizioni, WordsTheUserWritesComeBackOnTheNextStatement)
     Contatto c;
     c.ragionesociale = "Vodafone Italia";
     ASSERT_TRUE(aggiungicontatto("c:", c));
-    Stato &s = stato();
-    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 2;
+    apri(2);
     {
         Formimporta f(estratto({riga(2, 3, -300000, vodafone.arg("105XXX6018")),
                                 riga(3, 3, -25000, "PAGAMENTO POS PRESSO BAR SPORT"),

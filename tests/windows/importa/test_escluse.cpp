@@ -1,6 +1,7 @@
 #include "app/formprincipale.h"
 #include "support/archivio.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 
 #include <QDir>
@@ -9,26 +10,6 @@
 #include <QTableWidget>
 
 namespace {
-
-// A grid's rows as the user reads them: a check mark ("x", "-" unchecked, " " not checkable)
-// before griglia's rows, then each cell's text.
-QStringList righetabella(const Formimporta &f, const char *nome)
-{
-    const auto *g = f.findChild<QTableWidget *>(nome);
-    QStringList out;
-    for (int r = 0; r < g->rowCount(); ++r) {
-        QStringList t;
-        for (int k = 0; k < g->columnCount(); ++k) {
-            const QTableWidgetItem *c = g->item(r, k);
-            t << (k > 0 || g->columnCount() < 7             ? c->text()
-                  : !(c->flags() & Qt::ItemIsUserCheckable) ? " "
-                  : c->checkState() == Qt::Checked          ? "x"
-                                                            : "-");
-        }
-        out << t.join('|');
-    }
-    return out;
-}
 
 // The file imported from the main window: heading, rows, the lines that are no movements
 // ("= ..."), balances and the notice; or the message that refused it.

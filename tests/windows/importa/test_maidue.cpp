@@ -3,6 +3,7 @@
 #include "store/conti.h"
 #include "store/quadrature.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 #include "windows/riconcilia/formriconcilia.h"
 
@@ -12,48 +13,6 @@
 #include <QTableWidget>
 
 namespace {
-
-RigaEstratto riga(int g, int m, qint64 importo, int a = 2026)
-{
-    return {QDate(a, m, g), importo, "Banca", ""};
-}
-
-Estratto estratto(const QList<RigaEstratto> &r, std::optional<qint64> inizio = {},
-                  std::optional<qint64> fine = {}, QDate data = {}, const QString &conto = {})
-{
-    return {r, inizio, fine, data, conto};
-}
-
-// Check mark ("x", "-" unchecked, " " not checkable) and Stato of every row.
-std::string stati(const QWidget &f)
-{
-    const auto *g = f.findChild<QTableWidget *>("griglia");
-    QStringList s;
-    for (int r = 0; r < g->rowCount(); ++r)
-        s << (!(g->item(r, 0)->flags() & Qt::ItemIsUserCheckable) ? " "
-              : g->item(r, 0)->checkState() == Qt::Checked        ? "x"
-                                                                  : "-") +
-                 g->item(r, 6)->text();
-    return s.join(',').toStdString();
-}
-
-void apri(qint16 conto, const QString &anno = "26")
-{
-    Stato &s = stato();
-    s.annogestione = anno, s.dittacorrente = 1, s.contocorrente = conto;
-}
-
-void registra(const Estratto &e)
-{
-    Formimporta f(e);
-    clicca(&f, "registra");
-}
-
-QString esitoriconcilia()
-{
-    const Formriconcilia r;
-    return testo(&r, "esito");
-}
 
 // A statement file the main window's "importa" is answered with.
 void scegliestratto(const QByteArray &righe)
@@ -85,8 +44,10 @@ TEST(Maidue, AChequeCashedWeeksLaterIsToBeCheckedNeverBookedAgain)
     apri(2);
     for (const Estratto &e :
          {estratto({riga(5, 3, 500 * euro)}, 0, 500 * euro, QDate(2026, 3, 31)),
-          estratto({riga(2, 4, -200 * euro)}, {}, 300 * euro, QDate(2026, 4, 30))})
-        registra(e);
+          estratto({riga(2, 4, -200 * euro)}, {}, 300 * euro, QDate(2026, 4, 30))}) {
+        Formimporta f(e);
+        clicca(&f, "registra");
+    }
     EXPECT_EQ(leggibyte(cartellalocale() + "/mov0426").size(), 0);
     Formimporta aprile(estratto({riga(2, 4, -200 * euro)}));
     EXPECT_EQ(stati(aprile), "-da verificare");
@@ -108,8 +69,9 @@ TEST(Maidue, RowsAcrossTheYearsEndGoIntoTheirOwnYearAndTheCarryFollows)
             scrivimese(11, {mov(2, 0, 900 * euro)});
             scrivimese(1, {mov(1, 0, 900 * euro, "RIPORTO SALDO", 2, 1, "Anno 2026")}, riportato);
             apri(2, anno);
-            Formimporta f(estratto({riga(10, 12, -30 * euro), riga(3, 1, -50 * euro, 2027)},
-                                   900 * euro, 820 * euro, QDate(2027, 1, 5)));
+            Formimporta f(
+                estratto({riga(10, 12, -30 * euro), riga(3, 1, -50 * euro, "Banca", 2027)},
+                         900 * euro, 820 * euro, QDate(2027, 1, 5)));
             EXPECT_EQ(stati(f) + testo(&f, "differenza").toStdString(), "xnuovo,xnuovo0,00")
                 << anno << riportato;
         }
@@ -232,6 +194,7 @@ TEST(Maidue, TheBanksOpeningBalanceAsTheFirstMovement)
     ASSERT_EQ(marzo.size(), 2 * 118);
     EXPECT_EQ(movimento::decodifica(marzo.constData() + 118),
               mov(5, 0, 500 * euro, "Saldo iniziale", 2, 1, "Estratto conto"));
-    EXPECT_EQ(esitoriconcilia(), "Il conto quadra con la banca al 31/03/2026");
+    const Formriconcilia r;
+    EXPECT_EQ(testo(&r, "esito"), "Il conto quadra con la banca al 31/03/2026");
     EXPECT_TRUE(Formimporta(e).findChild<QCheckBox *>("saldoapertura")->isHidden());
 }

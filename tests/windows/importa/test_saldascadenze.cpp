@@ -2,6 +2,7 @@
 #include "store/filemese.h"
 #include "store/scadenze.h"
 #include "support/finestre.h"
+#include "support/importa.h"
 #include "windows/importa/formimporta.h"
 #include "windows/scadenze/formscadenze.h"
 
@@ -33,8 +34,7 @@ std::string righe(const QWidget &f, const char *nome, std::initializer_list<int>
 TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
 {
     nuovoarchivio({"Alfa"});
-    Stato &s = stato();
-    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 2;
+    apri(2);
     const struct {
         Scadenza voce;
         RigaEstratto riga;
@@ -101,7 +101,7 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
 TEST(Saldascadenze, ThePaymentCodeNamedChoosesTheItem)
 {
     nuovoarchivio({"Alfa"});
-    stato().annogestione = "26", stato().dittacorrente = 1, stato().contocorrente = 2;
+    apri(2);
     for (const char *nome : {"Uno", "Due"})
         ASSERT_TRUE(creascadenza("c:", 1, {QDate(2026, 3, 10), 1, 100 * euro, nome, "", 0, 2}));
     ASSERT_TRUE(scrivicodici("c:", 1, {{2, "RF99"}}));
@@ -114,8 +114,7 @@ TEST(Saldascadenze, ThePaymentCodeNamedChoosesTheItem)
 TEST(Saldascadenze, AnItemSettledElsewhereMeanwhileIsNotSettledTwice)
 {
     nuovoarchivio({"Alfa"});
-    Stato &s = stato();
-    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 2;
+    apri(2);
     qint32 voce = 0, altrove = 0;
     ASSERT_TRUE(
         creascadenza("c:", 1, {QDate(2026, 3, 10), 1, 100 * euro, "Affitto", "", 0, 2}, &voce));
