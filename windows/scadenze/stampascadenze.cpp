@@ -2,6 +2,7 @@
 
 #include "platform/stampante.h"
 #include "windows/stampa/rapporto.h"
+#include "windows/stampa/scrittura.h"
 
 namespace {
 
@@ -18,10 +19,10 @@ bool destra(int colonna)
 }
 
 // One job, every step skipped after the first failure, as the ledger's report does.
-class Pagine
+class Pagine : Scrittura
 {
   public:
-    Pagine(Stampante &s, const Elencoscadenze &e, const Lavoro &l) : s(s), e(e), l(l) {}
+    Pagine(Stampante &s, const Elencoscadenze &e, const Lavoro &l) : Scrittura(s), e(e), l(l) {}
 
     bool esegui()
     {
@@ -78,8 +79,7 @@ class Pagine
         }
         scrivi(0, QString(), true);
         for (double v : x)
-            if (ok)
-                ok = s.linea(v, sopra, v, s.y());
+            linea(v, sopra, v, s.y());
         orizzontale();
     }
 
@@ -97,29 +97,9 @@ class Pagine
         if (ok)
             ok = s.carattere(QStringLiteral("arial"), dimensione, neretto);
     }
-    void grassetto(bool attivo)
-    {
-        if (ok)
-            ok = s.grassetto(attivo);
-    }
-    void scrivi(double da, const QString &testo, bool acapo)
-    {
-        if (!ok)
-            return;
-        s.impostax(da);
-        ok = s.scrivi(testo, acapo);
-    }
-    void orizzontale()
-    {
-        if (ok)
-            ok = s.linea(0.5, s.y(), W - 0.5, s.y());
-    }
 
-    Stampante &s;
     const Elencoscadenze &e;
     const Lavoro &l;
-    bool ok = true;
-    double W = 0, H = 0;
     double x[colonne + 1] = {};
     int pagina = 1;
 };

@@ -4,6 +4,7 @@
 #include "platform/date.h"
 #include "platform/soldi.h"
 #include "platform/stampante.h"
+#include "windows/stampa/scrittura.h"
 
 #include <cmath>
 
@@ -29,10 +30,10 @@ QString euro(qint64 importo)
 
 // One job. Every step goes through a wrapper that stops passing calls on after the first
 // failure, so the job ends exactly where the printer gave up.
-class Rapporto
+class Rapporto : Scrittura
 {
   public:
-    Rapporto(Stampante &s, const TabellaMese &t, const Lavoro &l) : s(s), t(t), l(l) {}
+    Rapporto(Stampante &s, const TabellaMese &t, const Lavoro &l) : Scrittura(s), t(t), l(l) {}
 
     bool esegui()
     {
@@ -127,39 +128,24 @@ class Rapporto
     void grassetto(bool attivo)
     {
         neretto = attivo;
-        if (ok)
-            ok = s.grassetto(attivo);
-    }
-    void scrivi(double x, const QString &testo, bool acapo)
-    {
-        if (!ok)
-            return;
-        s.impostax(x);
-        ok = s.scrivi(testo, acapo);
+        Scrittura::grassetto(attivo);
     }
     void acapo()
     {
         if (ok)
             ok = s.scrivi(QString(), true);
     }
-    void orizzontale()
-    {
-        if (ok)
-            ok = s.linea(0.5, s.y(), W - 0.5, s.y());
-    }
     // The rules left of each column and the right border, from altezza above y down to y.
     void verticali(double altezza)
     {
         for (double x : {0.5, U - 0.7, 3 * U, 4 * U - 0.3, 5 * U - 0.5, W - 0.5})
-            if (ok)
-                ok = s.linea(x, s.y() - altezza, x, s.y());
+            linea(x, s.y() - altezza, x, s.y());
     }
 
-    Stampante &s;
     const TabellaMese &t;
     const Lavoro &l;
-    bool ok = true, neretto = true;
-    double W = 0, H = 0, U = 0;
+    bool neretto = true;
+    double U = 0;
     int pagina = 1;
 };
 
