@@ -8,7 +8,6 @@
 #include "platform/date.h"
 #include "platform/soldi.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -42,12 +41,7 @@ void Formimporta::costruisciescluse()
     escluse->setGeometry(area(2400, 5820, 12120, 1560));
     escluse->setHorizontalHeaderLabels({QStringLiteral("Data"), QStringLiteral("Descrizione"),
                                         QStringLiteral("Importo"), QStringLiteral("Stato")});
-    for (int c = 0; c < 4; ++c)
-        escluse->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    escluse->verticalHeader()->hide();
-    escluse->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    escluse->setSelectionBehavior(QAbstractItemView::SelectRows);
-    escluse->setWordWrap(false);
+    grigliafissa(escluse, larghezze);
 }
 
 void Formimporta::riempiescluse()

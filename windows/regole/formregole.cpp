@@ -5,7 +5,6 @@
 #include "platform/dialoghi.h"
 #include "store/rubrica.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
@@ -38,12 +37,7 @@ Formregole::Formregole(QWidget *parent) : QDialog(parent)
     elenco->setHorizontalHeaderLabels(
         {QStringLiteral("Controparte nell'estratto"), QStringLiteral("Descrizione"),
          QStringLiteral("Descrizione 2"), QStringLiteral("Contatto")});
-    for (int c = 0; c < 4; ++c)
-        elenco->horizontalHeader()->resizeSection(c, tw(larghezze[c]));
-    elenco->verticalHeader()->hide();
-    elenco->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    elenco->setSelectionBehavior(QAbstractItemView::SelectRows);
-    elenco->setWordWrap(false);
+    grigliafissa(elenco, larghezze);
 
     auto *pulsantecancella = new QPushButton(QStringLiteral("Cancella"), this);
     pulsantecancella->setObjectName(QStringLiteral("cancella"));
