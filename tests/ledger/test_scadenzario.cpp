@@ -1,6 +1,4 @@
-#include "ledger/importafatture.h"
 #include "ledger/scadenzario.h"
-#include "store/fattureditta.h"
 #include "store/filemese.h"
 #include "support/archivio.h"
 
@@ -206,19 +204,4 @@ TEST(Scadenzario, TwoWorkstationsNeverSettleOneItemTwice)
     for (const Occorrenza &o : elenco)
         ASSERT_TRUE(o.movimento) << o.voce;
     EXPECT_EQ(letti.size(), 2 * quante);
-}
-
-// The payment code of an invoice's item kept beside the invoices' keys, without being one.
-TEST(Scadenzario, PaymentCodesKeptBesideTheInvoiceKeys)
-{
-    nuovoarchivio();
-    Voce v{{2026, 4, 30}, -90 * euro, false, "Enel", "", "", ""}, codificata = v;
-    codificata.codice = "RF18 0000 1234";
-    QStringList importate;
-    ASSERT_TRUE(importafatture("c:", 1, {{"A|7", v, {}}, {"A|8", codificata, {}}}, importate));
-    QHash<qint32, QString> codici;
-    QSet<QString> chiavi;
-    ASSERT_TRUE(leggicodici("c:", 1, codici) && leggichiavi("c:", 1, chiavi));
-    EXPECT_EQ(codici, (QHash<qint32, QString>{{2, "RF18 0000 1234"}}));
-    EXPECT_EQ(chiavi, (QSet<QString>{"A|7", "A|8"}));
 }

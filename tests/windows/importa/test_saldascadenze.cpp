@@ -1,3 +1,4 @@
+#include "ledger/importafatture.h"
 #include "store/fattureditta.h"
 #include "store/filemese.h"
 #include "store/scadenze.h"
@@ -97,15 +98,21 @@ TEST(Saldascadenze, RowsSettleTheirPaymentsDue)
               "Telecom|scaduta,Gas|scaduta,Leasing|scaduta,Bianchi|pagata il 25/03/2026");
 }
 
-// A row naming the payment code of one of two items alike settles that one.
+// A row naming the payment code of one of two invoices' items alike settles that one: the code
+// is kept beside the invoices' keys, without being one.
 TEST(Saldascadenze, ThePaymentCodeNamedChoosesTheItem)
 {
     nuovoarchivio({"Alfa"});
     apri(2);
-    for (const char *nome : {"Uno", "Due"})
-        ASSERT_TRUE(creascadenza("c:", 1, {QDate(2026, 3, 10), 1, 100 * euro, nome, "", 0, 2}));
-    ASSERT_TRUE(scrivicodici("c:", 1, {{2, "RF99"}}));
-    Formimporta f(Estratto{{{QDate(2026, 3, 10), -100 * euro, "SDD RF99", ""}}, {}, {}, {}, {}});
+    Voce uno{{2026, 3, 10}, -100 * euro, false, "Uno", "", "", ""}, due = uno;
+    due.controparte = "Due", due.codice = "RF18 0000 1234";
+    QStringList importate;
+    ASSERT_TRUE(importafatture("c:", 1, {{"A|7", uno, {}}, {"A|8", due, {}}}, importate));
+    QSet<QString> chiavi;
+    ASSERT_TRUE(leggichiavi("c:", 1, chiavi));
+    EXPECT_EQ(chiavi, (QSet<QString>{"A|7", "A|8"}));
+    Formimporta f(
+        Estratto{{{QDate(2026, 3, 10), -100 * euro, "SDD RF18 0000 1234", ""}}, {}, {}, {}, {}});
     EXPECT_EQ(righe(f, "griglia", {2}), "Due");
 }
 

@@ -2,6 +2,7 @@
 #include "platform/percorsi.h"
 #include "store/conti.h"
 #include "store/filemese.h"
+#include "store/guasti.h"
 #include "support/finestre.h"
 #include "windows/backup/formbackup.h"
 #include "windows/importa/formimporta.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-// The balances, the open rows (tick, then the texts) and the verdict, as the user reads them.
+// The balances, the notice of a later statement without one, the open rows (tick, then the texts)
+// and the verdict, as the user reads them.
 std::string vista(const QWidget &f)
 {
     QStringList t{testo(&f, "databanca")};
@@ -21,6 +23,8 @@ std::string vista(const QWidget &f)
         t << l->text() +
                  (l->text().isEmpty() ? "" : l->palette().color(QPalette::WindowText).name());
     }
+    if (const QString senzasaldo = testo(&f, "senzasaldo"); !senzasaldo.isEmpty())
+        t << senzasaldo;
     const auto *g = f.findChild<QTableWidget *>("aperti");
     for (int r = 0; r < g->rowCount(); ++r) {
         QStringList riga{g->item(r, 0)->checkState() == Qt::Checked ? "x" : "-"};
@@ -118,4 +122,38 @@ TEST(Formriconcilia, ConfirmationsSurviveARestoreAndLapseWhenTheirMovementChange
               "15/03/2026|1770,00#0000ff|1765,00#0000ff|5,00#0000ff|-465,00#ff0000|"
               "-,06/03/26,Bonifico Rossi,,500,00,|-,12/03/26,Commissioni,,,35,00|"
               "Restano da spiegare 470,00");
+}
+
+// The last statement with a balance of the year the balances window shows: a later one without
+// a balance is named, the year before's close opens a year not carried into, another year's
+// statement is never taken, and a file that cannot be read leaves no figure and no false word.
+TEST(Riconciliaanno, TheYearShownItsLastBalanceAndWhatCannotBeRead)
+{
+    nuovoarchivio({"Alfa"});
+    ASSERT_TRUE(aggiungiconto("c:", "Banca"));
+    scrivimese(3, {mov(28, 1, 50 * euro, "Assegno", 3)});
+    scrivimese(12, {mov(20, 0, 50 * euro, "Dicembre", 3)}, "25"); // not carried: 2026 opens with it
+    Stato &s = stato();
+    s.annogestione = "26", s.dittacorrente = 1, s.contocorrente = 3;
+    for (const Estratto &e :
+         {Estratto{
+              {{QDate(2026, 3, 5), 100 * euro, "Bonifico", ""}}, 0, 100 * euro, QDate(2026, 3, 31)},
+          Estratto{{{QDate(2026, 4, 10), -20 * euro, "Bar", ""}}, {}, {}, {}}}) {
+        Formimporta f(e);
+        EXPECT_EQ(messaggio([&] { clicca(&f, "registra"); }), "");
+    }
+    EXPECT_EQ(vista(Formriconcilia()),
+              "31/03/2026|100,00#0000ff|100,00#0000ff|0,00#0000ff|50,00#0000ff|Dopo il 31/03 è "
+              "stato importato un estratto senza saldo (fino al 10/04).|-,28/03/26,Assegno,,,50,00|"
+              "Restano da spiegare -50,00");
+    s.annogestione = "25";
+    EXPECT_EQ(vista(Formriconcilia()), "|||||Nessun estratto conto importato in questo conto.");
+    s.annogestione = "26";
+    impostaguasto([](Operazione o, const QString &n) {
+        return o == Operazione::Lettura && n.endsWith("mov0326");
+    });
+    std::string letto;
+    EXPECT_NE(messaggio([&] { letto = vista(Formriconcilia()); }), "");
+    impostaguasto({});
+    EXPECT_EQ(letto, "|||||Impossibile leggere l'archivio: riconciliazione non disponibile.");
 }
