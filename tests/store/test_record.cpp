@@ -1,4 +1,3 @@
-#include "store/conti.h"
 #include "store/copiacartella.h"
 #include "store/ditte.h"
 #include "store/filemese.h"
@@ -54,7 +53,7 @@ TEST_F(Archivio, MonthFileBytesAndRecordNumbers)
                 QFile::exists(dati + "/mov1208"));
 }
 
-TEST_F(Archivio, AddressBookAndAccountBytes)
+TEST_F(Archivio, AddressBookBytes)
 {
     Contatto c{"  Rossi Srl", "Via Roma", "Arezzo", "520100", "0575",          "0576",
                "12345678901", "RSSMRA",   "a@b.it", "Mario",  QString(60, 'n')};
@@ -74,17 +73,6 @@ TEST_F(Archivio, AddressBookAndAccountBytes)
     c.cap = "52010";
     c.note = QString(50, 'n');
     EXPECT_EQ(tutti[2], c);
-
-    QStringList nomi{"x"};
-    ASSERT_TRUE(leggiconti("c:", nomi) && nomi.isEmpty() && QFile::exists(dati + "/listconto"));
-    for (const QString &n : {QString("Banca"), QString(60, 'p'), QString("  Carta  ")})
-        ASSERT_TRUE(aggiungiconto("c:", n, &numero));
-    EXPECT_FALSE(aggiungiconto("c:", "Altro", &numero, 5)); // the caller expected 4 records
-    ASSERT_TRUE(scriviconto("c:", 1, "Posta"));
-    EXPECT_EQ(leggibyte(dati + "/listconto"),
-              campo("Posta", 50) + QByteArray(50, 'p') + campo("Carta", 50));
-    ASSERT_TRUE(leggiconti("c:", nomi));
-    EXPECT_EQ(nomi, QStringList({"Posta", QString(50, 'p'), "Carta"}));
 }
 
 // The company list and the settings file are rewritten whole. Rewrites and copies into a

@@ -42,7 +42,11 @@ TEST(Formsaldi, EveryMonthAndTheYearWithColouredBalancesAndAChartForOneOrEveryAc
 {
     nuovoarchivio();
     scrivimese(3, {mov(1, 0, 1234567), mov(1, 1, 25000000), mov(1, 0, 400000, "", 3)}, "08");
-    scrivimese(5, {mov(1, 0, 2500000), mov(1, 1, 1000000)}, "08");
+    // A deleted record, one of an unknown sign and one of another company count nowhere.
+    scrivimese(5,
+               {mov(1, 0, 2500000), mov(1, 1, 1000000), mov(1, 2, euro), mov(1, 7, euro),
+                mov(1, 0, euro, "", 2, 2)},
+               "08");
     scrivimese(12, {mov(31, 1, 100 * euro)}, "08"); // the loop's last month
     Stato &s = stato();
     s.annogestione = "08", s.dittacorrente = 1,
