@@ -408,18 +408,14 @@ TEST_F(Registro, KeysRunTheirCommands)
         ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
         QTest::keyClick(f.get(), tasto, modificatori);
     };
-    const struct {
-        Qt::Key tasto;
-        Qt::KeyboardModifiers modificatori;
-        const char *aperta;
-    } casi[] = {
-        {Qt::Key_N, Qt::ControlModifier, "Formregistra"},
-        {Qt::Key_F, Qt::ControlModifier, "Forcerca"},
-        {Qt::Key_P, Qt::ControlModifier, "Formstampante"},
-        {Qt::Key_I, Qt::ControlModifier, "Importa estratto conto"},
-        {Qt::Key_Delete, Qt::NoModifier, "Sicuro di Cancellare il movimento ?"},
+    const std::pair<QKeyCombination, const char *> casi[] = {
+        {Qt::CTRL | Qt::Key_N, "Formregistra"},
+        {Qt::CTRL | Qt::Key_F, "Forcerca"},
+        {Qt::CTRL | Qt::Key_P, "Formstampante"},
+        {Qt::CTRL | Qt::Key_I, "Importa estratto conto"},
+        {QKeyCombination(Qt::Key_Delete), "Sicuro di Cancellare il movimento ?"},
     };
-    for (const auto &c : casi) {
+    for (const auto &[tasto, attesa] : casi) {
         premi("descri1_0");
         QString aperta;
         quandomodale([&](QWidget *w) {
@@ -429,8 +425,8 @@ TEST_F(Registro, KeysRunTheirCommands)
                                                       : w->objectName();
             qobject_cast<QDialog *>(w)->reject();
         });
-        premitasto(c.tasto, c.modificatori);
-        EXPECT_EQ(aperta, c.aperta);
+        premitasto(tasto.key(), tasto.keyboardModifiers());
+        EXPECT_EQ(aperta, attesa);
     }
     mese(3, {mov(5, 1, 30 * euro, "Affitto"), mov(7, 1, euro, "Nuovo")});
     premitasto(Qt::Key_F5);
