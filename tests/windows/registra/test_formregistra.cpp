@@ -89,20 +89,19 @@ TEST_F(Registra, TypedAmountIsReadTheItalianWayAndASlipIsRefused)
                          "-.5=-5000|0,05=500|0,0005=5|1.2.3=?|5-3=?|1,2,3=?|1.25,00=?|"
                          "12,34567=?|0.0.0=?|-=0|=0";
     for (const QString &caso : casi.split('|')) {
+        SCOPED_TRACE(caso.toStdString());
         const QString importo = caso.section('=', 0, 0), atteso = caso.section('=', 1);
         compila(nuova(), "Fattura", "Saldo", importo, QDate(2009, 3, 5));
         if (atteso == "?" || atteso == "0") {
             EXPECT_EQ(salva(f.get()),
-                      atteso == "0" ? "Importo pari a Zero!" : "Importo non valido!")
-                << caso.toStdString();
+                      atteso == "0" ? "Importo pari a Zero!" : "Importo non valido!");
             EXPECT_TRUE(f->isVisible() && testo(f.get(), "testimporto") == importo &&
-                        (atteso == "?") == (f->focusWidget()->objectName() == "testimporto"))
-                << caso.toStdString();
+                        (atteso == "?") == (f->focusWidget()->objectName() == "testimporto"));
             continue;
         }
         cale()->setSelectedDate(QDate(2008, 3, 5));
-        EXPECT_EQ(salva(f.get()), "") << caso.toStdString();
-        EXPECT_EQ(letti(3).last().importo, atteso.toLongLong()) << caso.toStdString();
+        EXPECT_EQ(salva(f.get()), "");
+        EXPECT_EQ(letti(3).last().importo, atteso.toLongLong());
     }
 
     scrivimese(3, {mov(5, 1, -12505000, "Affitto", 2, 3, "Sede")}, "08");
