@@ -25,18 +25,22 @@ QStringList elenco(const QString &cartella)
     return QDir(cartella).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// Presses a command that ends the program, inside a running event loop; true when the loop
-// ended through exit(0) itself rather than because the last window closed.
-bool termina(Formbackup &f, const char *nome)
+// Presses a command that ends the program, inside a running event loop, answering the message
+// it shows last: that message, when the loop ended through exit(0) itself rather than because
+// the last window closed ("?" otherwise).
+QString termina(Formbackup &f, const char *nome)
 {
     f.show();
+    QString ultimo;
+    accettamessaggio(&ultimo);
     QApplication::setQuitOnLastWindowClosed(false);
     const int codice = finoallafine([&f, nome] { clicca(&f, nome); });
     QApplication::setQuitOnLastWindowClosed(true);
-    return codice == 0 && !f.isVisible();
+    return codice == 0 && !f.isVisible() ? ultimo : QStringLiteral("?");
 }
 
 const QString riuscita = QStringLiteral("Procedura eseguita con successo");
+const QString riavvia = QStringLiteral("Riavviare il programma");
 
 } // namespace
 
@@ -98,16 +102,12 @@ TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
     EXPECT_EQ(leggibyte(dati + "/mov0208"), "mov0208");
 
     scegli(casa + "/COPIA/QUADEROLADATI");
-    QString avviso;
-    accettamessaggio(&avviso);
-    EXPECT_TRUE(termina(f, "Command3"));
-    EXPECT_EQ(avviso, "Riavviare il programma");
+    EXPECT_EQ(termina(f, "Command3"), riavvia);
     EXPECT_EQ(leggibyte(dati + "/a"), "../COPIA/QUADEROLADATI/a");
     EXPECT_EQ(testo(&f, "Label1"), riuscita + "!");
 
     scegli(dati); // loading the data folder onto itself keeps every byte
-    accettamessaggio();
-    EXPECT_TRUE(termina(f, "Command3"));
+    EXPECT_EQ(termina(f, "Command3"), riavvia);
     EXPECT_EQ(elenco(dati), QStringList({".nascosto", "a", "mov0108", "mov0208"}));
     EXPECT_EQ(leggibyte(dati + "/mov0208"), "mov0208");
 
@@ -120,14 +120,12 @@ TEST(Backup, LoadAndRestoreNeedTheirNameInAnyCaseAndDeleteEmptiesTheFolder)
     EXPECT_EQ(leggibyte(dati + "/mov0208"), "mov0208");
     accettamessaggio();
     scegli(casa + "/BackupQuaderolaDati010308");
-    accettamessaggio();
-    EXPECT_TRUE(termina(f, "Command4"));
+    EXPECT_EQ(termina(f, "Command4"), riavvia);
     EXPECT_EQ(leggibyte(dati + "/mov0208"), "../BackupQuaderolaDati010308/mov0208");
     EXPECT_EQ(leggibyte(dati + "/mov0108"), "mov0108"); // the backup lacks it: it stays
 
     accettamessaggio(&domanda);
-    accettamessaggio();
-    EXPECT_TRUE(termina(f, "Command5"));
+    EXPECT_EQ(termina(f, "Command5"), riavvia);
     EXPECT_EQ(domanda, "Sicuro di Cancellare l 'intero Archivio?");
     EXPECT_EQ(elenco(dati), QStringList());
     EXPECT_TRUE(QFile::exists(dati + "/vecchi/mov0107"));

